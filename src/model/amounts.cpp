@@ -1,0 +1,37 @@
+#include "model/amounts.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+bool CheckAmountText(char* text) {
+    for (const char* c = text; *c != '\0'; ++c)
+        if (!((*c >= '0' && *c <= '9') || *c == ',' || *c == '.')) return false;
+    char* out = text;
+    for (const char* c = text; *c != '\0'; ++c)
+        if (*c != ',') *out++ = *c;
+    *out = '\0';
+    return true;
+}
+
+bool CheckAmountText(std::string& text) {
+    if (!CheckAmountText(text.data())) return false;
+    text.resize(std::strlen(text.c_str()));
+    return true;
+}
+
+double AmountFromText(const char* text) { return std::strtod(text, nullptr); }
+
+std::string AmountText(double amount) {
+    char buffer[352];  // enough for the largest double in fixed notation
+    std::snprintf(buffer, sizeof buffer, "%.02f", amount);
+    return buffer;
+}
+
+std::optional<double> ReadAmountField(std::string text) {
+    text.resize(std::min(text.size(), kAmountFieldLength));
+    if (!text.empty() && text[0] == ' ') return 0.0;
+    if (!CheckAmountText(text)) return std::nullopt;
+    return AmountFromText(text.c_str());
+}

@@ -1,0 +1,75 @@
+#pragma once
+// Buffered little-endian byte streams for the data file. The reader always
+// knows how many bytes are left, so a loader can check a count against them
+// before it allocates anything.
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "model/text_field.h"
+
+static_assert(std::endian::native == std::endian::little, "the data file is little-endian and read by copying");
+
+class DataReader {
+public:
+    // Reads `size` bytes from an open file, in large chunks.
+    DataReader(std::FILE* file, std::uint64_t size);
+    // Reads from memory the caller keeps alive.
+    DataReader(const unsigned char* data, std::size_t size);
+    DataReader(const DataReader&) = delete;
+    DataReader& operator=(const DataReader&) = delete;
+
+    // False, with nothing consumed, when fewer than `count` bytes are left.
+    bool Read(void* out, std::size_t count);
+    bool ReadInt32(std::int32_t& value) { return Read(&value, sizeof value); }
+    bool ReadDouble(double& value) { return Read(&value, sizeof value); }
+
+    // A text field whose last byte is not zero is taken with it set to zero.
+    template <std::size_t N>
+    bool ReadText(TextField<N>& field) {
+        if (!Read(field.bytes, N)) return false;
+        field.bytes[N - 1] = '\0';
+        return true;
+    }
+
+    std::uint64_t Remaining() const { return static_cast<std::uint64_t>(end_ - cursor_) + unreadInFile_; }
+
+    // True when `count` records of at least `recordSize` bytes each can still be in the stream.
+    bool CanHold(std::int32_t count, std::uint64_t recordSize) const {
+        return count >= 0 && static_cast<std::uint64_t>(count) * recordSize <= Remaining();
+    }
+
+private:
+    bool Refill();
+
+    std::FILE* file_ = nullptr;
+    std::vector<unsigned char> buffer_;
+    const unsigned char* cursor_ = nullptr;
+    const unsigned char* end_ = nullptr;
+    std::uint64_t unreadInFile_ = 0;
+    bool failed_ = false;
+};
+
+class DataWriter {
+public:
+    explicit DataWriter(std::FILE* file);
+    DataWriter(const DataWriter&) = delete;
+    DataWriter& operator=(const DataWriter&) = delete;
+
+    void Write(const void* data, std::size_t count);
+    void WriteInt32(std::int32_t value) { Write(&value, sizeof value); }
+    void WriteDouble(double value) { Write(&value, sizeof value); }
+    template <std::size_t N>
+    void WriteText(const TextField<N>& field) { Write(field.bytes, N); }
+
+    // Hands the buffered bytes to the file; false once any write has failed.
+    bool Flush();
+
+private:
+    std::FILE* file_;
+    std::vector<unsigned char> buffer_;
+    std::size_t used_ = 0;
+    bool failed_ = false;
+};

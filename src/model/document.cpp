@@ -1,0 +1,85 @@
+#include "model/document.h"
+
+#include <algorithm>
+#include <cassert>
+#include <limits>
+#include <new>
+#include <utility>
+
+namespace {
+
+// Appends to a list whose count is stored as an int32; false when it cannot grow.
+template <typename List, typename Record>
+bool Append(List& list, Record&& record) {
+    if (list.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
+    try {
+        list.push_back(std::forward<Record>(record));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+template <typename List>
+auto& At(List& list, std::int32_t position) {
+    assert(position >= 0 && static_cast<std::size_t>(position) < list.size());
+    return list[static_cast<std::size_t>(position)];
+}
+
+template <typename List>
+void EraseAt(List& list, std::int32_t position) {
+    assert(position >= 0 && static_cast<std::size_t>(position) < list.size());
+    list.erase(list.begin() + position);
+}
+
+}  // namespace
+
+bool Document::AddCategory(const Text31& name) { return Append(categories, name); }
+bool Document::AddBillDeposit(const BillDeposit& billDeposit) { return Append(billDeposits, billDeposit); }
+bool Document::AddAccount(Account account) { return Append(accounts, std::move(account)); }
+
+void Document::RemoveCategory(std::int32_t position) { EraseAt(categories, position); }
+void Document::RemoveBillDeposit(std::int32_t position) { EraseAt(billDeposits, position); }
+void Document::RemoveAccount(std::int32_t position) { EraseAt(accounts, position); }
+
+Text31& Document::GetCategory(std::int32_t position) { return At(categories, position); }
+const Text31& Document::GetCategory(std::int32_t position) const { return At(categories, position); }
+BillDeposit& Document::GetBillDeposit(std::int32_t position) { return At(billDeposits, position); }
+const BillDeposit& Document::GetBillDeposit(std::int32_t position) const { return At(billDeposits, position); }
+Account& Document::GetAccount(std::int32_t position) { return At(accounts, position); }
+const Account& Document::GetAccount(std::int32_t position) const { return At(accounts, position); }
+
+const Text31* Document::FindCategory(std::int32_t position) const {
+    if (position < 0 || position >= CategoryCount()) return nullptr;
+    return &categories[static_cast<std::size_t>(position)];
+}
+
+void Document::Clear() {
+    password = Text31();
+    ClearCategories();
+    ClearBillDeposits();
+    ClearAccounts();
+}
+
+namespace {
+
+// The position a reference to `reference` must take once entry k is gone and
+// references to k have been dealt with.
+std::int32_t Renumbered(std::int32_t reference, std::int32_t k) { return reference > k ? reference - 1 : reference; }
+
+}  // namespace
+
+void Document::DeleteCategory(std::int32_t k) {
+    RemoveCategory(k);
+    auto renumber = [k](std::int32_t& category) { category = category == k ? 0 : Renumbered(category, k); };
+    for (Account& account : accounts)
+        for (Transaction& t : account.transactions) renumber(t.category);
+    for (BillDeposit& b : billDeposits) renumber(b.category);
+}
+
+void Document::DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex) {
+    RemoveAccount(k);
+    std::erase_if(billDeposits, [k](const BillDeposit& b) { return b.account == k; });
+    for (BillDeposit& b : billDeposits) b.account = Renumbered(b.account, k);
+    currentAccountIndex = currentAccountIndex == k ? -1 : Renumbered(currentAccountIndex, k);
+}

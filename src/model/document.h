@@ -1,0 +1,77 @@
+#pragma once
+// The one in-memory document: password, categories, bills/deposits, accounts.
+// Records are addressed by their zero-based position in insertion order.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/account.h"
+#include "model/records.h"
+
+class DataReader;
+
+struct Document {
+    Text31 password;  // plain text; empty means no password
+    std::vector<Text31> categories;  // position 0 is "None" in files the program makes
+    std::vector<BillDeposit> billDeposits;
+    std::vector<Account> accounts;
+
+    std::int32_t CategoryCount() const { return static_cast<std::int32_t>(categories.size()); }
+    std::int32_t BillDepositCount() const { return static_cast<std::int32_t>(billDeposits.size()); }
+    std::int32_t AccountCount() const { return static_cast<std::int32_t>(accounts.size()); }
+
+    // Appends at the tail; false (list unchanged) when no memory is left or the
+    // count would overflow. The new entry is at position count - 1.
+    bool AddCategory(const Text31& name);
+    bool AddBillDeposit(const BillDeposit& billDeposit);
+    bool AddAccount(Account account);
+
+    // Plain list removals: 0 <= position < count. References elsewhere are not
+    // touched; DeleteCategory and DeleteAccount keep them right.
+    void RemoveCategory(std::int32_t position);
+    void RemoveBillDeposit(std::int32_t position);
+    void RemoveAccount(std::int32_t position);
+
+    Text31& GetCategory(std::int32_t position);
+    const Text31& GetCategory(std::int32_t position) const;
+    BillDeposit& GetBillDeposit(std::int32_t position);
+    const BillDeposit& GetBillDeposit(std::int32_t position) const;
+    Account& GetAccount(std::int32_t position);
+    const Account& GetAccount(std::int32_t position) const;
+
+    // The category at `position`, or nullptr for a reference outside the list
+    // (files may carry any number).
+    const Text31* FindCategory(std::int32_t position) const;
+
+    void ClearCategories() { categories.clear(); }
+    void ClearBillDeposits() { billDeposits.clear(); }
+    void ClearAccounts() { accounts.clear(); }
+    // Empty password and no categories, bills/deposits or accounts.
+    void Clear();
+
+    // Removes category k (0 <= k < count) and keeps every reference on its
+    // entry: transactions of all accounts and bills/deposits that used k get
+    // category 0, those above k move down by one.
+    void DeleteCategory(std::int32_t k);
+
+    // Removes account k (0 <= k < count) with the bills/deposits that target
+    // it; references above k move down by one. currentAccountIndex follows the
+    // same rule and becomes -1 when it was k.
+    void DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex);
+
+    // Writes the whole document to `path` through a temporary file in the same
+    // folder that then replaces the old file in one step. False on any error
+    // (folder missing, read-only file, disk full); the old file is then as it was.
+    bool Save(const std::string& path) const;
+
+    // Replaces the document with the file's contents. False, with the document
+    // unchanged, when the file cannot be opened, is not a version 1 data file,
+    // is short, over-long or inconsistent, or memory runs out.
+    bool Load(const std::string& path);
+
+    // The loader over any stream; same contract as Load.
+    bool Read(DataReader& in);
+
+    friend bool operator==(const Document&, const Document&) = default;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The program-wide values of the GUI thread, kept together under the names
+// the whole program uses for them. The shell holds the one instance.
+
+#include <cstdint>
+#include <string>
+
+#include "model/dates.h"
+#include "model/document.h"
+
+// SortDate values: the date order of the transaction list.
+inline constexpr std::int32_t kSortAscending = 0;
+inline constexpr std::int32_t kSortDescending = 1;
+inline constexpr std::int32_t kSortUnsorted = 2;
+
+// The longest path the program keeps (a 260-byte buffer with its terminator).
+inline constexpr std::size_t kMaxPathLength = 259;
+
+struct ProgramValues {
+    Document document;        // the open file's contents
+    std::string currentFile;  // the open file's path; empty when no file is open
+    Text31 OpeningPassword;   // the password of the file being opened
+
+    std::int32_t CurrentAccountIndex = -1;  // the account the list shows, or -1
+    std::int32_t SelectedTransactionIndex = -1;
+    std::int32_t SelectedAccountIndex = -1;
+    std::int32_t SelectedBillIndex = -1;
+    std::int32_t SelectedCategoryIndex = -1;
+
+    std::int32_t DateFormat = kDateFormatAmerican;
+    std::int32_t SortDate = kSortUnsorted;
+    std::uint8_t ShowStats = 1;  // 1 when the stats panel is shown
+    std::string HelpFolder;      // folder of the help file
+};

@@ -1,0 +1,71 @@
+#pragma once
+// The records of a Pennywhist file and their codes.
+
+#include <cstdint>
+
+#include "model/text_field.h"
+
+// AccountType codes as stored in the file.
+enum AccountType : std::int32_t {
+    AccountTypeBank = 0,
+    AccountTypeCredit = 1,
+    AccountTypeBudget = 2,
+    AccountTypeCash = 3,
+    AccountTypeOther = 4,
+};
+
+// Occurrence codes of a bill or deposit.
+enum Occurrence : std::int32_t {
+    OccurrenceOnce = 0,
+    OccurrenceDaily = 1,
+    OccurrenceWeekly = 2,
+    OccurrenceEveryOtherWeek = 3,
+    OccurrenceMonthly = 4,
+};
+
+// Bill/deposit kind codes (a transaction's kind means something else).
+enum BillDepositKind : std::int32_t {
+    BillKind = 0,
+    DepositKind = 1,
+};
+
+// One entry of an account. kind 0 adds amount to the balance, any other value
+// subtracts it; amount itself is never negative.
+struct Transaction {
+    std::int32_t kind = 0;
+    double amount = 0.0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    std::int32_t year = 0;
+    std::int32_t category = 0;  // position in the category list
+    std::int32_t number = 0;
+    Text31 payee;
+    Text31 memo;
+
+    friend bool operator==(const Transaction&, const Transaction&) = default;
+};
+
+// A scheduled bill or deposit; the date is the next due date.
+struct BillDeposit {
+    std::int32_t kind = BillKind;
+    double amount = 0.0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    std::int32_t year = 0;
+    std::int32_t category = 0;  // position in the category list
+    std::int32_t number = 0;
+    Text31 payee;
+    Text31 memo;
+    std::int32_t occurrence = OccurrenceOnce;
+    std::int32_t account = 0;  // position in the account list
+
+    friend bool operator==(const BillDeposit&, const BillDeposit&) = default;
+};
+
+// Bank, Credit and Other accounts keep an account number and contact information.
+inline bool HasAccountDetails(std::int32_t type) {
+    return type == AccountTypeBank || type == AccountTypeCredit || type == AccountTypeOther;
+}
+
+// Only Credit accounts keep a credit limit.
+inline bool HasCreditLimit(std::int32_t type) { return type == AccountTypeCredit; }

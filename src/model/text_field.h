@@ -1,0 +1,37 @@
+#pragma once
+// Fixed-width, zero-terminated, zero-padded text as it is held in the data file.
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+// A text of at most N - 1 bytes in an N-byte array. Every write is a bounded
+// copy that zero-fills the rest, so the last byte is always zero and the bytes
+// after the text are zero too (the data file stores the array byte for byte).
+template <std::size_t N>
+struct TextField {
+    static constexpr std::size_t kCapacity = N - 1;
+
+    char bytes[N] = {};
+
+    TextField() = default;
+    TextField(std::string_view text) { Set(text); }  // NOLINT: implicit on purpose, names are written as literals
+
+    void Set(std::string_view text) {
+        std::size_t length = text.size() < kCapacity ? text.size() : kCapacity;
+        // Stop at an embedded zero, as a C string copy would.
+        const void* zero = std::memchr(text.data(), '\0', length);
+        if (zero != nullptr) length = static_cast<std::size_t>(static_cast<const char*>(zero) - text.data());
+        std::memcpy(bytes, text.data(), length);
+        std::memset(bytes + length, 0, N - length);
+    }
+
+    const char* c_str() const { return bytes; }
+    std::string_view view() const { return std::string_view(bytes); }
+    bool empty() const { return bytes[0] == '\0'; }
+
+    friend bool operator==(const TextField&, const TextField&) = default;
+};
+
+using Text31 = TextField<31>;
+using Text101 = TextField<101>;
