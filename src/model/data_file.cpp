@@ -69,7 +69,7 @@ bool Document::Save(const std::string& path) const {
     out.WriteText(password);
 
     const bool written = out.Flush() && std::fflush(closer.file) == 0 && FlushToDisk(closer.file);
-    if (!closer.Close() || !written || !ReplaceFile(temporary, path)) {
+    if (!closer.Close() || !written || !PutInPlace(temporary, path)) {
         std::remove(temporary.c_str());
         return false;
     }

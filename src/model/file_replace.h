@@ -13,7 +13,7 @@ bool FlushToDisk(std::FILE* file);
 
 // Puts `temporary` in the place of `target` in one step, replacing an existing
 // file; false, with `target` untouched, on failure.
-bool ReplaceFile(const std::string& temporary, const std::string& target);
+bool PutInPlace(const std::string& temporary, const std::string& target);
 
 // Size of an open file in bytes; false when it cannot be told.
 bool FileSize(std::FILE* file, std::uint64_t& size);

@@ -21,7 +21,7 @@ bool IsReplaceable(const std::string& path) {
 
 bool FlushToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
 
-bool ReplaceFile(const std::string& temporary, const std::string& target) {
+bool PutInPlace(const std::string& temporary, const std::string& target) {
     struct stat status {};
     if (stat(target.c_str(), &status) == 0) chmod(temporary.c_str(), status.st_mode & 07777);
     if (std::rename(temporary.c_str(), target.c_str()) != 0) return false;

@@ -1,0 +1,78 @@
+// Command dispatch: one handler per command of the menu, toolbar and accelerators.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <iterator>
+
+#include "app/main_window.h"
+#include "resources/resource.h"
+
+namespace {
+
+void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }
+
+void OnCalculator() {
+    const HINSTANCE result = ShellExecuteA(nullptr, "open", "calc.exe", "", "", SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) <= 32) ShowMessage("Error starting calculator.", MB_OK | MB_ICONSTOP);
+}
+
+void OnShowStats() {
+    if (App.statsPanel == nullptr) return;
+    if (IsWindowVisible(App.statsPanel)) {
+        ShowWindow(App.statsPanel, SW_HIDE);
+        Program.ShowStats = 0;
+    } else {
+        ShowWindow(App.statsPanel, SW_SHOW);
+        Program.ShowStats = 1;
+    }
+    RECT client;
+    GetClientRect(App.frame, &client);
+    LayoutMainWindow(client.right, client.bottom);
+}
+
+struct CommandHandler {
+    int command;
+    void (*run)();
+};
+
+// Every command of the program, in menu order. A command whose handler is
+// still empty does nothing when chosen.
+constexpr CommandHandler kCommands[] = {
+    {IDM_NEW_ACCOUNT, nullptr},
+    {IDM_NEW_FILE, nullptr},
+    {IDM_OPEN, nullptr},
+    {IDM_SAVE, nullptr},
+    {IDM_SAVE_AS, nullptr},
+    {IDM_PASSWORD, nullptr},
+    {IDM_PRINT, nullptr},
+    {IDM_IMPORT, nullptr},
+    {IDM_BACKUP_RESTORE, nullptr},
+    {IDM_CLOSE, OnClose},
+    {IDM_NEW_TRANSACTION, nullptr},
+    {IDM_EDIT_TRANSACTION, nullptr},
+    {IDM_DELETE_TRANSACTION, nullptr},
+    {IDM_FIND_TRANSACTION, nullptr},
+    {IDM_ACCOUNTS, nullptr},
+    {IDM_BILLS_DEPOSITS, nullptr},
+    {IDM_CATEGORIES, nullptr},
+    {IDM_CALCULATOR, OnCalculator},
+    {IDM_OPTIONS, nullptr},
+    {IDM_SHOW_STATS, OnShowStats},
+    {IDM_SUMMARY_BY_CATEGORY, nullptr},
+    {IDM_SUMMARY_BY_MONTH, nullptr},
+    {IDM_HELP_CONTENTS, nullptr},
+    {IDM_GETTING_STARTED, nullptr},
+    {IDM_ABOUT, nullptr},
+};
+static_assert(std::size(kCommands) == IDM_LAST_COMMAND - IDM_FIRST_COMMAND + 1);
+
+}  // namespace
+
+void RunCommand(int command) {
+    for (const CommandHandler& handler : kCommands)
+        if (handler.command == command) {
+            if (handler.run != nullptr) handler.run();
+            return;
+        }
+}

@@ -1,0 +1,93 @@
+// The frame window: layout, focus, menu state, toolbar tips and commands.
+
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/toolbar.h"
+#include "resources/resource.h"
+
+namespace {
+
+int WindowWidth(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect.right - rect.left;
+}
+
+int WindowHeight(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+void OnInitMenuPopup() {
+    const bool statsShown = App.statsPanel != nullptr && IsWindowVisible(App.statsPanel);
+    CheckMenuItem(GetMenu(App.frame), IDM_SHOW_STATS, MF_BYCOMMAND | (statsShown ? MF_CHECKED : MF_UNCHECKED));
+}
+
+LRESULT OnNotify(const NMHDR& header) {
+    if (header.code == TTN_GETDISPINFOA) {
+        auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+        const char* tip = ToolbarTooltip(static_cast<int>(header.idFrom));
+        if (tip != nullptr) info.lpszText = const_cast<char*>(tip);
+        return 0;
+    }
+    if (header.code == TTN_GETDISPINFOW) {
+        // Common controls may ask in UTF-16 even of an ANSI window.
+        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+        const char* tip = ToolbarTooltip(static_cast<int>(header.idFrom));
+        if (tip != nullptr) MultiByteToWideChar(CP_ACP, 0, tip, -1, info.szText, ARRAYSIZE(info.szText));
+        return 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void LayoutMainWindow(int clientWidth, int clientHeight) {
+    int top = 0;
+    if (App.toolbar != nullptr) {
+        SendMessageA(App.toolbar, TB_AUTOSIZE, 0, 0);
+        top = WindowHeight(App.toolbar);
+    }
+    const int height = clientHeight > top ? clientHeight - top : 0;
+    int listWidth = clientWidth;
+    if (App.statsPanel != nullptr) {
+        const int statsWidth = WindowWidth(App.statsPanel);
+        SetWindowPos(App.statsPanel, nullptr, clientWidth - statsWidth, top, statsWidth, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (IsWindowVisible(App.statsPanel)) listWidth = clientWidth > statsWidth ? clientWidth - statsWidth : 0;
+    }
+    if (App.transactionList != nullptr)
+        SetWindowPos(App.transactionList, nullptr, 0, top, listWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ShowMessage(const char* text, UINT buttonsAndIcon) { return MessageBoxA(App.frame, text, kProgramName, buttonsAndIcon); }
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        LayoutMainWindow(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && App.transactionList != nullptr) SetFocus(App.transactionList);
+        return 0;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup();
+        return 0;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND:
+        RunCommand(LOWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

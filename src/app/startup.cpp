@@ -1,0 +1,124 @@
+#include "app/startup.h"
+
+#include <commctrl.h>
+
+#include "app/main_window.h"
+#include "app/toolbar.h"
+#include "resources/resource.h"
+#include "views/stats_panel.h"
+#include "views/transaction_list.h"
+
+ProgramValues Program;
+MainWindowHandles App;
+
+namespace {
+
+void Fail(const char* text) { MessageBoxA(App.frame, text, kProgramName, MB_OK | MB_ICONSTOP); }
+
+bool CreateFrame() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = App.instance;
+    windowClass.hIcon = LoadIconA(App.instance, MAKEINTRESOURCEA(IDI_PENNYWHIST));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN_MENU);
+    windowClass.lpszClassName = kMainWindowClass;
+    if (RegisterClassA(&windowClass) == 0) return false;
+    App.frame = CreateWindowExA(0, kMainWindowClass, kProgramName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                640, 480, nullptr, nullptr, App.instance, nullptr);
+    if (App.frame == nullptr) {
+        UnregisterClassA(kMainWindowClass, App.instance);
+        return false;
+    }
+    return true;
+}
+
+HBITMAP LoadSortImage(int id) {
+    return static_cast<HBITMAP>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+                                           LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS));
+}
+
+HMENU CreateListPopup() {
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) return nullptr;
+    // Grey like the Edit menu's items until an account is shown.
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_NEW_TRANSACTION, "&New Transaction...");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_EDIT_TRANSACTION, "&Edit Transaction...");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_DELETE_TRANSACTION, "&Delete Transaction");
+    return menu;
+}
+
+}  // namespace
+
+bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
+    (void)commandLine;  // opening the named file comes with the file commands
+    Program = ProgramValues{};
+    App.instance = instance;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_DATE_CLASSES};
+    if (!InitCommonControlsEx(&controls)) {
+        Fail("Error initializing common controls.");
+        return false;
+    }
+
+    App.accelerators.Reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN)));
+    if (!App.accelerators) Fail("Error loading accelerator table.");
+
+    if (!CreateFrame()) {
+        Fail("Error creating window.");
+        App.accelerators.Reset();
+        return false;
+    }
+
+    if (!CreateMainToolbar()) Fail("Error creating toolbar.");
+
+    if (!CreateTransactionList()) {
+        Fail("Error creating listview.");
+        DestroyWindow(App.frame);
+        FinishPennywhist();
+        return false;
+    }
+
+    App.sortDescendingImage.Reset(LoadSortImage(IDB_SORT_DESCENDING));
+    App.sortAscendingImage.Reset(LoadSortImage(IDB_SORT_ASCENDING));
+    Program.SortDate = kSortUnsorted;
+
+    if (!CreateStatsPanel()) Fail("Error creating stats dialog.");
+
+    App.listPopup.Reset(CreateListPopup());
+    if (!App.listPopup) Fail("Error creating popup menu.");
+
+    ShowWindow(App.frame, SW_SHOWNORMAL);
+    UpdateWindow(App.frame);
+
+    ShowDateSortImage();
+    return true;
+}
+
+void HandleLoopMessage(MSG& message) {
+    if (App.accelerators && TranslateAcceleratorA(App.frame, App.accelerators.Get(), &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+int RunMessageLoop() {
+    MSG message;
+    BOOL result;
+    while ((result = GetMessageA(&message, nullptr, 0, 0)) != 0) {
+        if (result == -1) return 0;
+        HandleLoopMessage(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void FinishPennywhist() {
+    if (App.frame != nullptr && IsWindow(App.frame)) DestroyWindow(App.frame);
+    // A frame destroyed outside the loop leaves its quit message behind.
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    UnregisterClassA(kMainWindowClass, App.instance);
+    App = MainWindowHandles{};
+    Program = ProgramValues{};
+}

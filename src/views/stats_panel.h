@@ -1,0 +1,5 @@
+#pragma once
+// The stats panel: a borderless child dialog at the right edge of the frame.
+
+// Creates the panel hidden; false when it cannot be made.
+bool CreateStatsPanel();

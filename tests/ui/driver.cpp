@@ -1,0 +1,161 @@
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+
+namespace {
+
+Driver* current = nullptr;
+
+constexpr UINT kTickMilliseconds = 10;
+// How long an unexpected modal window stays before it is cancelled.
+constexpr int kUnexpectedTicks = 300;
+
+std::string ClassName(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+struct Search {
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectModal(HWND window, LPARAM data) {
+    if (ClassName(window) == "#32770" && IsWindowVisible(window) && IsWindowEnabled(window))
+        reinterpret_cast<Search*>(data)->found.push_back(window);
+    return TRUE;
+}
+
+// The innermost modal window of this thread: the visible, enabled dialog
+// (the windows below a modal one are disabled).
+HWND InnermostModal() {
+    Search search;
+    EnumThreadWindows(GetCurrentThreadId(), CollectModal, reinterpret_cast<LPARAM>(&search));
+    return search.found.empty() ? nullptr : search.found.front();
+}
+
+void Dismiss(HWND window) {
+    for (int button : {IDCANCEL, IDNO, IDOK}) {
+        if (GetDlgItem(window, button) != nullptr || button == IDOK) {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(window, text.data(), length + 1);
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+std::string ModalWindow::Title() const { return WindowText(window_); }
+
+std::string ModalWindow::Text(int control) const {
+    HWND item = GetDlgItem(window_, control);
+    return item != nullptr ? WindowText(item) : std::string();
+}
+
+bool ModalWindow::IsControlEnabled(int control) const { return IsWindowEnabled(GetDlgItem(window_, control)) != 0; }
+bool ModalWindow::IsControlVisible(int control) const { return IsWindowVisible(GetDlgItem(window_, control)) != 0; }
+
+void ModalWindow::SetText(int control, const char* text) { SetDlgItemTextA(window_, control, text); }
+
+void ModalWindow::Click(int control) {
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window_, control)));
+}
+
+Driver::Driver(const char* commandLine) {
+    EXPECT_EQ(current, nullptr) << "one program at a time";
+    current = this;
+    timer_ = SetTimer(nullptr, 0, kTickMilliseconds, OnTimer);
+    started_ = StartPennywhist(GetModuleHandleA(nullptr), commandLine);
+    EXPECT_TRUE(started_) << "start-up failed";
+    if (started_) Pump();
+}
+
+Driver::~Driver() {
+    if (started_ && !ended_) FinishPennywhist();
+    KillTimer(nullptr, timer_);
+    current = nullptr;
+    EXPECT_TRUE(actions_.empty()) << actions_.size() << " queued action(s) found no modal window";
+    for (const std::string& window : unexpected_) ADD_FAILURE() << "unexpected modal window: " << window;
+}
+
+void Driver::OnModal(Action action) { actions_.push_back(std::move(action)); }
+
+void Driver::Command(int command) {
+    SendMessageA(App.frame, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    Pump();
+}
+
+void Driver::PressKey(UINT virtualKey, std::vector<UINT> modifiers) {
+    BYTE keys[256] = {};
+    for (UINT modifier : modifiers) keys[modifier] = 0x80;
+    SetKeyboardState(keys);
+    const HWND target = GetFocus() != nullptr ? GetFocus() : App.frame;
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
+    Pump();
+    const BYTE released[256] = {};
+    SetKeyboardState(const_cast<BYTE*>(released));
+}
+
+void Driver::Pump() {
+    MSG message;
+    while (!ended_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The loop would end here; keep the message for RunToEnd.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        HandleLoopMessage(message);
+    }
+}
+
+int Driver::RunToEnd() {
+    const int code = RunMessageLoop();
+    FinishPennywhist();
+    ended_ = true;
+    return code;
+}
+
+void CALLBACK Driver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (current != nullptr) current->Tick();
+}
+
+void Driver::Tick() {
+    HWND modal = InnermostModal();
+    if (modal == nullptr || std::find(acting_.begin(), acting_.end(), modal) != acting_.end()) {
+        waitingOn_ = nullptr;
+        return;
+    }
+    if (!actions_.empty()) {
+        Action action = std::move(actions_.front());
+        actions_.pop_front();
+        acting_.push_back(modal);
+        ModalWindow window(modal);
+        action(window);
+        acting_.pop_back();
+        return;
+    }
+    if (modal != waitingOn_) {
+        waitingOn_ = modal;
+        waitedTicks_ = 0;
+    }
+    if (++waitedTicks_ < kUnexpectedTicks) return;
+    ModalWindow window(modal);
+    unexpected_.push_back("\"" + window.Title() + "\": " + window.MessageText());
+    waitingOn_ = nullptr;
+    Dismiss(modal);
+}

@@ -1,0 +1,89 @@
+#pragma once
+// Drives the program inside the test process: starts it as the entry point
+// does, runs commands, and acts on the modal windows (dialogs and message
+// boxes) that they open, by control id. A thread timer fires inside every
+// modal loop; each time it finds the innermost modal window of this thread
+// and hands it to the next queued action. A modal window nobody expected is
+// cancelled after a while and reported, so a test fails instead of hanging.
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A modal window the program opened, as a test sees it.
+class ModalWindow {
+public:
+    explicit ModalWindow(HWND window) : window_(window) {}
+
+    HWND Handle() const { return window_; }
+    std::string Title() const;
+    // The text of a control; a message box's text is control 0xFFFF.
+    std::string Text(int control) const;
+    std::string MessageText() const { return Text(0xFFFF); }
+    bool HasControl(int control) const { return GetDlgItem(window_, control) != nullptr; }
+    bool IsControlEnabled(int control) const;
+    bool IsControlVisible(int control) const;
+
+    void SetText(int control, const char* text);
+    // As a click on a button: the dialog gets BN_CLICKED from it.
+    void Click(int control);
+
+private:
+    HWND window_;
+};
+
+class Driver {
+public:
+    using Action = std::function<void(ModalWindow&)>;
+
+    // Starts the program with the command line; the test fails if it cannot.
+    explicit Driver(const char* commandLine = "");
+    // Closes the frame if the test left it open, releases everything, and
+    // fails the test for unused actions and unexpected modal windows.
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    bool Started() const { return started_; }
+
+    // What to do with the next modal window; windows take the actions in the
+    // order they were queued.
+    void OnModal(Action action);
+
+    // Sends a command to the frame as a menu choice does; returns once it is
+    // handled, then lets the messages it posted run.
+    void Command(int command);
+
+    // A key press with the given modifiers down (VK_CONTROL, VK_SHIFT, ...),
+    // through the program's message loop and its accelerators.
+    void PressKey(UINT virtualKey, std::vector<UINT> modifiers = {});
+
+    // Handles the posted messages as the program's loop does, until none is left.
+    void Pump();
+
+    // Runs the program's own message loop to its end; its exit code.
+    int RunToEnd();
+
+    // Title and text of every modal window that appeared with no action queued.
+    const std::vector<std::string>& Unexpected() const { return unexpected_; }
+    std::size_t PendingActions() const { return actions_.size(); }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Tick();
+
+    bool started_ = false;
+    bool ended_ = false;
+    UINT_PTR timer_ = 0;
+    std::deque<Action> actions_;
+    std::vector<HWND> acting_;  // windows whose action is running (nested modal loops)
+    std::vector<std::string> unexpected_;
+    HWND waitingOn_ = nullptr;  // an unexpected window and how long it has been seen
+    int waitedTicks_ = 0;
+};
+
+// Text helpers for the frame's own windows.
+std::string WindowText(HWND window);
