@@ -12,7 +12,8 @@ if [ $# -eq 0 ]; then
   scratch="${TMPDIR:-/tmp}/pennywhist-example"
   mkdir -p "$scratch"
   cp examples/example.pwf "$scratch/example.pwf"
-  set -- "Z:$scratch/example.pwf"
+  windows_path="Z:${scratch//\//\\}\\example.pwf"
+  set -- "$windows_path"
 fi
 # The user's own prefix is kept between runs, so settings persist.
 exec scripts/with-wine.sh --keep-prefix "$PWD/build/wine/user" scripts/wine-run.sh build/windows/src/pennywhist.exe "$@"

@@ -15,7 +15,9 @@ struct TextField {
     char bytes[N] = {};
 
     TextField() = default;
-    TextField(std::string_view text) { Set(text); }  // NOLINT: implicit on purpose, names are written as literals
+    // Implicit on purpose: names are written as literals.
+    TextField(std::string_view text) { Set(text); }  // NOLINT
+    TextField(const char* text) { Set(text); }       // NOLINT
 
     void Set(std::string_view text) {
         std::size_t length = text.size() < kCapacity ? text.size() : kCapacity;
