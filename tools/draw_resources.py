@@ -1,0 +1,1118 @@
+#!/usr/bin/env python3
+"""Draw Pennywhist's resource artwork.
+
+Run from the repository root:
+
+    python3 tools/draw_resources.py
+
+and the toolbar strips, sort arrows, icons and About banner are written to
+src/resources/art/.  Everything is drawn from the pixel grids and shapes in
+this file with the Python standard library only, and the output is the same,
+byte for byte, on every run.
+
+Files written (resource ids as used by the .rc file):
+
+    pennywhist.ico      101  program icon, 16/32/48 px, 32bpp with alpha
+    toolbar16.bmp       102  toolbar strip, 96x16, 16 colours (VGA palette)
+    toolbar256.bmp      103  toolbar strip, 96x16, 256-colour palette
+    account_stats.ico   119  side panel heading, 16/32 px
+    bills_deposits.ico  121  side panel heading, 16/32 px
+    sort_down.bmp       123  list header sort arrow, 9x9, 16 colours
+    sort_up.bmp         124  list header sort arrow, 9x9, 16 colours
+    tick.ico            131  wizard step done, 16/32 px
+    about_banner.bmp    133  About box banner, 300x60, 24bpp
+
+The toolbar strips are loaded with LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS.
+That turns the colour of the first pixel (the silver 192,192,192 background)
+into the button face, and maps grey 128 / silver 192 / 223 to the 3-D shadow,
+face and light colours.  So silver appears only as background, and the art
+keeps clear of 128 and 223 except where a themed shadow is wanted.
+"""
+
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT_DIR = os.path.normpath(os.path.join(HERE, '..', 'src', 'resources', 'art'))
+
+
+# ---------------------------------------------------------------------------
+# File writers
+# ---------------------------------------------------------------------------
+
+def _file_header(total_size, bits_offset):
+    return struct.pack('<2sIHHI', b'BM', total_size, 0, 0, bits_offset)
+
+
+def _info_header(width, height, bpp, image_size, colours_used):
+    # 2835 pixels per metre is 72 dpi; nothing reads it, but leave it sane.
+    return struct.pack('<IiiHHIIiiII', 40, width, height, 1, bpp, 0,
+                       image_size, 2835, 2835, colours_used, 0)
+
+
+def write_indexed_bmp(path, width, height, bpp, palette, rows):
+    """Write a bottom-up BI_RGB bitmap with a colour table.
+
+    rows are top-down lists of palette indices; palette is a list of RGB
+    tuples, padded here to the full table size for the bit depth."""
+    n_colours = 1 << bpp
+    assert len(palette) <= n_colours
+    table = list(palette) + [(0, 0, 0)] * (n_colours - len(palette))
+    stride = ((width * bpp + 31) // 32) * 4
+    data = bytearray()
+    for row in reversed(rows):
+        assert len(row) == width
+        line = bytearray()
+        if bpp == 8:
+            line.extend(row)
+        elif bpp == 4:
+            for x in range(0, width, 2):
+                hi = row[x]
+                lo = row[x + 1] if x + 1 < width else 0
+                line.append((hi << 4) | lo)
+        else:
+            raise ValueError('unsupported depth')
+        line.extend(b'\0' * (stride - len(line)))
+        data.extend(line)
+    pal = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in table)
+    offset = 14 + 40 + len(pal)
+    with open(path, 'wb') as f:
+        f.write(_file_header(offset + len(data), offset))
+        f.write(_info_header(width, height, bpp, len(data), n_colours))
+        f.write(pal)
+        f.write(bytes(data))
+
+
+def write_rgb_bmp(path, width, height, rows):
+    """Write a bottom-up 24bpp bitmap; rows are top-down lists of RGB."""
+    stride = ((width * 24 + 31) // 32) * 4
+    data = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for (r, g, b) in row:
+            line.extend((b, g, r))
+        line.extend(b'\0' * (stride - len(line)))
+        data.extend(line)
+    offset = 14 + 40
+    with open(path, 'wb') as f:
+        f.write(_file_header(offset + len(data), offset))
+        f.write(_info_header(width, height, 24, len(data), 0))
+        f.write(bytes(data))
+
+
+def _icon_image(size, rgba_rows):
+    """One 32bpp icon image: header, BGRA bottom-up, then the AND mask."""
+    xor = bytearray()
+    for row in reversed(rgba_rows):
+        for (r, g, b, a) in row:
+            if a == 0:
+                xor.extend(b'\0\0\0\0')
+            else:
+                xor.extend((b, g, r, a))
+    mask_stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rgba_rows):
+        line = bytearray(mask_stride)
+        for x, px in enumerate(row):
+            if px[3] == 0:
+                line[x >> 3] |= 0x80 >> (x & 7)
+        mask.extend(line)
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0,
+                         len(xor) + len(mask), 0, 0, 0, 0)
+    return header + bytes(xor) + bytes(mask)
+
+
+def write_ico(path, images):
+    """images: list of (size, rgba_rows) -> .ico with BMP-format entries."""
+    blobs = [(size, _icon_image(size, rows)) for size, rows in images]
+    out = bytearray(struct.pack('<HHH', 0, 1, len(blobs)))
+    offset = 6 + 16 * len(blobs)
+    for size, blob in blobs:
+        dim = 0 if size >= 256 else size
+        out.extend(struct.pack('<BBBBHHII', dim, dim, 0, 0, 1, 32,
+                               len(blob), offset))
+        offset += len(blob)
+    for _, blob in blobs:
+        out.extend(blob)
+    with open(path, 'wb') as f:
+        f.write(bytes(out))
+
+
+# ---------------------------------------------------------------------------
+# Colours
+# ---------------------------------------------------------------------------
+
+# The standard Windows 16-colour (VGA) palette, in its usual order.
+VGA = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER, \
+    GREY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = range(16)
+
+FACE = (192, 192, 192)      # button face; the transparent toolbar colour
+SHADOW = (128, 128, 128)    # 3-D shadow under LR_LOADMAP3DCOLORS
+LIGHT = (223, 223, 223)     # 3-D light under LR_LOADMAP3DCOLORS
+
+
+def mix(c0, c1, t):
+    return tuple(a + (b - a) * t for a, b in zip(c0, c1))
+
+
+def to_byte(v):
+    v = int(v + 0.5)
+    return 0 if v < 0 else 255 if v > 255 else v
+
+
+# ---------------------------------------------------------------------------
+# Toolbar: pixel grids
+# ---------------------------------------------------------------------------
+#
+# Each button image is a 16x16 grid of role letters.  A role has a colour for
+# the 16-colour strip (a VGA palette index) and one for the 256-colour strip,
+# where the extra roles (highlights, half shades) get their own colours and
+# collapse onto the nearest VGA colour in the small strip.
+
+ROLES = {
+    # role: (VGA index, 256-colour RGB)
+    '.': (SILVER, FACE),                 # background, becomes button face
+
+    # paper
+    'K': (BLACK, (52, 58, 72)),          # paper / generic outline
+    'W': (WHITE, (255, 255, 255)),       # paper
+    'w': (WHITE, (234, 238, 244)),       # paper, shaded edge
+    'F': (GREY, (196, 204, 218)),        # page fold (themed shadow in 16c)
+    'f': (WHITE, (240, 243, 248)),       # page fold, lit side
+    'L': (TEAL, (122, 160, 196)),        # ruled lines / writing
+    'l': (TEAL, (88, 128, 172)),         # heading line
+
+    # green plus
+    'D': (GREEN, (22, 100, 38)),         # outline
+    'G': (LIME, (62, 160, 68)),          # fill
+    'H': (LIME, (150, 222, 128)),        # highlight
+    'g': (GREEN, (40, 132, 52)),         # shade
+
+    # red cross
+    'R': (MAROON, (132, 22, 22)),        # outline
+    'r': (RED, (214, 48, 40)),           # fill
+    'q': (RED, (246, 128, 108)),         # highlight
+    'Q': (MAROON, (176, 34, 30)),        # shade
+
+    # gold (pencil body, coins)
+    'O': (OLIVE, (138, 92, 12)),         # outline
+    'Y': (YELLOW, (240, 192, 52)),       # fill
+    'Z': (WHITE, (255, 238, 160)),       # highlight
+    'y': (OLIVE, (204, 148, 28)),        # shade
+    'x': (YELLOW, (216, 160, 36)),       # coin shade
+
+    # pencil details
+    'T': (WHITE, (246, 214, 164)),       # bare wood
+    't': (OLIVE, (214, 170, 112)),       # bare wood, shade
+    'N': (BLACK, (70, 70, 78)),          # graphite
+    'M': (WHITE, (214, 220, 228)),       # ferrule / rings, lit
+    'm': (GREY, (150, 158, 170)),        # ferrule / rings, shade
+    'P': (RED, (232, 128, 140)),         # eraser
+    'p': (MAROON, (196, 88, 104)),       # eraser shade
+
+    # bank
+    'c': (TEAL, (58, 138, 126)),         # copper-green roof
+    'C': (TEAL, (128, 200, 180)),        # roof highlight
+    'e': (TEAL, (36, 104, 96)),          # roof shade
+    'S': (WHITE, (246, 242, 230)),       # stone, lit
+    's': (GREY, (186, 180, 164)),        # stone, shade
+    'n': (NAVY, (44, 58, 92)),           # dark between columns
+    'k': (BLACK, (40, 44, 52)),          # heavy outline
+
+    # calendar
+    'A': (RED, (204, 56, 48)),           # header
+    'a': (MAROON, (160, 32, 30)),        # header shade
+    'I': (RED, (236, 118, 98)),          # header highlight
+    'd': (NAVY, (96, 112, 140)),         # day marks
+    'h': (GREEN, (46, 150, 64)),         # a deposit
+    'z': (RED, (214, 52, 44)),           # a bill due
+
+    # category folders
+    'B': (BLUE, (76, 128, 214)),         # blue folder
+    'b': (NAVY, (38, 70, 150)),          # blue folder outline / shade
+    'V': (BLUE, (150, 190, 240)),        # blue folder highlight
+    'E': (GREEN, (100, 190, 90)),        # green folder
+    'J': (BLACK, (30, 110, 44)),         # green folder outline
+    'j': (LIME, (170, 230, 150)),        # green folder highlight
+    'U': (YELLOW, (242, 196, 64)),       # gold folder
+    'u': (OLIVE, (150, 104, 16)),        # gold folder outline
+    'v': (YELLOW, (255, 234, 160)),      # gold folder highlight
+}
+
+
+def overlay(base, top):
+    """Lay grid `top` over `base`; '.' in `top` leaves `base` showing."""
+    out = []
+    for brow, trow in zip(base, top):
+        out.append(''.join(b if t == '.' else t for b, t in zip(brow, trow)))
+    return out
+
+
+PAGE = [
+    '................',
+    '..KKKKKKKK......',
+    '..KWWWWWWKK.....',
+    '..KWWWWWWKfK....',
+    '..KWWWWWWKfFK...',
+    '..KWWWWWWKKKKK..',
+    '..KWWWWWWWWWwK..',
+    '..KWWWWWWWWWwK..',
+    '..KWWWWWWWWWwK..',
+    '..KWWWWWWWWWwK..',
+    '..KWWWWWWWWWwK..',
+    '..KWWWWWWWWWwK..',
+    '..KWWWWWWWWWwK..',
+    '..KwwwwwwwwwwK..',
+    '..KKKKKKKKKKKK..',
+    '................',
+]
+
+PAGE_TEXT = [
+    '................',
+    '................',
+    '................',
+    '....llll........',
+    '................',
+    '................',
+    '................',
+    '....LLLLLLL.....',
+    '................',
+    '....LLLLLLL.....',
+    '................',
+    '....LLLLL.......',
+    '................',
+    '................',
+    '................',
+    '................',
+]
+
+PLUS = [
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '..........DDDD..',
+    '..........DHGD..',
+    '........DDDHGDDD',
+    '........DHHHHGgD',
+    '........DGGGGggD',
+    '........DDDGgDDD',
+    '..........DGgD..',
+    '..........DDDD..',
+]
+
+CROSS = [
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '.......RR...RR..',
+    '......RqqR.RqrR.',
+    '......RqrrRrrQR.',
+    '.......RrrrrQR..',
+    '........RrrQR...',
+    '.......RrrQrrR..',
+    '......RrrQRQrQR.',
+    '......RrQR.RQQR.',
+    '.......RR...RR..',
+]
+
+
+def pencil():
+    """A pencil lying from the top-right corner down to a point at the
+    bottom-left, built along the 45 degree diagonals so every edge is a
+    clean one-pixel staircase."""
+    grid = [['.'] * 16 for _ in range(16)]
+    centre = 16          # the pencil's axis is the diagonal x + y == 16
+    tip_v = -10          # x - y at the point
+    end_v = 13           # x - y at the end of the eraser
+    for y in range(16):
+        for x in range(16):
+            k = x + y - centre      # across the pencil, -2 .. 2
+            d = (x - y) - tip_v     # along it, 0 at the point
+            if abs(k) > 2 or d < 0 or (x - y) > end_v:
+                continue
+            if d == 0:
+                role = 'N' if k == 0 else None
+            elif d == 1:
+                role = 'N' if abs(k) == 1 else None
+            elif d <= 5:
+                # sharpened wood, opening out from the point
+                if abs(k) == 2:
+                    role = 'K'
+                elif k == -1:
+                    role = 'T'
+                else:
+                    role = 'T' if d <= 3 else 't'
+            elif (x - y) <= end_v - 6:
+                role = {-2: 'O', -1: 'Z', 0: 'Y', 1: 'y', 2: 'O'}[k]
+            elif (x - y) <= end_v - 4:
+                role = {-2: 'K', -1: 'M', 0: 'M', 1: 'm', 2: 'K'}[k]
+            elif (x - y) < end_v:
+                role = {-2: 'K', -1: 'P', 0: 'P', 1: 'p', 2: 'K'}[k]
+            else:
+                role = 'K' if abs(k) <= 1 else None
+            if role:
+                grid[y][x] = role
+    # close off the end of the eraser
+    for x, y in ((14, 1), (15, 2)):
+        if grid[y][x] == '.':
+            grid[y][x] = 'K'
+    return [''.join(r) for r in grid]
+
+
+BANK = [
+    '................',
+    '.......kkk......',
+    '.....kkCCckk....',
+    '...kkCccYccekk..',
+    '.kkCcccccccceekk',
+    '.kkkkkkkkkkkkkkk',
+    '..kSSSSSSSSSSsk.',
+    '..kkkkkkkkkkkkk.',
+    '..kSsnSsnSsnSsk.',
+    '..kSsnSsnSsnSsk.',
+    '..kSsnSsnSsnSsk.',
+    '..kSsnSsnSsnSsk.',
+    '..kSsnSsnSsnSsk.',
+    '.kkkkkkkkkkkkkkk',
+    '.kSSSSSSSSSSSSsk',
+    '.kkkkkkkkkkkkkkk',
+]
+
+CALENDAR = [
+    '................',
+    '....k.....k.....',
+    '.kkkMkkkkkMkk...',
+    '.kIImIIIIImIk...',
+    '.kIAAAAAAAAAk...',
+    '.kaaaaaaaaaak...',
+    '.kkkkkkkkkkkk...',
+    '.kWWWWWWWWWwk...',
+    '.kWdWdWzWdWwk...',
+    '.kWWWWWWWWWwk...',
+    '.kWdWhWdWdWwk...',
+    '.kWWWWWWWWWwk...',
+    '.kWdWdWdWdWwk...',
+    '.kwwwwwwwwwwk...',
+    '.kkkkkkkkkkkk...',
+    '................',
+]
+
+COIN = [
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '..........OOO...',
+    '.........OZZYO..',
+    '........OZYYYxO.',
+    '........OYYYxxO.',
+    '........OYxxxxO.',
+    '.........OxxxO..',
+    '..........OOO...',
+]
+
+def bevel(mask, outline, light, body, dark):
+    """Turn a set of (x, y) pixels into role letters: a one-pixel outline
+    round the edge, a lit inner edge at the top and left, a shaded one at the
+    bottom and right, and `body` in between."""
+    def inside(x, y):
+        return (x, y) in mask
+
+    cells = {}
+    for (x, y) in mask:
+        if not all(inside(x + dx, y + dy)
+                   for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
+            cells[(x, y)] = outline
+    for (x, y) in mask:
+        if (x, y) in cells:
+            continue
+        if cells.get((x, y - 1)) == outline or cells.get((x - 1, y)) == outline:
+            cells[(x, y)] = light
+        elif cells.get((x, y + 1)) == outline or \
+                cells.get((x + 1, y)) == outline:
+            cells[(x, y)] = dark
+        else:
+            cells[(x, y)] = body
+    return cells
+
+
+def index_folder(top, tab_x0, tab_x1):
+    """Pixels of a folder whose body starts at row `top`, with a tab
+    sticking up between columns tab_x0 and tab_x1."""
+    mask = {(x, y) for x in range(1, 15) for y in range(top, 15)}
+    mask |= {(x, y) for x in range(tab_x0, tab_x1 + 1)
+             for y in range(top - 2, top)}
+    mask -= {(tab_x0, top - 2), (tab_x1, top - 2)}     # soften the corners
+    return mask
+
+
+def categories():
+    """Three coloured folders stacked like a card index, tabs staggered."""
+    grid = [['.'] * 16 for _ in range(16)]
+    layers = [
+        ((3, 1, 6), ('b', 'V', 'B', 'b')),      # blue, at the back
+        ((6, 5, 10), ('u', 'v', 'U', 'x')),     # gold
+        ((9, 9, 14), ('J', 'j', 'E', 'g')),     # green, in front
+    ]
+    for (top, x0, x1), roles in layers:
+        for (x, y), role in bevel(index_folder(top, x0, x1), *roles).items():
+            grid[y][x] = role
+    return [''.join(r) for r in grid]
+
+
+def toolbar_images():
+    new = overlay(overlay(PAGE, PAGE_TEXT), PLUS)
+    edit = overlay(overlay(PAGE, PAGE_TEXT), pencil())
+    delete = overlay(overlay(PAGE, PAGE_TEXT), CROSS)
+    bills = overlay(CALENDAR, COIN)
+    images = [new, edit, delete, BANK, bills, categories()]
+    for img in images:
+        assert len(img) == 16 and all(len(r) == 16 for r in img), img
+        assert img[0][0] == '.'
+    return images
+
+
+def toolbar_strip():
+    """The six images side by side as rows of role letters (96 x 16)."""
+    images = toolbar_images()
+    return [''.join(img[y] for img in images) for y in range(16)]
+
+
+def write_toolbar16(path):
+    strip = toolbar_strip()
+    rows = [[ROLES[ch][0] for ch in row] for row in strip]
+    assert all(ROLES[ch][0] != SILVER for row in strip for ch in row
+               if ch != '.')
+    write_indexed_bmp(path, 96, 16, 4, VGA, rows)
+
+
+def write_toolbar256(path):
+    strip = toolbar_strip()
+    # Background first, then the other colours in the order they are met,
+    # so the table is stable and index 0 is the transparent face colour.
+    palette = [FACE]
+    index = {FACE: 0}
+    rows = []
+    for row in strip:
+        out = []
+        for ch in row:
+            rgb = ROLES[ch][1]
+            if rgb not in index:
+                index[rgb] = len(palette)
+                palette.append(rgb)
+            out.append(index[rgb])
+        rows.append(out)
+    # silver only as the background; no stray 3-D greys in the table
+    assert palette.count(FACE) == 1
+    assert SHADOW not in palette and LIGHT not in palette
+    write_indexed_bmp(path, 96, 16, 8, palette, rows)
+
+
+# ---------------------------------------------------------------------------
+# Sort arrows for the list header
+# ---------------------------------------------------------------------------
+
+def sort_arrow(pointing_up):
+    widths = [9, 7, 5, 3, 1]
+    if pointing_up:
+        widths.reverse()
+    rows = [[SILVER] * 9 for _ in range(9)]
+    for i, w in enumerate(widths):
+        left = (9 - w) // 2
+        for x in range(left, left + w):
+            rows[2 + i][x] = GREY
+    return rows
+
+
+# ---------------------------------------------------------------------------
+# Icons: a small anti-aliased shape renderer
+# ---------------------------------------------------------------------------
+#
+# Shapes are signed distance functions in pixel units (negative inside).
+# Coverage of a pixel is taken from the distance at its centre, which is exact
+# for straight edges on pixel boundaries (crisp) and gives smooth edges for
+# curves and diagonals.
+
+def sd_circle(cx, cy, r):
+    def f(x, y):
+        dx, dy = x - cx, y - cy
+        return (dx * dx + dy * dy) ** 0.5 - r
+    return f
+
+
+def sd_box(x0, y0, x1, y1, r=0.0):
+    cx, cy = (x0 + x1) / 2.0, (y0 + y1) / 2.0
+    hx, hy = (x1 - x0) / 2.0 - r, (y1 - y0) / 2.0 - r
+
+    def f(x, y):
+        qx = abs(x - cx) - hx
+        qy = abs(y - cy) - hy
+        ox, oy = max(qx, 0.0), max(qy, 0.0)
+        return (ox * ox + oy * oy) ** 0.5 + min(max(qx, qy), 0.0) - r
+    return f
+
+
+def _seg_dist(x, y, ax, ay, bx, by):
+    dx, dy = bx - ax, by - ay
+    t = ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)
+    t = 0.0 if t < 0 else 1.0 if t > 1 else t
+    px, py = ax + dx * t - x, ay + dy * t - y
+    return (px * px + py * py) ** 0.5
+
+
+def sd_capsule(points, width):
+    """A round-ended stroke along a polyline."""
+    half = width / 2.0
+    segs = list(zip(points, points[1:]))
+
+    def f(x, y):
+        return min(_seg_dist(x, y, a[0], a[1], b[0], b[1])
+                   for a, b in segs) - half
+    return f
+
+
+def grow(f, r):
+    return lambda x, y: f(x, y) - r
+
+
+def shift(f, dx, dy):
+    return lambda x, y: f(x - dx, y - dy)
+
+
+def intersect(*fs):
+    return lambda x, y: max(g(x, y) for g in fs)
+
+
+def subtract(f, g):
+    return lambda x, y: max(f(x, y), -g(x, y))
+
+
+def linear(x0, y0, c0, x1, y1, c1):
+    """Paint: colour ramp from (x0,y0) to (x1,y1)."""
+    dx, dy = x1 - x0, y1 - y0
+    n = dx * dx + dy * dy
+
+    def paint(x, y):
+        t = ((x - x0) * dx + (y - y0) * dy) / n
+        t = 0.0 if t < 0 else 1.0 if t > 1 else t
+        return mix(c0, c1, t)
+    return paint
+
+
+class Canvas:
+    """RGBA canvas with straight (not premultiplied) float channels."""
+
+    def __init__(self, w, h, fill=None):
+        self.w, self.h = w, h
+        if fill is None:
+            fill = (0.0, 0.0, 0.0, 0.0)
+        self.px = [[list(fill) for _ in range(w)] for _ in range(h)]
+
+    def blend(self, x, y, rgb, a):
+        if a <= 0.0:
+            return
+        d = self.px[y][x]
+        da = d[3]
+        oa = a + da * (1.0 - a)
+        k = da * (1.0 - a)
+        d[0] = (rgb[0] * a + d[0] * k) / oa
+        d[1] = (rgb[1] * a + d[1] * k) / oa
+        d[2] = (rgb[2] * a + d[2] * k) / oa
+        d[3] = oa
+
+    def fill(self, sdf, paint, opacity=1.0, soft=1.0, box=None):
+        """Paint a shape.  `paint` is an RGB tuple or a function of (x, y);
+        `soft` widens the edge ramp (in pixels) for shadows and glows."""
+        x0, y0, x1, y1 = box if box else (0, 0, self.w, self.h)
+        x0, y0 = max(0, int(x0)), max(0, int(y0))
+        x1, y1 = min(self.w, int(x1 + 1)), min(self.h, int(y1 + 1))
+        solid = not callable(paint)
+        for y in range(y0, y1):
+            cy = y + 0.5
+            for x in range(x0, x1):
+                cx = x + 0.5
+                d = sdf(cx, cy)
+                cov = 0.5 - d / soft
+                if cov <= 0.0:
+                    continue
+                if cov > 1.0:
+                    cov = 1.0
+                self.blend(x, y, paint if solid else paint(cx, cy),
+                           cov * opacity)
+
+    def draw(self, other, ox, oy):
+        for y in range(other.h):
+            for x in range(other.w):
+                p = other.px[y][x]
+                tx, ty = x + ox, y + oy
+                if 0 <= tx < self.w and 0 <= ty < self.h:
+                    self.blend(tx, ty, p[:3], p[3])
+
+    def rgba_rows(self):
+        rows = []
+        for row in self.px:
+            out = []
+            for r, g, b, a in row:
+                a8 = to_byte(a * 255.0)
+                if a8 == 0:
+                    out.append((0, 0, 0, 0))
+                else:
+                    out.append((to_byte(r), to_byte(g), to_byte(b), a8))
+            rows.append(out)
+        return rows
+
+    def rgb_rows(self):
+        return [[(to_byte(p[0]), to_byte(p[1]), to_byte(p[2]))
+                 for p in row] for row in self.px]
+
+
+def outlined(cv, sdf, line, paint, width=1.0, highlight=None, hl_width=1.0):
+    """Shape with a dark outline, gradient body and an optional lit inner
+    edge along the top and left (light comes from the top-left)."""
+    cv.fill(sdf, line)
+    inner = grow(sdf, -width)
+    if highlight is not None:
+        cv.fill(inner, highlight)
+        cv.fill(intersect(inner, shift(inner, hl_width, hl_width)), paint)
+    else:
+        cv.fill(inner, paint)
+
+
+def drop_shadow(cv, sdf, s, opacity=0.28):
+    """Soft shadow cast down and to the right (32 px and up only)."""
+    if cv.w < 32:
+        return
+    cv.fill(shift(sdf, 0.6 * s, 0.9 * s), (0, 0, 0), opacity=opacity,
+            soft=1.2 * s)
+
+
+# --- 16 px icons are drawn pixel by pixel -----------------------------------
+
+ICON_ROLES = {
+    # wallet
+    'D': (18, 72, 36, 255),         # outline
+    'H': (146, 212, 124, 255),      # lit edge
+    'G': (74, 156, 78, 255),        # leather
+    'g': (42, 120, 58, 255),        # shaded edge
+    'S': (52, 130, 64, 255),        # strap
+    's': (36, 104, 50, 255),        # strap, shaded
+    'o': (250, 206, 82, 255),       # press stud
+    'p': (176, 120, 20, 255),       # press stud, shaded
+    # bank note
+    'n': (56, 112, 62, 255),
+    'N': (222, 244, 212, 255),
+    'm': (150, 200, 144, 255),
+    # coin
+    'O': (128, 84, 8, 255),
+    'Z': (255, 242, 176, 255),
+    'Y': (246, 198, 62, 255),
+    'y': (220, 160, 34, 255),
+    'x': (196, 132, 20, 255),
+    # tick
+    'K': (18, 94, 34, 255),
+    'h': (156, 228, 124, 255),
+    'T': (66, 172, 66, 255),
+    't': (38, 132, 50, 255),
+}
+
+APP16_WALLET = [
+    '................',
+    '...nnnnnnnnnn...',
+    '...nNNNNNNNNn...',
+    '...nNNmmmmNNn...',
+    '.DDDDDDDDDDDDDD.',
+    'DHHHHHHHHHHHHHHD',
+    'DHGGGGGGGGGGGGgD',
+    'DHGGGGGGDDDDDDDD',
+    'DHGGGGGGDSSSSSSD',
+    'DHGGGGGGDSSSopSD',
+    'DHGGGGGGDSSSppSD',
+    'DHGGGGGGDsssssSD',
+    'DHGGGGGGDDDDDDDD',
+    'DggggggggggggggD',
+    '.DDDDDDDDDDDDDD.',
+    '................',
+]
+
+APP16_COIN = [
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '..OOOOO.........',
+    '.OZZYYYO........',
+    'OZZYYYYyO.......',
+    'OZYYYYYyO.......',
+    'OYYYYYyyO.......',
+    'OYYYYyyyO.......',
+    'OYYYyyyxO.......',
+    '.OyyyyxO........',
+    '..OOOOO.........',
+]
+
+TICK16 = [
+    '................',
+    '................',
+    '............KKK.',
+    '...........KhTtK',
+    '..........KhTtK.',
+    '.........KhTtK..',
+    '........KhTtK...',
+    '.KKK...KhTtK....',
+    'KhTtK.KhTtK.....',
+    '.KhTtKhTtK......',
+    '..KhTTTtK.......',
+    '...KhTtK........',
+    '....KtK.........',
+    '.....K..........',
+    '................',
+    '................',
+]
+
+
+def grid_layer(rows, roles, dx=0, dy=0, soften=0.4):
+    """A 16x16 canvas from a pixel grid.  With `soften`, the empty pixel in
+    the crook of every outline step gets a faint copy of its neighbours,
+    which takes the jaggies off curves and diagonals."""
+    cv = Canvas(16, 16)
+    for y, row in enumerate(rows):
+        for x, ch in enumerate(row):
+            if ch != '.' and 0 <= x + dx < 16 and 0 <= y + dy < 16:
+                r, g, b, a = roles[ch]
+                cv.px[y + dy][x + dx] = [r, g, b, a / 255.0]
+    if soften:
+        fill = []
+        for y in range(16):
+            for x in range(16):
+                if cv.px[y][x][3] > 0:
+                    continue
+                near = {}
+                for name, (nx, ny) in (('l', (x - 1, y)), ('r', (x + 1, y)),
+                                       ('u', (x, y - 1)), ('d', (x, y + 1))):
+                    if 0 <= nx < 16 and 0 <= ny < 16 and \
+                            cv.px[ny][nx][3] >= 1.0:
+                        near[name] = cv.px[ny][nx]
+                if ('l' in near or 'r' in near) and \
+                        ('u' in near or 'd' in near):
+                    cols = list(near.values())
+                    c = [sum(p[i] for p in cols) / len(cols) for i in range(3)]
+                    fill.append((x, y, c))
+        for x, y, c in fill:
+            cv.px[y][x] = [c[0], c[1], c[2], soften]
+    return cv
+
+
+def toolbar_icon16(rows, dx=0):
+    """One of the toolbar pictures as a 16 px icon (silver is see-through)."""
+    roles = {ch: ROLES[ch][1] + (255,) for ch in ROLES}
+    return grid_layer(rows, roles, dx=dx, soften=0)
+
+
+# --- program icon: green wallet with a gold coin ---------------------------
+
+GOLD_LINE = (128, 84, 8)
+GOLD_HI = (255, 240, 168)
+GOLD_LO = (206, 140, 22)
+
+
+def snap_box(s, x0, y0, x1, y1, r=0.0):
+    """A box in 16-unit design space with its edges on whole pixels."""
+    return sd_box(round(x0 * s), round(y0 * s), round(x1 * s), round(y1 * s),
+                  r * s)
+
+
+def draw_coin(cv, cx, cy, r, s, detail=True):
+    """Gold coin; r and the centre in pixels, s = pixels per design unit."""
+    w = 1.0 if s < 2.5 else 1.5
+    disc = sd_circle(cx, cy, r)
+    drop_shadow(cv, disc, s)
+    cv.fill(disc, GOLD_LINE)
+    body = sd_circle(cx, cy, r - w)
+    cv.fill(body, linear(cx - r, cy - r, GOLD_HI, cx + r * 0.7, cy + r * 0.7,
+                         GOLD_LO))
+    if detail and r >= 6:
+        # raised rim: a dark groove with a light lip inside it
+        rim = r - w - 0.12 * r
+        groove = subtract(sd_circle(cx, cy, rim), sd_circle(cx, cy, rim - w))
+        cv.fill(groove, (176, 118, 18), opacity=0.85)
+        face = sd_circle(cx, cy, rim - w)
+        cv.fill(face, linear(cx - r, cy - r, (255, 226, 120),
+                             cx + r, cy + r, (214, 150, 28)))
+        lip = subtract(sd_circle(cx + 0.5 * w, cy + 0.5 * w, rim - w),
+                       sd_circle(cx + 1.5 * w, cy + 1.5 * w, rim - w))
+        cv.fill(intersect(lip, face), (255, 246, 200), opacity=0.8)
+    # specular glint, top-left
+    g = max(0.9, 0.16 * r)
+    cv.fill(sd_circle(cx - 0.42 * r, cy - 0.42 * r, g), (255, 255, 240),
+            opacity=0.9)
+
+
+def draw_app_icon(size):
+    if size == 16:
+        cv = grid_layer(APP16_WALLET, ICON_ROLES)
+        cv.draw(grid_layer(APP16_COIN, ICON_ROLES), 0, 0)
+        return cv
+    s = size / 16.0
+    cv = Canvas(size, size)
+    ow = 1.0 if size <= 32 else 2.0
+
+    # bank note tucked into the wallet, peeking out at the top
+    note = snap_box(s, 3, 1, 13, 7, 0.4)
+    outlined(cv, note, (56, 112, 62),
+             linear(0, 0, (230, 248, 220), size, size, (180, 222, 170)),
+             width=ow)
+    cv.fill(snap_box(s, 5.5, 2.5, 10.5, 3.5, 0.4), (150, 200, 144))
+
+    # wallet body
+    body = snap_box(s, 0, 4, 16, 15, 1.5)
+    drop_shadow(cv, body, s)
+    outlined(cv, body, (18, 72, 36),
+             linear(0, 4 * s, (98, 178, 92), 0, 15 * s, (36, 116, 56)),
+             width=ow, highlight=(150, 214, 130), hl_width=ow)
+    # stitched seam along the mouth of the wallet
+    seam = snap_box(s, 1.5, 6, 14.5, 6.34)
+    cv.fill(seam, (26, 92, 46), opacity=0.5)
+
+    # strap with a press stud on the right-hand side
+    strap = snap_box(s, 8, 7, 16, 13, 1.0)
+    outlined(cv, strap, (18, 72, 36),
+             linear(0, 7 * s, (66, 146, 72), 0, 13 * s, (30, 100, 50)),
+             width=ow, highlight=(112, 190, 104), hl_width=ow)
+    stud = sd_circle(13 * s, 10 * s, 1.3 * s)
+    cv.fill(stud, GOLD_LINE)
+    cv.fill(sd_circle(13 * s - 0.15 * s, 10 * s - 0.15 * s, 1.3 * s - ow),
+            linear(12 * s, 9 * s, (255, 236, 150), 14 * s, 11 * s,
+                   (210, 150, 30)))
+
+    # the coin, in front on the left
+    draw_coin(cv, 4.75 * s, 11.25 * s, 4.25 * s, s)
+    return cv
+
+
+# --- account stats: bar chart ------------------------------------------------
+
+def draw_stats_icon(size):
+    s = size / 16.0
+    cv = Canvas(size, size)
+    bars = [
+        (1, 8, (120, 164, 230), (44, 86, 170), (22, 50, 116)),    # blue
+        (6, 4, (130, 214, 118), (40, 140, 60), (18, 86, 36)),     # green
+        (11, 1, (255, 228, 120), (220, 156, 30), (130, 86, 8)),   # gold
+    ]
+    base = 14
+    for x, top, light, dark, line in bars:
+        box = sd_box(x * s, top * s, (x + 4) * s, base * s + 1)
+        drop_shadow(cv, box, s, 0.22)
+        outlined(cv, box, line,
+                 linear(x * s, 0, light, (x + 4) * s, 0, dark))
+    # axis line along the bottom
+    cv.fill(sd_box(0, base * s, 16 * s, base * s + max(1.0, s)),
+            (52, 58, 72))
+    if size >= 32:
+        cv.fill(sd_box(0, base * s + max(1.0, s), 16 * s, 16 * s),
+                (52, 58, 72), opacity=0.35)
+    return cv
+
+
+# --- bills & deposits: calendar page -----------------------------------------
+
+def draw_calendar_icon(size):
+    if size == 16:
+        # the toolbar's calendar, moved over to sit in the middle
+        return toolbar_icon16(CALENDAR, dx=1)
+    # 32 px, laid out on whole pixels to match the 16 px picture
+    cv = Canvas(size, size)
+    page = sd_box(3, 4, 30, 31, 1.5)
+    drop_shadow(cv, page, 2.0)
+    outlined(cv, page, (52, 58, 72),
+             linear(0, 0, (255, 255, 255), size, size, (214, 222, 236)))
+    head = sd_box(3, 4, 30, 13, 1.5)
+    outlined(cv, head, (122, 22, 22),
+             linear(0, 5, (240, 108, 88), 0, 12, (178, 36, 32)),
+             highlight=(252, 156, 136))
+    for x0 in (10, 21):
+        ring = sd_box(x0, 1, x0 + 3, 9, 1.5)
+        outlined(cv, ring, (40, 44, 52),
+                 linear(x0, 0, (236, 240, 246), x0 + 3, 0, (146, 154, 168)))
+    marks = {(2, 0): (214, 52, 44), (1, 1): (46, 150, 64)}
+    for row in range(3):
+        for col in range(5):
+            x, y = 5 + 5 * col, 15 + 5 * row
+            cv.fill(sd_box(x, y, x + 3, y + 3),
+                    marks.get((col, row), (160, 172, 196)))
+    return cv
+
+
+# --- tick ---------------------------------------------------------------------
+
+def draw_tick_icon(size):
+    if size == 16:
+        return grid_layer(TICK16, ICON_ROLES)
+    s = size / 16.0
+    cv = Canvas(size, size)
+    pts = [(3.0 * s, 8.5 * s), (6.5 * s, 12.0 * s), (13.0 * s, 4.0 * s)]
+    stroke = sd_capsule(pts, 3.2 * s)
+    drop_shadow(cv, stroke, s)
+    ow = 1.0 if size <= 32 else 1.4
+    cv.fill(stroke, (16, 92, 32))
+    inner = grow(stroke, -ow)
+    cv.fill(inner, linear(3 * s, 3 * s, (136, 220, 110), 12 * s, 13 * s,
+                          (32, 140, 48)))
+    if size >= 32:
+        shine = sd_capsule([(p[0] - 0.35 * s, p[1] - 0.45 * s) for p in pts],
+                           0.9 * s)
+        cv.fill(intersect(shine, inner), (210, 250, 190), opacity=0.7)
+    return cv
+
+
+# ---------------------------------------------------------------------------
+# About banner
+# ---------------------------------------------------------------------------
+
+# A small proportional pixel font: 7 rows up to the baseline and two below
+# for descenders.  Only the letters the banner needs.
+FONT = {
+    'P': ['####.', '#...#', '#...#', '####.', '#....', '#....', '#....'],
+    'F': ['#####', '#....', '#....', '####.', '#....', '#....', '#....'],
+    'M': ['#...#', '##.##', '#.#.#', '#.#.#', '#...#', '#...#', '#...#'],
+    'a': ['.....', '.....', '.###.', '....#', '.####', '#...#', '.####'],
+    'c': ['.....', '.....', '.###.', '#....', '#....', '#...#', '.###.'],
+    'e': ['.....', '.....', '.###.', '#...#', '#####', '#....', '.###.'],
+    'g': ['.....', '.....', '.####', '#...#', '#...#', '#...#', '.####',
+          '....#', '.###.'],
+    'h': ['#....', '#....', '#.##.', '##..#', '#...#', '#...#', '#...#'],
+    'i': ['#', '.', '#', '#', '#', '#', '#'],
+    'l': ['#', '#', '#', '#', '#', '#', '#'],
+    'm': ['.....', '.....', '##.#.', '#.#.#', '#.#.#', '#.#.#', '#.#.#'],
+    'n': ['.....', '.....', '#.##.', '##..#', '#...#', '#...#', '#...#'],
+    'o': ['.....', '.....', '.###.', '#...#', '#...#', '#...#', '.###.'],
+    'r': ['.....', '.....', '#.##.', '##..#', '#....', '#....', '#....'],
+    's': ['.....', '.....', '.####', '#....', '.###.', '....#', '####.'],
+    't': ['.#..', '.#..', '###.', '.#..', '.#..', '.#..', '..##'],
+    'w': ['.....', '.....', '#...#', '#...#', '#.#.#', '#.#.#', '.#.#.'],
+    'y': ['.....', '.....', '#...#', '#...#', '#...#', '#..##', '.##.#',
+          '....#', '.###.'],
+    '0': ['.###.', '#...#', '#...#', '#...#', '#...#', '#...#', '.###.'],
+    '2': ['.###.', '#...#', '....#', '...#.', '..#..', '.#...', '#####'],
+    '.': ['.', '.', '.', '.', '.', '.', '#'],
+    ' ': ['...', '...', '...', '...', '...', '...', '...'],
+}
+
+
+def text_width(text, scale):
+    w = sum(len(FONT[ch][0]) for ch in text) + (len(text) - 1)
+    return w * scale
+
+
+def draw_text(cv, text, x, y, scale, colour, shadow=None):
+    """Blocky text with its top-left at (x, y)."""
+    for pass_colour, off in ((shadow, 1), (colour, 0)):
+        if pass_colour is None:
+            continue
+        cx = x
+        for ch in text:
+            glyph = FONT[ch]
+            for gy, line in enumerate(glyph):
+                for gx, bit in enumerate(line):
+                    if bit != '#':
+                        continue
+                    for dy in range(scale):
+                        for dx in range(scale):
+                            px = cx + gx * scale + dx + off
+                            py = y + gy * scale + dy + off
+                            if 0 <= px < cv.w and 0 <= py < cv.h:
+                                a = 1.0
+                                if isinstance(pass_colour[0], tuple):
+                                    c, a = pass_colour
+                                else:
+                                    c = pass_colour
+                                cv.blend(px, py, c, a)
+            cx += (len(glyph[0]) + 1) * scale
+
+
+def draw_banner():
+    w, h = 300, 60
+    cv = Canvas(w, h, (0.0, 0.0, 0.0, 1.0))
+    left, right = (18, 72, 62), (30, 64, 104)
+    for y in range(h):
+        for x in range(w):
+            t = x / (w - 1.0)
+            c = mix(left, right, t)
+            # a touch lighter towards the top
+            c = mix(c, (255, 255, 255), 0.07 * (1.0 - y / (h - 1.0)))
+            cv.px[y][x] = [c[0], c[1], c[2], 1.0]
+    # faint rings, like coin edges, off to the right
+    for cx, cy, r in ((262, 44, 46), (292, 6, 30)):
+        ring = subtract(sd_circle(cx, cy, r), sd_circle(cx, cy, r - 6))
+        cv.fill(ring, (255, 255, 255), opacity=0.04,
+                box=(cx - r - 1, cy - r - 1, cx + r + 1, cy + r + 1))
+    # gold rule along the bottom
+    for x in range(w):
+        t = x / (w - 1.0)
+        cv.px[h - 2][x] = list(mix((214, 160, 40), (150, 110, 30), t)) + [1.0]
+        cv.px[h - 1][x] = list(mix((120, 84, 16), (80, 60, 20), t)) + [1.0]
+
+    icon = draw_app_icon(48)
+    cv.draw(icon, 8, 5)
+
+    title = 'Pennywhist'
+    scale = 3
+    tx, ty = 70, 9
+    draw_text(cv, title, tx, ty, scale, (250, 252, 248),
+              shadow=((0, 0, 0), 0.35))
+    vx = tx + text_width(title + ' ', scale) + scale
+    draw_text(cv, '2.0', vx, ty, scale, (246, 200, 72),
+              shadow=((0, 0, 0), 0.35))
+    draw_text(cv, 'Personal Finance Manager', tx + 1, ty + 33, 1,
+              (176, 214, 196))
+    return cv
+
+
+# ---------------------------------------------------------------------------
+
+def main():
+    os.makedirs(OUT_DIR, exist_ok=True)
+
+    def out(name):
+        return os.path.join(OUT_DIR, name)
+
+    write_toolbar16(out('toolbar16.bmp'))
+    write_toolbar256(out('toolbar256.bmp'))
+    write_indexed_bmp(out('sort_down.bmp'), 9, 9, 4, VGA, sort_arrow(False))
+    write_indexed_bmp(out('sort_up.bmp'), 9, 9, 4, VGA, sort_arrow(True))
+    write_ico(out('pennywhist.ico'),
+              [(n, draw_app_icon(n).rgba_rows()) for n in (16, 32, 48)])
+    write_ico(out('account_stats.ico'),
+              [(n, draw_stats_icon(n).rgba_rows()) for n in (16, 32)])
+    write_ico(out('bills_deposits.ico'),
+              [(n, draw_calendar_icon(n).rgba_rows()) for n in (16, 32)])
+    write_ico(out('tick.ico'),
+              [(n, draw_tick_icon(n).rgba_rows()) for n in (16, 32)])
+    write_rgb_bmp(out('about_banner.bmp'), 300, 60, draw_banner().rgb_rows())
+
+
+if __name__ == '__main__':
+    main()
