@@ -6,6 +6,7 @@
 #include <new>
 
 #include "model/data_stream.h"
+#include "model/platform_file.h"
 
 bool Account::AddTransaction(const Transaction& transaction) {
     if (transactions.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
@@ -98,14 +99,14 @@ bool Account::Read(DataReader& in) {
     if (!in.ReadInt32(count) || !in.CanHold(count, kTransactionRecordSize)) return false;
     try {
         transactions.reserve(static_cast<std::size_t>(count));
-        transactions.resize(static_cast<std::size_t>(count));
     } catch (const std::bad_alloc&) {
         return false;
     }
-    unsigned char record[kTransactionRecordSize];
-    for (Transaction& t : transactions) {
-        if (!in.Read(record, sizeof record)) return false;
-        Unpack(record, t);
+    PrepareBulkMemory(transactions.data(), transactions.capacity() * sizeof(Transaction));
+    for (std::int32_t i = 0; i < count; ++i) {
+        const unsigned char* record = in.Next(kTransactionRecordSize);
+        if (record == nullptr) return false;
+        Unpack(record, transactions.emplace_back());
     }
     return true;
 }

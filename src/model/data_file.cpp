@@ -6,7 +6,7 @@
 
 #include "model/data_stream.h"
 #include "model/document.h"
-#include "model/file_replace.h"
+#include "model/platform_file.h"
 
 namespace {
 
@@ -14,7 +14,6 @@ constexpr char kMagic[10] = {'P', 'e', 'n', 'n', 'y', 'w', 'h', 'i', 's', 't'};
 constexpr std::int32_t kVersion = 1;
 constexpr std::uint64_t kCategoryRecordSize = 31;
 constexpr std::uint64_t kBillDepositRecordSize = 102;
-constexpr std::uint64_t kPasswordSize = 31;
 
 void WriteBillDeposit(DataWriter& out, const BillDeposit& b) {
     out.WriteInt32(b.occurrence);
@@ -77,10 +76,9 @@ bool Document::Save(const std::string& path) const {
 }
 
 bool Document::Load(const std::string& path) {
-    FileCloser closer{std::fopen(path.c_str(), "rb")};
-    std::uint64_t size = 0;
-    if (closer.file == nullptr || !FileSize(closer.file, size)) return false;
-    DataReader in(closer.file, size);
+    FileView file(path);
+    if (!file.IsOpen()) return false;
+    DataReader in(file);
     return Read(in);
 }
 

@@ -1,44 +1,29 @@
 #include "model/data_stream.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr std::size_t kChunkSize = 1 << 20;
-}
+// Large blocks keep the number of writes and releases small.
+constexpr std::size_t kWriteBlock = 4 << 20;
+constexpr std::size_t kReleaseBlock = 8 << 20;
+}  // namespace
 
-DataReader::DataReader(std::FILE* file, std::uint64_t size) : file_(file), unreadInFile_(size) {
-    buffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, kChunkSize)));
-    cursor_ = end_ = buffer_.data();
-}
+DataReader::DataReader(FileView& view)
+    : cursor_(view.Data()), end_(view.Data() + view.Size()), view_(&view), releaseAt_(cursor_ + kReleaseBlock) {}
 
-DataReader::DataReader(const unsigned char* data, std::size_t size) : cursor_(data), end_(data + size) {}
-
-bool DataReader::Refill() {
-    if (file_ == nullptr || failed_ || unreadInFile_ == 0) return false;
-    const std::size_t kept = static_cast<std::size_t>(end_ - cursor_);
-    std::memmove(buffer_.data(), cursor_, kept);
-    const std::size_t wanted =
-        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - kept, unreadInFile_));
-    const std::size_t got = std::fread(buffer_.data() + kept, 1, wanted, file_);
-    if (got != wanted) failed_ = true;  // the file shrank or could not be read: treat the rest as missing
-    unreadInFile_ = failed_ ? 0 : unreadInFile_ - got;
-    cursor_ = buffer_.data();
-    end_ = cursor_ + kept + got;
-    return got > 0;
+void DataReader::ReleaseRead() {
+    view_->Release(cursor_);
+    releaseAt_ = cursor_ + kReleaseBlock;
 }
 
 bool DataReader::Read(void* out, std::size_t count) {
-    while (static_cast<std::size_t>(end_ - cursor_) < count) {
-        if (count > buffer_.size() && file_ != nullptr) return false;  // never needed: records are small
-        if (!Refill()) return false;
-    }
-    std::memcpy(out, cursor_, count);
-    cursor_ += count;
+    const unsigned char* bytes = Next(count);
+    if (bytes == nullptr) return false;
+    std::memcpy(out, bytes, count);
     return true;
 }
 
-DataWriter::DataWriter(std::FILE* file) : file_(file), buffer_(4 * kChunkSize) {}
+DataWriter::DataWriter(std::FILE* file) : file_(file), buffer_(kWriteBlock) {}
 
 void DataWriter::Write(const void* data, std::size_t count) {
     if (buffer_.size() - used_ < count && !Flush()) return;
