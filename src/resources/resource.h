@@ -18,7 +18,10 @@
 #define IDA_MAIN 132
 
 // Dialogs
+#define IDD_PASSWORD 111
+#define IDD_ENTER_PASSWORD 112
 #define IDD_STATS_PANEL 118
+#define IDD_NEW_FILE_WIZARD 130
 
 // Commands
 #define IDM_NEW_ACCOUNT 40001
@@ -67,6 +70,24 @@
 #define IDC_STAT_COLON2 1054
 #define IDC_STAT_COLON3 1055
 #define IDC_STAT_COLON4 1056
+
+// Password dialog
+#define IDC_NEW_PASSWORD 1019
+#define IDC_CURRENT_PASSWORD 1022
+#define IDC_VERIFY_PASSWORD 1023
+// Enter password dialog
+#define IDC_OPENING_PASSWORD 1024
+
+// New Pennywhist File wizard: step buttons and the ticks beside them
+#define IDC_STEP_ACCOUNTS 1070
+#define IDC_STEP_CATEGORIES 1071
+#define IDC_STEP_BILLS_DEPOSITS 1072
+#define IDC_STEP_PASSWORD 1073
+#define IDC_TICK_ACCOUNTS 1074
+#define IDC_TICK_CATEGORIES 1075
+#define IDC_TICK_BILLS_DEPOSITS 1076
+#define IDC_TICK_PASSWORD 1077
+#define IDC_TICK_DONE 1078
 
 // Application manifest (common controls version 6)
 #define IDR_MANIFEST 1

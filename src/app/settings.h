@@ -1,0 +1,10 @@
+#pragma once
+// The settings kept in the current user's registry, and the help folder.
+
+// Reads the help folder, then the per-user settings into the program-wide
+// values, the frame's placement (which shows the frame) and the list's column
+// widths. False when no settings are stored yet (first run).
+bool LoadSettings();
+
+// Writes every per-user setting; false when the key cannot be created or opened.
+bool SaveSettings();

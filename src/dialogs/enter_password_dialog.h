@@ -1,0 +1,8 @@
+#pragma once
+// The Enter password dialog (112): asks for the password of a file being opened.
+
+#include <windows.h>
+
+// Runs the dialog over `owner`; 1 only when the text typed is
+// Program.OpeningPassword, 2 after Cancel.
+INT_PTR ShowEnterPasswordDialog(HWND owner);

@@ -1,0 +1,7 @@
+#pragma once
+// The New Pennywhist File wizard (130): the steps that set up a new file.
+
+#include <windows.h>
+
+// Runs the wizard over `owner`; 1 after "Done!", 2 when it is closed or cancelled.
+INT_PTR ShowNewFileWizard(HWND owner);
