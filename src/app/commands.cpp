@@ -5,10 +5,17 @@
 
 #include <iterator>
 
+#include "app/file_commands.h"
 #include "app/main_window.h"
+#include "dialogs/password_dialog.h"
 #include "resources/resource.h"
+#include "views/transaction_list.h"
 
 namespace {
+
+void OnSave() { SaveOpenFile(); }
+
+void OnPassword() { ShowPasswordDialog(App.frame); }
 
 void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }
 
@@ -40,18 +47,18 @@ struct CommandHandler {
 // still empty does nothing when chosen.
 constexpr CommandHandler kCommands[] = {
     {IDM_NEW_ACCOUNT, nullptr},
-    {IDM_NEW_FILE, nullptr},
-    {IDM_OPEN, nullptr},
-    {IDM_SAVE, nullptr},
-    {IDM_SAVE_AS, nullptr},
-    {IDM_PASSWORD, nullptr},
+    {IDM_NEW_FILE, OnNewFile},
+    {IDM_OPEN, OnOpen},
+    {IDM_SAVE, OnSave},
+    {IDM_SAVE_AS, OnSaveAs},
+    {IDM_PASSWORD, OnPassword},
     {IDM_PRINT, nullptr},
     {IDM_IMPORT, nullptr},
     {IDM_BACKUP_RESTORE, nullptr},
     {IDM_CLOSE, OnClose},
     {IDM_NEW_TRANSACTION, nullptr},
-    {IDM_EDIT_TRANSACTION, nullptr},
-    {IDM_DELETE_TRANSACTION, nullptr},
+    {IDM_EDIT_TRANSACTION, EditSelectedTransaction},
+    {IDM_DELETE_TRANSACTION, DeleteSelectedTransaction},
     {IDM_FIND_TRANSACTION, nullptr},
     {IDM_ACCOUNTS, nullptr},
     {IDM_BILLS_DEPOSITS, nullptr},

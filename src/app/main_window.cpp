@@ -4,8 +4,11 @@
 
 #include <commctrl.h>
 
+#include "app/file_commands.h"
+#include "app/settings.h"
 #include "app/toolbar.h"
 #include "resources/resource.h"
+#include "views/transaction_list.h"
 
 namespace {
 
@@ -26,7 +29,8 @@ void OnInitMenuPopup() {
     CheckMenuItem(GetMenu(App.frame), IDM_SHOW_STATS, MF_BYCOMMAND | (statsShown ? MF_CHECKED : MF_UNCHECKED));
 }
 
-LRESULT OnNotify(const NMHDR& header) {
+LRESULT OnNotify(NMHDR& header) {
+    if (header.hwndFrom == App.transactionList) return OnTransactionListNotify(header);
     if (header.code == TTN_GETDISPINFOA) {
         auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
         const char* tip = ToolbarTooltip(static_cast<int>(header.idFrom));
@@ -77,11 +81,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnInitMenuPopup();
         return 0;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) == App.transactionList && ShowTransactionListMenu(lParam)) return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_COMMAND:
         RunCommand(LOWORD(wParam));
         return 0;
     case WM_CLOSE:
+        if (!SaveBeforeClosing()) return 0;
+        SaveSettings();
         DestroyWindow(window);
         return 0;
     case WM_DESTROY:

@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include <string>
+
+#include "app/file_commands.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "app/toolbar.h"
 #include "resources/resource.h"
 #include "views/stats_panel.h"
@@ -49,10 +53,26 @@ HMENU CreateListPopup() {
     return menu;
 }
 
+// Opens the file named on the command line or, without one, the last file.
+// A command line that cannot be opened is reported; a last file that cannot
+// be opened is forgotten silently.
+bool OpenStartFile(const char* commandLine) {
+    std::string path = commandLine != nullptr ? commandLine : "";
+    const std::size_t first = path.find_first_not_of(" \t");
+    path = first == std::string::npos ? "" : path.substr(first, path.find_last_not_of(" \t") - first + 1);
+    const bool named = !path.empty();
+    if (!named) path = Program.currentFile;
+    if (path.empty()) return false;
+    const int result = OpenDataFile(path);
+    if (named && (result == OpenNoMemory || result == OpenUnreadable))
+        ShowMessage("Error opening file.", MB_OK | MB_ICONSTOP);
+    Program.currentFile = result == OpenedFile ? path : std::string();
+    return result == OpenedFile;
+}
+
 }  // namespace
 
 bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
-    (void)commandLine;  // opening the named file comes with the file commands
     Program = ProgramValues{};
     App.instance = instance;
 
@@ -90,10 +110,15 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     App.listPopup.Reset(CreateListPopup());
     if (!App.listPopup) Fail("Error creating popup menu.");
 
-    ShowWindow(App.frame, SW_SHOWNORMAL);
+    if (!LoadSettings()) ShowWindow(App.frame, SW_SHOWNORMAL);
     UpdateWindow(App.frame);
-
     ShowDateSortImage();
+
+    if (OpenStartFile(commandLine)) {
+        SelectAccount(-1);
+        if (Program.ShowStats == 1) PostMessageA(App.frame, WM_COMMAND, IDM_SHOW_STATS, 0);
+        PostMessageA(App.frame, WM_COMMAND, IDM_ACCOUNTS, 0);
+    }
     return true;
 }
 

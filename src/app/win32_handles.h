@@ -31,9 +31,9 @@ private:
     Handle handle_ = nullptr;
 };
 
-inline BOOL WINAPI DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
+inline BOOL WINAPI ReleaseBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
 
-using UniqueBitmap = UniqueHandle<HBITMAP, DeleteBitmap>;
+using UniqueBitmap = UniqueHandle<HBITMAP, ReleaseBitmap>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
 using UniqueAccelerators = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 

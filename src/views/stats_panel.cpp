@@ -1,9 +1,14 @@
 #include "views/stats_panel.h"
 
 #include "app/main_window.h"
+#include "model/stats_figures.h"
 #include "resources/resource.h"
 
 namespace {
+
+constexpr int kLabels[4] = {IDC_STAT_LABEL1, IDC_STAT_LABEL2, IDC_STAT_LABEL3, IDC_STAT_LABEL4};
+constexpr int kValues[4] = {IDC_STAT_VALUE1, IDC_STAT_VALUE2, IDC_STAT_VALUE3, IDC_STAT_VALUE4};
+constexpr int kColons[4] = {IDC_STAT_COLON1, IDC_STAT_COLON2, IDC_STAT_COLON3, IDC_STAT_COLON4};
 
 void SetHeadingIcon(HWND panel, int control, int icon) {
     // Shared icons are owned by the module and need no release.
@@ -25,4 +30,18 @@ INT_PTR CALLBACK StatsPanelProc(HWND panel, UINT message, WPARAM, LPARAM) {
 bool CreateStatsPanel() {
     App.statsPanel = CreateDialogA(App.instance, MAKEINTRESOURCEA(IDD_STATS_PANEL), App.frame, StatsPanelProc);
     return App.statsPanel != nullptr;
+}
+
+void RefreshStats() {
+    if (App.statsPanel == nullptr) return;
+    const StatsFigures figures =
+        ComputeStatsFigures(Program.document, Program.CurrentAccountIndex, Today(), Program.DateFormat);
+    SetDlgItemTextA(App.statsPanel, IDC_TODAYS_DATE, figures.today.c_str());
+    SetDlgItemTextA(App.statsPanel, IDC_NEXT_BILL, figures.nextBill.c_str());
+    SetDlgItemTextA(App.statsPanel, IDC_NEXT_DEPOSIT, figures.nextDeposit.c_str());
+    for (int row = 0; row < 4; ++row) {
+        SetDlgItemTextA(App.statsPanel, kLabels[row], figures.labels[row].c_str());
+        SetDlgItemTextA(App.statsPanel, kValues[row], figures.values[row].c_str());
+        ShowWindow(GetDlgItem(App.statsPanel, kColons[row]), figures.colonShown[row] ? SW_SHOW : SW_HIDE);
+    }
 }

@@ -1,9 +1,18 @@
 #include "views/transaction_list.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <new>
 
 #include "app/main_window.h"
+#include "model/transaction_rows.h"
+#include "model/window_title.h"
+#include "resources/resource.h"
+#include "views/stats_panel.h"
 
 namespace {
 
@@ -15,6 +24,97 @@ struct Column {
 constexpr Column kColumns[kColumnCount] = {
     {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 85}, {"Category", 85}, {"Memo", 85}, {"", 75},
 };
+
+// Commands that need an open file, and those that need a current account.
+constexpr int kFileCommands[] = {IDM_NEW_ACCOUNT, IDM_SAVE,      IDM_SAVE_AS,        IDM_PASSWORD,
+                                 IDM_IMPORT,      IDM_BACKUP_RESTORE, IDM_SHOW_STATS, IDM_ACCOUNTS,
+                                 IDM_BILLS_DEPOSITS, IDM_CATEGORIES};
+constexpr int kFileButtons[] = {IDM_ACCOUNTS, IDM_BILLS_DEPOSITS, IDM_CATEGORIES};
+constexpr int kAccountCommands[] = {IDM_NEW_TRANSACTION,     IDM_EDIT_TRANSACTION,   IDM_DELETE_TRANSACTION,
+                                    IDM_FIND_TRANSACTION,    IDM_SUMMARY_BY_CATEGORY, IDM_SUMMARY_BY_MONTH,
+                                    IDM_PRINT};
+constexpr int kAccountButtons[] = {IDM_NEW_TRANSACTION, IDM_EDIT_TRANSACTION, IDM_DELETE_TRANSACTION};
+
+// The rows of the current account, as last filled.
+TransactionRows rows;
+
+const Account* CurrentAccount() {
+    const int index = Program.CurrentAccountIndex;
+    if (index < 0 || index >= Program.document.AccountCount()) return nullptr;
+    return &Program.document.GetAccount(index);
+}
+
+void EnableCommands(const int* commands, std::size_t count, bool enabled, HMENU menu) {
+    for (std::size_t i = 0; i < count; ++i)
+        EnableMenuItem(menu, commands[i], MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void EnableButtons(const int* commands, std::size_t count, bool enabled) {
+    if (App.toolbar == nullptr) return;
+    for (std::size_t i = 0; i < count; ++i) SendMessageA(App.toolbar, TB_ENABLEBUTTON, commands[i], enabled);
+}
+
+void SetBalanceColumnTitle(const Account& account) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = const_cast<char*>(BalanceColumnTitle(account.type));
+    SendMessageA(App.transactionList, LVM_SETCOLUMNA, ColumnTotal, reinterpret_cast<LPARAM>(&column));
+}
+
+// The storage index of the transaction on a row, or -1.
+int StorageIndexOfRow(int row) {
+    const Account* account = CurrentAccount();
+    if (account == nullptr || row < 0 || static_cast<std::size_t>(row) >= rows.order.size()) return -1;
+    const int index = rows.order[static_cast<std::size_t>(row)];
+    return index < account->TransactionCount() ? index : -1;
+}
+
+// The selected row's transaction into SelectedTransactionIndex; false, with
+// the message shown, when no row is selected.
+bool TakeSelectedTransaction() {
+    const int row = ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED);
+    const int index = StorageIndexOfRow(row);
+    if (index < 0) {
+        ShowMessage("No transaction is selected.", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    Program.SelectedTransactionIndex = index;
+    return true;
+}
+
+void OnGetDisplayInfo(NMLVDISPINFOA& info) {
+    if ((info.item.mask & LVIF_TEXT) == 0 || info.item.pszText == nullptr || info.item.cchTextMax <= 0) return;
+    info.item.pszText[0] = '\0';
+    const Account* account = CurrentAccount();
+    const int index = StorageIndexOfRow(info.item.iItem);
+    if (account == nullptr || index < 0) return;
+    const std::string text =
+        TransactionCellText(Program.document, *account, rows, index, info.item.iSubItem, Program.DateFormat);
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+    std::memcpy(info.item.pszText, text.data(), length);
+    info.item.pszText[length] = '\0';
+}
+
+LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) {
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        draw.clrText = RGB(0, 0, 0);
+        draw.clrTextBk = IsShadedRow(static_cast<int>(draw.nmcd.dwItemSpec))
+                             ? RGB(kShadedRowColour[0], kShadedRowColour[1], kShadedRowColour[2])
+                             : RGB(255, 255, 255);
+        return CDRF_NEWFONT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+void OnDateHeaderClick() {
+    Program.SortDate = NextSortDate(Program.SortDate);
+    ShowDateSortImage();
+    if (!FillTransactionList()) ShowMessage("Error updating transaction list.", MB_OK | MB_ICONSTOP);
+}
 
 }  // namespace
 
@@ -47,7 +147,7 @@ void ShowDateSortImage() {
     if (header == nullptr) return;
     HDITEMA item{};
     item.mask = HDI_FORMAT;
-    if (!SendMessageA(header, HDM_GETITEMA, kDateColumn, reinterpret_cast<LPARAM>(&item))) return;
+    if (!SendMessageA(header, HDM_GETITEMA, ColumnDate, reinterpret_cast<LPARAM>(&item))) return;
     HBITMAP image = nullptr;
     if (Program.SortDate == kSortAscending) image = App.sortAscendingImage.Get();
     if (Program.SortDate == kSortDescending) image = App.sortDescendingImage.Get();
@@ -58,5 +158,97 @@ void ShowDateSortImage() {
     } else {
         item.fmt &= ~(HDF_BITMAP | HDF_BITMAP_ON_RIGHT);
     }
-    SendMessageA(header, HDM_SETITEMA, kDateColumn, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(header, HDM_SETITEMA, ColumnDate, reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectAccount(int index) {
+    if (index < 0 || index >= Program.document.AccountCount()) index = -1;
+    Program.CurrentAccountIndex = index;
+    const Account* account = CurrentAccount();
+    SetWindowTextA(App.frame, MainWindowTitle(Program.currentFile, account ? account->name.c_str() : nullptr).c_str());
+    RefreshStats();
+
+    HMENU menu = GetMenu(App.frame);
+    EnableCommands(kFileCommands, std::size(kFileCommands), true, menu);
+    EnableButtons(kFileButtons, std::size(kFileButtons), true);
+    const bool current = account != nullptr;
+    EnableCommands(kAccountCommands, std::size(kAccountCommands), current, menu);
+    EnableButtons(kAccountButtons, std::size(kAccountButtons), current);
+    if (App.listPopup) EnableCommands(kAccountButtons, std::size(kAccountButtons), current, App.listPopup.Get());
+    if (!current) {
+        ShowWindow(App.transactionList, SW_HIDE);  // its rows are left as they were
+        return;
+    }
+    SetBalanceColumnTitle(*account);
+    if (!FillTransactionList()) ShowMessage("Error updating transaction list.", MB_OK | MB_ICONSTOP);
+    ShowWindow(App.transactionList, SW_SHOW);
+}
+
+bool FillTransactionList() {
+    const Account* account = CurrentAccount();
+    if (account == nullptr) return true;
+    WaitCursor wait;
+    SendMessageA(App.transactionList, LVM_DELETEALLITEMS, 0, 0);
+    try {
+        rows = BuildTransactionRows(*account, Program.SortDate, Program.DateFormat);
+    } catch (const std::bad_alloc&) {
+        rows = TransactionRows{};
+        return false;
+    }
+    return SendMessageA(App.transactionList, LVM_SETITEMCOUNT, rows.order.size(), 0) != 0;
+}
+
+void RefreshTransactionViews() {
+    if (!FillTransactionList()) ShowMessage("Error updating transaction list.", MB_OK | MB_ICONSTOP);
+    RefreshStats();
+}
+
+LRESULT OnTransactionListNotify(NMHDR& header) {
+    switch (header.code) {
+    case LVN_GETDISPINFOA:
+        OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(header));
+        return 0;
+    case NM_CUSTOMDRAW:
+        return OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    case LVN_COLUMNCLICK:
+        if (reinterpret_cast<NMLISTVIEW&>(header).iSubItem == ColumnDate) OnDateHeaderClick();
+        return 0;
+    case NM_DBLCLK:
+    case NM_RETURN:
+        SendMessageA(App.frame, WM_COMMAND, IDM_EDIT_TRANSACTION, 0);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+bool ShowTransactionListMenu(LPARAM screenPosition) {
+    if (!App.listPopup) return false;
+    POINT point{GET_X_LPARAM(screenPosition), GET_Y_LPARAM(screenPosition)};
+    if (point.x == -1 && point.y == -1) {
+        point = {0, 0};
+        ClientToScreen(App.transactionList, &point);
+    } else {
+        POINT inList = point;
+        ScreenToClient(App.transactionList, &inList);
+        RECT client;
+        GetClientRect(App.transactionList, &client);
+        if (!PtInRect(&client, inList)) return false;
+    }
+    TrackPopupMenu(App.listPopup.Get(), TPM_RIGHTBUTTON, point.x, point.y, 0, App.frame, nullptr);
+    return true;
+}
+
+void EditSelectedTransaction() {
+    if (!TakeSelectedTransaction()) return;
+    // The Edit Transaction dialog opens here for SelectedTransactionIndex.
+}
+
+void DeleteSelectedTransaction() {
+    if (!TakeSelectedTransaction()) return;
+    if (ShowMessage("Are you sure you want to delete the selected transaction?", MB_YESNO | MB_ICONEXCLAMATION) !=
+        IDYES)
+        return;
+    Program.document.GetAccount(Program.CurrentAccountIndex).RemoveTransaction(Program.SelectedTransactionIndex);
+    RefreshTransactionViews();
 }

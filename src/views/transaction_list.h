@@ -1,10 +1,10 @@
 #pragma once
-// The transaction list: a report view of the current account's transactions.
+// The transaction list: a virtual report view of the current account's
+// transactions. The rows, their order and their texts come from the core as
+// the list paints them.
 
 #include <windows.h>
 
-// Column 7 carries the running total; its title depends on the account type.
-inline constexpr int kDateColumn = 1;
 inline constexpr int kColumnCount = 8;
 
 // Creates the list (hidden) with its eight columns; false when it cannot be made.
@@ -13,3 +13,25 @@ bool CreateTransactionList();
 // Puts the indicator for Program.SortDate on the Date header: up for
 // ascending, down for descending, none when unsorted.
 void ShowDateSortImage();
+
+// Makes the account at `index` current (-1 for none) and brings the window
+// in line: title, command states, stats panel, list.
+void SelectAccount(int index);
+
+// Rebuilds the rows of the current account; false when they cannot be made
+// (the caller shows "Error updating transaction list.").
+bool FillTransactionList();
+
+// FillTransactionList, then RefreshStats, reporting a failed fill.
+void RefreshTransactionViews();
+
+// The list's notifications, passed on by the frame.
+LRESULT OnTransactionListNotify(NMHDR& header);
+
+// The context menu of the list at a screen position (-1, -1 from the
+// keyboard); false when the position is outside the list.
+bool ShowTransactionListMenu(LPARAM screenPosition);
+
+// Edit Transaction and Delete Transaction on the selected row.
+void EditSelectedTransaction();
+void DeleteSelectedTransaction();

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstring>
 
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -26,13 +29,14 @@ struct Search {
 };
 
 BOOL CALLBACK CollectModal(HWND window, LPARAM data) {
-    if (ClassName(window) == "#32770" && IsWindowVisible(window) && IsWindowEnabled(window))
+    const std::string name = ClassName(window);
+    if ((name == "#32770" || name == "#32768") && IsWindowVisible(window) && IsWindowEnabled(window))
         reinterpret_cast<Search*>(data)->found.push_back(window);
     return TRUE;
 }
 
-// The innermost modal window of this thread: the visible, enabled dialog
-// (the windows below a modal one are disabled).
+// The innermost modal window of this thread: the visible, enabled dialog or
+// popup menu (the windows below a modal one are disabled).
 HWND InnermostModal() {
     Search search;
     EnumThreadWindows(GetCurrentThreadId(), CollectModal, reinterpret_cast<LPARAM>(&search));
@@ -40,6 +44,10 @@ HWND InnermostModal() {
 }
 
 void Dismiss(HWND window) {
+    if (ClassName(window) == "#32768") {
+        EndMenu();
+        return;
+    }
     for (int button : {IDCANCEL, IDNO, IDOK}) {
         if (GetDlgItem(window, button) != nullptr || button == IDOK) {
             SendMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
@@ -59,6 +67,60 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+int ListRowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::string ListCell(HWND list, int row, int column) {
+    char text[260] = {};
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void SelectListRow(HWND list, int row) {
+    LVITEMA clear{};
+    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    if (row < 0) return;
+    LVITEMA select{};
+    select.state = select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&select));
+}
+
+namespace {
+
+struct TestFolderHolder {
+    std::string path;
+    TestFolderHolder() {
+        char base[MAX_PATH] = {};
+        GetTempPathA(sizeof base, base);
+        path = std::string(base) + "pennywhist-test-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(path.c_str(), nullptr);
+    }
+    ~TestFolderHolder() {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string file = path + "\\" + found.cFileName;
+                SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(file.c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(path.c_str());
+    }
+};
+
+}  // namespace
+
+const std::string& TestFolder() {
+    static TestFolderHolder folder;
+    return folder.path;
+}
+
 std::string ModalWindow::Title() const { return WindowText(window_); }
 
 std::string ModalWindow::Text(int control) const {
@@ -76,8 +138,10 @@ void ModalWindow::Click(int control) {
                  reinterpret_cast<LPARAM>(GetDlgItem(window_, control)));
 }
 
-Driver::Driver(const char* commandLine) {
+Driver::Driver(const char* commandLine, Settings settings, std::vector<Action> atStart)
+    : actions_(atStart.begin(), atStart.end()) {
     EXPECT_EQ(current, nullptr) << "one program at a time";
+    if (settings == Settings::Fresh) RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
     current = this;
     timer_ = SetTimer(nullptr, 0, kTickMilliseconds, OnTimer);
     started_ = StartPennywhist(GetModuleHandleA(nullptr), commandLine);

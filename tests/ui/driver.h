@@ -39,8 +39,14 @@ class Driver {
 public:
     using Action = std::function<void(ModalWindow&)>;
 
+    // Whether the program starts from no stored settings (the default, so that
+    // tests do not see each other's) or from those the last run left.
+    enum class Settings { Fresh, Kept };
+
     // Starts the program with the command line; the test fails if it cannot.
-    explicit Driver(const char* commandLine = "");
+    // `atStart` answers the modal windows that start-up itself shows.
+    explicit Driver(const char* commandLine = "", Settings settings = Settings::Fresh,
+                    std::vector<Action> atStart = {});
     // Closes the frame if the test left it open, releases everything, and
     // fails the test for unused actions and unexpected modal windows.
     ~Driver();
@@ -49,8 +55,8 @@ public:
 
     bool Started() const { return started_; }
 
-    // What to do with the next modal window; windows take the actions in the
-    // order they were queued.
+    // What to do with the next modal window (a dialog, a message box or a
+    // popup menu); windows take the actions in the order they were queued.
     void OnModal(Action action);
 
     // Sends a command to the frame as a menu choice does; returns once it is
@@ -87,3 +93,16 @@ private:
 
 // Text helpers for the frame's own windows.
 std::string WindowText(HWND window);
+
+// The list view's row count and a cell's text as the list shows it.
+int ListRowCount(HWND list);
+std::string ListCell(HWND list, int row, int column);
+// Selects and focuses one row of a list view (-1 clears the selection).
+void SelectListRow(HWND list, int row);
+
+// A fresh folder of this test process for data files (Windows path, no
+// trailing backslash); removed with its files when the process ends.
+const std::string& TestFolder();
+
+// The per-user settings key of the program.
+inline constexpr char kSettingsKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0";

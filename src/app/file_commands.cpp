@@ -1,0 +1,116 @@
+#include "app/file_commands.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <memory>
+#include <new>
+
+#include "app/main_window.h"
+#include "dialogs/enter_password_dialog.h"
+#include "dialogs/new_file_wizard.h"
+#include "model/new_file.h"
+#include "model/window_title.h"
+#include "resources/resource.h"
+#include "views/transaction_list.h"
+
+namespace {
+
+// A file dialog of the file commands; the chosen path, or empty when cancelled.
+std::string ChooseFile(bool save, const char* title, DWORD flags, const std::string& initial) {
+    char path[kMaxPathLength + 1] = {};
+    initial.copy(path, kMaxPathLength);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = App.frame;
+    dialog.lpstrFilter = "Pennywhist (*.pwf)\0*.pwf\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = "pwf";
+    dialog.Flags = flags | OFN_EXPLORER;
+    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    return chosen ? std::string(path) : std::string();
+}
+
+void PostCommand(int command) { PostMessageA(App.frame, WM_COMMAND, command, 0); }
+
+bool StatsPanelShown() { return App.statsPanel != nullptr && IsWindowVisible(App.statsPanel); }
+
+}  // namespace
+
+int OpenDataFile(std::string& path) {
+    WaitCursor wait;
+    path = RemoveQuotes(path);
+    const std::unique_ptr<Document> loaded(new (std::nothrow) Document);
+    if (!loaded) return OpenNoMemory;
+    if (!loaded->Load(path)) return OpenUnreadable;
+    Program.OpeningPassword = loaded->password;
+    if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame) != IDOK) return OpenCancelled;
+    // The file was read whole once already; it becomes the open document as it is.
+    Program.document = std::move(*loaded);
+    return OpenedFile;
+}
+
+bool SaveOpenFile() {
+    if (Program.currentFile.empty()) return true;
+    WaitCursor wait;
+    if (Program.document.Save(Program.currentFile)) return true;
+    ShowMessage("Error saving file.", MB_OK | MB_ICONSTOP);
+    return false;
+}
+
+void OnNewFile() {
+    // The open file is saved first, as Open does, so that nothing is lost.
+    if (!SaveOpenFile()) return;
+    const std::string path = ChooseFile(true, "Enter a name for your new Pennywhist file",
+                                        OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, "");
+    if (path.empty()) return;
+
+    const bool statsWereOn = Program.ShowStats == 1;
+    if (statsWereOn && StatsPanelShown()) RunCommand(IDM_SHOW_STATS);
+    {
+        WaitCursor wait;
+        if (!NewFileSetup(Program.document)) ShowMessage("Error adding \"None\" category.", MB_OK | MB_ICONSTOP);
+    }
+    Program.currentFile = path;
+    SelectAccount(-1);
+    if (ShowNewFileWizard(App.frame) == IDOK) PostCommand(IDM_ACCOUNTS);
+    if (statsWereOn) RunCommand(IDM_SHOW_STATS);
+}
+
+void OnOpen() {
+    // Saved even if the user then cancels; a file that cannot be saved stays open.
+    if (!SaveOpenFile()) return;
+    std::string path =
+        ChooseFile(false, "Open Pennywhist File", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, "");
+    if (path.empty()) return;
+    switch (OpenDataFile(path)) {
+    case OpenedFile:
+        Program.currentFile = path;
+        SelectAccount(-1);
+        if (Program.ShowStats == 1 && !StatsPanelShown()) RunCommand(IDM_SHOW_STATS);
+        PostCommand(IDM_ACCOUNTS);
+        break;
+    case OpenCancelled:
+        break;
+    default:
+        ShowMessage("Error opening file.", MB_OK | MB_ICONSTOP);
+        break;
+    }
+}
+
+void OnSaveAs() {
+    const std::string path =
+        ChooseFile(true, "Save File As", OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, Program.currentFile);
+    if (path.empty()) return;
+    Program.currentFile = path;
+    SaveOpenFile();
+    SelectAccount(Program.CurrentAccountIndex);
+}
+
+bool SaveBeforeClosing() {
+    if (SaveOpenFile()) return true;
+    return ShowMessage("Close anyway? Changes since the last save will be lost.", MB_YESNO | MB_ICONEXCLAMATION) ==
+           IDYES;
+}

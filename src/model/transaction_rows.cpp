@@ -1,0 +1,134 @@
+#include "model/transaction_rows.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "model/amounts.h"
+#include "model/dates.h"
+#include "model/program_values.h"
+
+const char* KindWord(std::int32_t accountType, std::int32_t kind) {
+    const bool first = kind == 0;
+    switch (accountType) {
+    case AccountTypeCredit:
+        return first ? "Charge" : "Payment";
+    case AccountTypeBudget:
+    case AccountTypeCash:
+        return first ? "Receive" : "Spend";
+    default:
+        return first ? "Deposit" : "Withdrawal";
+    }
+}
+
+const char* BalanceColumnTitle(std::int32_t accountType) {
+    return accountType == AccountTypeBudget || accountType == AccountTypeCash ? "Left" : "Balance";
+}
+
+namespace {
+
+// Up to `count` characters of `text` from `first` (0-based), stopping at its end.
+void AppendPart(std::string& key, const std::string& text, std::size_t first, std::size_t count) {
+    if (first < text.size()) key.append(text, first, count);
+}
+
+// The key of an ordinary date without formatting it: what DateSortKey gives
+// for the text of a date whose fields have their usual number of digits.
+bool FastDateKey(const Transaction& t, std::uint64_t& key) {
+    if (t.year < 1000 || t.year > 9999 || t.month < 0 || t.month > 99 || t.day < 0 || t.day > 99) return false;
+    const char digits[8] = {
+        char('0' + t.year / 1000),      char('0' + t.year / 100 % 10), char('0' + t.year / 10 % 10),
+        char('0' + t.year % 10),        char('0' + t.month / 10),      char('0' + t.month % 10),
+        char('0' + t.day / 10),         char('0' + t.day % 10)};
+    key = 0;
+    for (char c : digits) key = key << 8 | static_cast<unsigned char>(c);
+    return true;
+}
+
+}  // namespace
+
+std::uint64_t DateSortKey(const std::string& dateText, std::int32_t dateFormat) {
+    // Characters 7 to 10 are the year; the month and day are 1-2 and 4-5, in
+    // the order of the date format.
+    std::string key;
+    AppendPart(key, dateText, 6, 4);
+    const std::size_t monthAt = dateFormat == kDateFormatAmerican ? 0 : 3;
+    const std::size_t dayAt = dateFormat == kDateFormatAmerican ? 3 : 0;
+    // A text that ends early ends its key there, as a zero-terminated key would.
+    if (key.size() == 4) {
+        AppendPart(key, dateText, monthAt, 2);
+        AppendPart(key, dateText, dayAt, 2);
+    }
+    std::uint64_t packed = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        packed = packed << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return packed;
+}
+
+std::int32_t NextSortDate(std::int32_t sortDate) {
+    switch (sortDate) {
+    case kSortAscending:
+        return kSortDescending;
+    case kSortDescending:
+        return kSortUnsorted;
+    default:
+        return kSortAscending;
+    }
+}
+
+TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDate, std::int32_t dateFormat) {
+    TransactionRows rows;
+    const std::size_t count = account.transactions.size();
+    rows.totals.resize(count);
+    double total = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Transaction& t = account.transactions[i];
+        total += t.kind == 0 ? t.amount : -t.amount;
+        rows.totals[i] = total;
+    }
+    rows.order.resize(count);
+    std::iota(rows.order.begin(), rows.order.end(), 0);
+    if (sortDate != kSortAscending && sortDate != kSortDescending) return rows;
+
+    std::vector<std::uint64_t> keys(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Transaction& t = account.transactions[i];
+        if (!FastDateKey(t, keys[i])) keys[i] = DateSortKey(DateText(t.month, t.day, t.year, dateFormat), dateFormat);
+    }
+    if (sortDate == kSortAscending) {
+        std::stable_sort(rows.order.begin(), rows.order.end(),
+                         [&keys](std::int32_t a, std::int32_t b) { return keys[a] < keys[b]; });
+    } else {
+        // Later dates first; among equal dates the later-stored transaction first.
+        std::sort(rows.order.begin(), rows.order.end(), [&keys](std::int32_t a, std::int32_t b) {
+            return keys[a] != keys[b] ? keys[a] > keys[b] : a > b;
+        });
+    }
+    return rows;
+}
+
+std::string TransactionCellText(const Document& document, const Account& account, const TransactionRows& rows,
+                                std::int32_t storageIndex, int column, std::int32_t dateFormat) {
+    const Transaction& t = account.GetTransaction(storageIndex);
+    switch (column) {
+    case ColumnNumber:
+        return std::to_string(t.number);
+    case ColumnDate:
+        return DateText(t.month, t.day, t.year, dateFormat);
+    case ColumnType:
+        return KindWord(account.type, t.kind);
+    case ColumnAmount:
+        return AmountText(t.amount);
+    case ColumnPayee:
+        return t.payee.c_str();
+    case ColumnCategory: {
+        const Text31* category = document.FindCategory(t.category);
+        return category != nullptr ? category->c_str() : "";
+    }
+    case ColumnMemo:
+        return t.memo.c_str();
+    case ColumnTotal:
+        return AmountText(rows.totals[static_cast<std::size_t>(storageIndex)]);
+    default:
+        return "";
+    }
+}
