@@ -26,7 +26,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/dates.h"
 #include "model/document.h"
+#include "model/transaction_rows.h"
 
 namespace {
 
@@ -56,7 +58,7 @@ Document MakeDocument(std::int32_t count) {
     for (std::int32_t i = 0; i < count; ++i)
         account.AddTransaction(Transaction{
             .kind = i % 4 == 1 ? 0 : 1,
-            .amount = static_cast<double>(1 + (i * 7919) % 250000) / 100.0,
+            .amount = static_cast<double>(1 + (std::int64_t{i} * 7919) % 250000) / 100.0,
             .month = 1 + i % 12,
             .day = 1 + i % 28,
             .year = 2000 + (i / 336) % 27,
@@ -278,6 +280,24 @@ void BM_DeleteCategory(benchmark::State& state) {
     }
 }
 
+// Switching the list to an account: running totals, the row order for the
+// date order (0 ascending, 1 descending, 2 unsorted), and the texts of a first
+// screen of rows, which the virtual list asks for as it paints.
+void BM_SwitchAccount(benchmark::State& state) {
+    const Document document = MakeDocument(static_cast<std::int32_t>(state.range(0)));
+    const Account& account = document.GetAccount(0);
+    const auto sortDate = static_cast<std::int32_t>(state.range(1));
+    for (auto _ : state) {
+        const TransactionRows rows = BuildTransactionRows(account, sortDate, kDateFormatAmerican);
+        std::size_t characters = 0;
+        for (std::size_t row = 0; row < 40 && row < rows.order.size(); ++row)
+            for (int column = 0; column < 8; ++column)
+                characters += TransactionCellText(document, account, rows, rows.order[row], column,
+                                                  kDateFormatAmerican).size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
 BENCHMARK(BM_Load)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(kMillion)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
@@ -286,6 +306,10 @@ BENCHMARK(BM_LoadVsCat)->Arg(kMillion)->Iterations(10)->UseManualTime()->Unit(be
 BENCHMARK(BM_SaveVsDd)->Arg(kMillion)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadPeakMemory)->Arg(kMillion)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteCategory)->Arg(kMillion)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchAccount)
+    ->ArgsProduct({{10'000, 100'000, kMillion}, {0, 1, 2}})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -89,20 +89,25 @@ TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDa
     std::iota(rows.order.begin(), rows.order.end(), 0);
     if (sortDate != kSortAscending && sortDate != kSortDescending) return rows;
 
-    std::vector<std::uint64_t> keys(count);
+    // Sorting (key, storage index) pairs gives ascending order with equal dates
+    // in storage order; its reverse is the descending order, where the
+    // later-stored of two equal dates comes first.
+    struct Keyed {
+        std::uint64_t key;
+        std::int32_t index;
+    };
+    std::vector<Keyed> keyed(count);
     for (std::size_t i = 0; i < count; ++i) {
         const Transaction& t = account.transactions[i];
-        if (!FastDateKey(t, keys[i])) keys[i] = DateSortKey(DateText(t.month, t.day, t.year, dateFormat), dateFormat);
+        keyed[i].index = static_cast<std::int32_t>(i);
+        if (!FastDateKey(t, keyed[i].key))
+            keyed[i].key = DateSortKey(DateText(t.month, t.day, t.year, dateFormat), dateFormat);
     }
-    if (sortDate == kSortAscending) {
-        std::stable_sort(rows.order.begin(), rows.order.end(),
-                         [&keys](std::int32_t a, std::int32_t b) { return keys[a] < keys[b]; });
-    } else {
-        // Later dates first; among equal dates the later-stored transaction first.
-        std::sort(rows.order.begin(), rows.order.end(), [&keys](std::int32_t a, std::int32_t b) {
-            return keys[a] != keys[b] ? keys[a] > keys[b] : a > b;
-        });
-    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return a.key != b.key ? a.key < b.key : a.index < b.index;
+    });
+    if (sortDate == kSortDescending) std::reverse(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < count; ++i) rows.order[i] = keyed[i].index;
     return rows;
 }
 

@@ -67,6 +67,13 @@ TEST(TransactionList, AnAccountShowsItsRowsRunningTotalAndStats) {
     SelectAccount(0);
     EXPECT_EQ(WindowText(App.frame), "Pennywhist - rows (Checking)");
     EXPECT_TRUE(IsWindowVisible(App.transactionList));
+    for (int command = IDM_FIRST_COMMAND; command <= IDM_LAST_COMMAND; ++command)
+        EXPECT_EQ(GetMenuState(GetMenu(App.frame), command, MF_BYCOMMAND) & MF_GRAYED, 0u) << command;
+    for (int command : {IDM_NEW_TRANSACTION, IDM_EDIT_TRANSACTION, IDM_DELETE_TRANSACTION, IDM_ACCOUNTS,
+                        IDM_BILLS_DEPOSITS, IDM_CATEGORIES}) {
+        EXPECT_TRUE(SendMessageA(App.toolbar, TB_ISBUTTONENABLED, command, 0)) << command;
+        EXPECT_EQ(GetMenuState(App.listPopup.Get(), command, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    }
     EXPECT_EQ(ColumnTitle(7), "Balance");
     ASSERT_EQ(ListRowCount(App.transactionList), 4);
     const std::vector<std::string> second = {"101",        "03/14/2026",  "Withdrawal", "45.50",
