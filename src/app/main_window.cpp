@@ -67,7 +67,9 @@ void LayoutMainWindow(int clientWidth, int clientHeight) {
         SetWindowPos(App.transactionList, nullptr, 0, top, listWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int ShowMessage(const char* text, UINT buttonsAndIcon) { return MessageBoxA(App.frame, text, kProgramName, buttonsAndIcon); }
+int ShowMessage(const char* text, UINT buttonsAndIcon, HWND owner) {
+    return MessageBoxA(owner != nullptr ? owner : App.frame, text, kProgramName, buttonsAndIcon);
+}
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

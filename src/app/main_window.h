@@ -37,5 +37,6 @@ void LayoutMainWindow(int clientWidth, int clientHeight);
 // Runs a menu, toolbar or accelerator command (ids outside the program's range are ignored).
 void RunCommand(int command);
 
-// A message box of the program: caption "Pennywhist", owned by the frame.
-int ShowMessage(const char* text, UINT buttonsAndIcon);
+// A message box of the program: caption "Pennywhist", owned by the frame
+// unless a dialog owns it.
+int ShowMessage(const char* text, UINT buttonsAndIcon, HWND owner = nullptr);

@@ -17,7 +17,7 @@ MainWindowHandles App;
 
 namespace {
 
-void Fail(const char* text) { MessageBoxA(App.frame, text, kProgramName, MB_OK | MB_ICONSTOP); }
+void Fail(const char* text) { ShowMessage(text, MB_OK | MB_ICONSTOP); }
 
 bool CreateFrame() {
     WNDCLASSA windowClass{};

@@ -24,7 +24,7 @@ UINT IconStyle(PasswordOutcome::Icon icon) {
 void OnOk(HWND dialog) {
     HWND box = GetDlgItem(dialog, IDC_OPENING_PASSWORD);
     const PasswordOutcome outcome = CheckOpeningPassword(Program.OpeningPassword, BoxText(box));
-    if (outcome.message != nullptr) MessageBoxA(dialog, outcome.message, kProgramName, MB_OK | IconStyle(outcome.icon));
+    if (outcome.message != nullptr) ShowMessage(outcome.message, MB_OK | IconStyle(outcome.icon), dialog);
     if (outcome.Closes()) {
         EndDialog(dialog, IDOK);
         return;

@@ -28,7 +28,7 @@ void OnOk(HWND dialog) {
     const PasswordOutcome outcome =
         ChangePassword(Program.document.password, BoxText(dialog, IDC_CURRENT_PASSWORD),
                        BoxText(dialog, IDC_NEW_PASSWORD), BoxText(dialog, IDC_VERIFY_PASSWORD));
-    if (outcome.message != nullptr) MessageBoxA(dialog, outcome.message, kProgramName, MB_OK | IconStyle(outcome.icon));
+    if (outcome.message != nullptr) ShowMessage(outcome.message, MB_OK | IconStyle(outcome.icon), dialog);
     if (outcome.Closes()) {
         EndDialog(dialog, IDOK);
         return;

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "driver.h"
+#include "model/transaction_rows.h"
 #include "resources/resource.h"
 #include "views/transaction_list.h"
 
@@ -310,7 +311,7 @@ TEST(MainFrame, ListHasItsEightColumnsAndTheSortImagesAreNineByNine) {
     // Unsorted at start: no image on the Date header.
     HDITEMA item{};
     item.mask = HDI_FORMAT;
-    SendMessageA(ListView_GetHeader(App.transactionList), HDM_GETITEMA, kDateColumn, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(ListView_GetHeader(App.transactionList), HDM_GETITEMA, ColumnDate, reinterpret_cast<LPARAM>(&item));
     EXPECT_FALSE(item.fmt & HDF_BITMAP);
 }
 
