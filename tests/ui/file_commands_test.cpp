@@ -214,3 +214,30 @@ TEST(FileCommands, OpenStopsWhenTheOpenFileCannotBeSaved) {
     EXPECT_EQ(Program.currentFile, path);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
+
+TEST(FileCommands, TheLastFileOpensAtStartAndAMissingOneIsForgottenSilently) {
+    const std::string path = Saved("last.pwf", SampleDocument());
+    {
+        Driver driver(path.c_str());
+        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
+        EXPECT_EQ(driver.RunToEnd(), 0);
+    }
+    {
+        Driver driver("", Driver::Settings::Kept);
+        EXPECT_EQ(Program.currentFile, path);
+        EXPECT_EQ(WindowText(App.frame), "Pennywhist - last");
+        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
+        EXPECT_EQ(driver.RunToEnd(), 0);
+    }
+    DeleteFileA(path.c_str());
+    {
+        Driver driver("", Driver::Settings::Kept);  // no message box: the driver fails on any
+        EXPECT_EQ(Program.currentFile, "");
+        EXPECT_EQ(WindowText(App.frame), "Pennywhist");
+        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
+        EXPECT_EQ(driver.RunToEnd(), 0);
+    }
+    // Closing with no file open stores an empty last file: the next start opens nothing.
+    Driver driver("", Driver::Settings::Kept);
+    EXPECT_EQ(Program.currentFile, "");
+}

@@ -206,3 +206,48 @@ TEST(TransactionList, PopupMenuOpensFromTheKeyboardAtTheListCorner) {
     const UINT state = GetMenuState(App.listPopup.Get(), IDM_DELETE_TRANSACTION, MF_BYCOMMAND);
     EXPECT_EQ(state & MF_GRAYED, 0u);
 }
+
+TEST(TransactionList, RowsAreShadedAlternatelyFromTheTop) {
+    Driver driver(OpenSample("colours.pwf").c_str());
+    SelectAccount(0);
+    NMLVCUSTOMDRAW draw{};
+    draw.nmcd.hdr.hwndFrom = App.transactionList;
+    draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+    draw.nmcd.dwDrawStage = CDDS_PREPAINT;
+    EXPECT_EQ(SendMessageA(App.frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&draw)), CDRF_NOTIFYITEMDRAW);
+    for (int row = 0; row < 4; ++row) {
+        draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+        draw.nmcd.dwItemSpec = row;
+        SendMessageA(App.frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&draw));
+        EXPECT_EQ(draw.clrText, RGB(0, 0, 0));
+        EXPECT_EQ(draw.clrTextBk, row % 2 == 0 ? RGB(233, 236, 239) : RGB(255, 255, 255)) << row;
+    }
+}
+
+TEST(TransactionList, EnterAndTheMouseMenuWorkOnTheList) {
+    Driver driver(OpenSample("mouse.pwf").c_str());
+    SelectAccount(0);
+    SelectListRow(App.transactionList, 2);
+    NMHDR enter{App.transactionList, 0, UINT(NM_RETURN)};
+    SendMessageA(App.frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&enter));
+    EXPECT_EQ(Program.SelectedTransactionIndex, 2);
+
+    // Inside the list the menu opens where the mouse is; outside, it does not open.
+    POINT inside{20, 30};
+    ClientToScreen(App.transactionList, &inside);
+    RECT menu{};
+    driver.OnModal([&](ModalWindow& popup) {
+        GetWindowRect(popup.Handle(), &menu);
+        EndMenu();
+    });
+    SendMessageA(App.frame, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(App.transactionList),
+                 MAKELPARAM(inside.x, inside.y));
+    EXPECT_EQ(menu.left, inside.x);
+    EXPECT_EQ(menu.top, inside.y);
+
+    RECT list;
+    GetWindowRect(App.transactionList, &list);
+    SendMessageA(App.frame, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(App.transactionList),
+                 MAKELPARAM(list.right + 50, list.top));
+    EXPECT_EQ(driver.PendingActions(), 0u);
+}
