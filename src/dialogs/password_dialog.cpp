@@ -3,40 +3,28 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "dialogs/dialog_controls.h"
 #include "model/password_rules.h"
 #include "resources/resource.h"
 
 namespace {
 
-// A box's whole text (the rules keep what counts of it); a disabled box gives none.
+// A disabled box gives no text.
 std::string BoxText(HWND dialog, int control) {
-    HWND box = GetDlgItem(dialog, control);
-    if (!IsWindowEnabled(box)) return {};
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return IsWindowEnabled(GetDlgItem(dialog, control)) ? ControlText(dialog, control) : std::string();
 }
 
 int BoxOf(PasswordField field) { return field == PasswordField::Current ? IDC_CURRENT_PASSWORD : IDC_NEW_PASSWORD; }
-
-// Every message of the rules comes with one of the two icons.
-UINT IconStyle(PasswordOutcome::Icon icon) {
-    return icon == PasswordOutcome::Icon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
-}
 
 void OnOk(HWND dialog) {
     const PasswordOutcome outcome =
         ChangePassword(Program.document.password, BoxText(dialog, IDC_CURRENT_PASSWORD),
                        BoxText(dialog, IDC_NEW_PASSWORD), BoxText(dialog, IDC_VERIFY_PASSWORD));
-    if (outcome.message != nullptr) ShowMessage(outcome.message, MB_OK | IconStyle(outcome.icon), dialog);
-    if (outcome.Closes()) {
+    if (outcome.message != nullptr) ShowRuleMessage(dialog, outcome.message, outcome.icon);
+    if (outcome.Closes())
         EndDialog(dialog, IDOK);
-        return;
-    }
-    HWND box = GetDlgItem(dialog, BoxOf(outcome.focus));
-    // Through the dialog manager, which keeps OK the default button; then the whole text selected.
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-    SendMessageA(box, EM_SETSEL, 0, -1);
+    else
+        FocusWithTextSelected(dialog, BoxOf(outcome.focus));
 }
 
 INT_PTR CALLBACK PasswordDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -3,7 +3,7 @@
 namespace {
 
 using Result = PasswordOutcome::Result;
-using Icon = PasswordOutcome::Icon;
+using Icon = MessageIcon;
 
 PasswordOutcome Refusal(Result result, const char* message, PasswordField focus) {
     return {result, message, Icon::Exclamation, focus};

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/message_icon.h"
 #include "model/text_field.h"
 
 // A password box is read as its first 30 characters (the stored password's capacity);
@@ -29,11 +30,9 @@ struct PasswordOutcome {
         Cleared,    // a password was removed
         Accepted,   // the opening password is right
     };
-    enum class Icon { None, Exclamation, Information };
-
     Result result;
     const char* message;  // nullptr when nothing is shown
-    Icon icon;            // None only without a message
+    MessageIcon icon;     // None only without a message
     PasswordField focus;  // None when the dialog closes
 
     bool Closes() const { return focus == PasswordField::None; }

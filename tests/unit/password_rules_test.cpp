@@ -10,7 +10,7 @@
 namespace {
 
 using Result = PasswordOutcome::Result;
-using Icon = PasswordOutcome::Icon;
+using Icon = MessageIcon;
 
 const std::string kThirty = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
 const std::string kForty = kThirty + "456789ABCD";
