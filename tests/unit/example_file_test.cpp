@@ -10,24 +10,18 @@ TEST(ExampleFile, LoadsWithEveryAccountTypeAndConsistentReferences) {
     Document document;
     ASSERT_TRUE(document.Load(PENNYWHIST_EXAMPLE_FILE));
     ASSERT_EQ(document.CategoryCount(), 21);
-    EXPECT_STREQ(document.GetCategory(0).c_str(), "None");
-    EXPECT_TRUE(document.password.empty());
     EXPECT_GT(document.BillDepositCount(), 0);
 
     std::set<std::int32_t> types;
     for (const Account& account : document.accounts) {
         types.insert(account.type);
-        EXPECT_FALSE(account.name.empty());
-        for (const Transaction& t : account.transactions) {
-            EXPECT_NE(document.FindCategory(t.category), nullptr);
-            EXPECT_GE(t.amount, 0.0);
-        }
+        EXPECT_FALSE(account.transactions.empty()) << account.name.c_str();
+        for (const Transaction& t : account.transactions) EXPECT_NE(document.FindCategory(t.category), nullptr);
     }
     EXPECT_EQ(types, (std::set<std::int32_t>{AccountTypeBank, AccountTypeCredit, AccountTypeBudget, AccountTypeCash,
                                              AccountTypeOther}));
     for (const BillDeposit& b : document.billDeposits) {
-        EXPECT_GE(b.account, 0);
-        EXPECT_LT(b.account, document.AccountCount());
+        EXPECT_TRUE(b.account >= 0 && b.account < document.AccountCount());
         EXPECT_NE(document.FindCategory(b.category), nullptr);
     }
 }

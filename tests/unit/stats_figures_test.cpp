@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/stats_figures.h"
 #include "test_files.h"
@@ -15,14 +16,7 @@ const Date kToday{2026, 3, 14};
 
 BillDeposit Scheduled(std::int32_t kind, std::int32_t year, std::int32_t month, std::int32_t day,
                       std::int32_t account = 0) {
-    BillDeposit entry;
-    entry.kind = kind;
-    entry.amount = 10.0;
-    entry.year = year;
-    entry.month = month;
-    entry.day = day;
-    entry.account = account;
-    return entry;
+    return {kind, 10.0, month, day, year, 0, 0, "", "", OccurrenceOnce, account};
 }
 
 StatsFigures Figures(const Document& document, std::int32_t account = -1,
@@ -30,93 +24,33 @@ StatsFigures Figures(const Document& document, std::int32_t account = -1,
     return ComputeStatsFigures(document, account, kToday, dateFormat);
 }
 
-// A document with one account of `type` holding the given transactions.
-Document OneAccount(std::int32_t type, std::initializer_list<Transaction> transactions, double creditLimit = 0.0) {
-    Document document;
-    document.AddCategory(Text31("None"));
-    Account account = MakeAccount(type, "Acct", "");
-    account.creditLimit = creditLimit;
-    for (const Transaction& t : transactions) account.AddTransaction(t);
-    document.AddAccount(account);
-    return document;
-}
-
-Transaction In(double amount) { return MakeTransaction(0, amount, 3, 1, 2026, 0, 0, "", ""); }
-Transaction Out(double amount) { return MakeTransaction(1, amount, 3, 2, 2026, 0, 0, "", ""); }
-
-void ExpectRows(const StatsFigures& figures, const std::array<std::string, 4>& labels,
-                const std::array<std::string, 4>& values, const std::array<bool, 4>& colons) {
-    EXPECT_EQ(figures.labels, labels);
-    EXPECT_EQ(figures.values, values);
-    EXPECT_EQ(figures.colonShown, colons);
-}
-
 }  // namespace
 
-TEST(StatsFiguresDue, StatusAgainstToday) {
-    EXPECT_EQ(GetDueStatus({2026, 3, 13}, kToday), DueStatus::Overdue);
-    EXPECT_EQ(GetDueStatus({2025, 12, 31}, kToday), DueStatus::Overdue);
-    EXPECT_EQ(GetDueStatus({2026, 3, 14}, kToday), DueStatus::Due);
-    EXPECT_EQ(GetDueStatus({2026, 3, 15}, kToday), DueStatus::Pending);
-    EXPECT_EQ(GetDueStatus({2027, 1, 1}, kToday), DueStatus::Pending);
-}
-
-TEST(StatsFiguresDue, TodayInTheDateFormat) {
-    EXPECT_EQ(Figures(Document(), -1, kDateFormatAmerican).today, "03/14/2026");
-    EXPECT_EQ(Figures(Document(), -1, kDateFormatEuropean).today, "14/03/2026");
-}
-
-TEST(StatsFiguresDue, NoneWhenTheListHasNoneOfTheKind) {
-    Document document = MakeSampleDocument();
+TEST(StatsFigures, NextBillAndDepositAreTheEarliestOverEveryAccount) {
+    Document document = MakeSampleDocument();  // three accounts
     document.ClearBillDeposits();
-    StatsFigures figures = Figures(document, 0);
-    EXPECT_EQ(figures.nextBill, "NONE");
-    EXPECT_EQ(figures.nextDeposit, "NONE");
+    EXPECT_EQ(Figures(document, 0).nextBill, "NONE");
+    EXPECT_EQ(Figures(document, 0).nextDeposit, "NONE");
 
-    document.AddBillDeposit(Scheduled(DepositKind, 2026, 4, 2));
-    figures = Figures(document, 0);
-    EXPECT_EQ(figures.nextBill, "NONE");
-    EXPECT_EQ(figures.nextDeposit, "04/02/2026");
-
-    document.ClearBillDeposits();
-    document.AddBillDeposit(Scheduled(BillKind, 2026, 4, 3));
-    figures = Figures(document, 0);
-    EXPECT_EQ(figures.nextBill, "04/03/2026");
-    EXPECT_EQ(figures.nextDeposit, "NONE");
-}
-
-TEST(StatsFiguresDue, LastYearsDecemberComesBeforeThisYearsJanuary) {
-    const BillDeposit december = Scheduled(BillKind, 2025, 12, 1);
-    const BillDeposit january = Scheduled(BillKind, 2026, 1, 15);
-    for (bool decemberFirst : {true, false}) {
-        SCOPED_TRACE(decemberFirst ? "December first in the list" : "January first in the list");
-        Document document;
-        document.AddBillDeposit(decemberFirst ? december : january);
-        document.AddBillDeposit(decemberFirst ? january : december);
-        EXPECT_EQ(Figures(document, -1, kDateFormatAmerican).nextBill, "12/01/2025 (OVERDUE)");
-        EXPECT_EQ(Figures(document, -1, kDateFormatEuropean).nextBill, "01/12/2025 (OVERDUE)");
-        EXPECT_EQ(Figures(document).nextDeposit, "NONE");
-    }
-}
-
-TEST(StatsFiguresDue, EarliestOfEachKindOverEveryAccount) {
-    Document document = MakeSampleDocument();  // its one bill is due 02/01/2026, for account 0
     document.AddBillDeposit(Scheduled(DepositKind, 2026, 5, 1, 2));
-    document.AddBillDeposit(Scheduled(BillKind, 2027, 1, 10, 1));
-    document.AddBillDeposit(Scheduled(BillKind, 2026, 1, 20, 2));  // the earliest bill, another account
-    document.AddBillDeposit(Scheduled(7, 2026, 3, 30, 1));         // any nonzero kind is a deposit
+    EXPECT_EQ(Figures(document, 0).nextBill, "NONE");
+    EXPECT_EQ(Figures(document, 0).nextDeposit, "05/01/2026");
+
+    document.AddBillDeposit(Scheduled(BillKind, 2026, 1, 20, 2));
+    document.AddBillDeposit(Scheduled(7, 2026, 3, 30, 1));  // any nonzero kind is a deposit
+    document.AddBillDeposit(Scheduled(BillKind, 2025, 12, 1, 1));  // last December before this January
     document.AddBillDeposit(Scheduled(DepositKind, 2026, 4, 2, 0));
     document.AddBillDeposit(Scheduled(BillKind, 2026, 2, 5, 1));
-
     for (std::int32_t current : {-1, 0, 1, 2}) {
         SCOPED_TRACE("current account " + std::to_string(current));
-        const StatsFigures figures = Figures(document, current);
-        EXPECT_EQ(figures.nextBill, "01/20/2026 (OVERDUE)");
-        EXPECT_EQ(figures.nextDeposit, "03/30/2026");
+        EXPECT_EQ(Figures(document, current).nextBill, "12/01/2025 (OVERDUE)");
+        EXPECT_EQ(Figures(document, current).nextDeposit, "03/30/2026");
     }
 }
 
-TEST(StatsFiguresDue, MarksForTodayTomorrowAndYesterday) {
+TEST(StatsFigures, TodayAndTheDueMarksInBothDateFormats) {
+    EXPECT_EQ(Figures(Document(), -1, kDateFormatAmerican).today, "03/14/2026");
+    EXPECT_EQ(Figures(Document(), -1, kDateFormatEuropean).today, "14/03/2026");
     struct Case {
         Date due;
         const char* american;
@@ -124,59 +58,61 @@ TEST(StatsFiguresDue, MarksForTodayTomorrowAndYesterday) {
     };
     for (Case c : {Case{{2026, 3, 14}, "03/14/2026 (DUE)", "14/03/2026 (DUE)"},
                    Case{{2026, 3, 15}, "03/15/2026", "15/03/2026"},
-                   Case{{2026, 3, 13}, "03/13/2026 (OVERDUE)", "13/03/2026 (OVERDUE)"}}) {
+                   Case{{2026, 3, 13}, "03/13/2026 (OVERDUE)", "13/03/2026 (OVERDUE)"},
+                   Case{{2025, 12, 31}, "12/31/2025 (OVERDUE)", "31/12/2025 (OVERDUE)"}}) {
         SCOPED_TRACE(c.american);
         Document document;
         document.AddBillDeposit(Scheduled(BillKind, c.due.year, c.due.month, c.due.day));
         document.AddBillDeposit(Scheduled(DepositKind, c.due.year, c.due.month, c.due.day));
-        const StatsFigures american = Figures(document, -1, kDateFormatAmerican);
-        EXPECT_EQ(american.nextBill, c.american);
-        EXPECT_EQ(american.nextDeposit, c.american);
-        const StatsFigures european = Figures(document, -1, kDateFormatEuropean);
-        EXPECT_EQ(european.nextBill, c.european);
-        EXPECT_EQ(european.nextDeposit, c.european);
+        EXPECT_EQ(Figures(document, -1, kDateFormatAmerican).nextBill, c.american);
+        EXPECT_EQ(Figures(document, -1, kDateFormatAmerican).nextDeposit, c.american);
+        EXPECT_EQ(Figures(document, -1, kDateFormatEuropean).nextBill, c.european);
+        EXPECT_EQ(Figures(document, -1, kDateFormatEuropean).nextDeposit, c.european);
     }
 }
 
-TEST(StatsFiguresAccount, BankAndOther) {
-    for (std::int32_t type : {AccountTypeBank, AccountTypeOther}) {
-        SCOPED_TRACE("account type " + std::to_string(type));
-        const Document document = OneAccount(type, {In(1200.0), Out(42.17), In(300.5), Out(58.33)});
-        ExpectRows(Figures(document, 0), {"Balance", "Deposits", "Withdrawals", ""},
-                   {"1400.00", "1500.50", "100.50", ""}, {true, true, true, false});
+TEST(StatsFigures, CurrentAccountFiguresByType) {
+    using Texts = std::array<std::string, 4>;
+    struct Case {
+        std::int32_t type;
+        std::vector<double> in, out;  // in as kind 0, out as kinds 1 and 3
+        Texts labels, values;
+        bool fourthColon;
+    };
+    const Case cases[] = {
+        {AccountTypeCredit, {200.0, 50.0}, {60.0, 40.0}, {"Balance", "Credit Left", "Charges", "Payments"},
+         {"150.00", "850.00", "250.00", "100.00"}, true},
+        {AccountTypeBudget, {500.0}, {100.0, 20.0}, {"Left", "Received", "Spent", ""},
+         {"380.00", "500.00", "120.00", ""}, false},
+        {AccountTypeCash, {500.0}, {100.0, 20.0}, {"Left", "Received", "Spent", ""},
+         {"380.00", "500.00", "120.00", ""}, false},
+        {AccountTypeBank, {1200.0, 300.5}, {42.17, 58.33}, {"Balance", "Deposits", "Withdrawals", ""},
+         {"1400.00", "1500.50", "100.50", ""}, false},
+        {AccountTypeOther, {10.0}, {25.5}, {"Balance", "Deposits", "Withdrawals", ""},
+         {"-15.50", "10.00", "25.50", ""}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("account type " + std::to_string(c.type));
+        Document document = MakeSampleDocument();  // three accounts with figures of their own
+        Account account = MakeAccount(c.type, "Acct", "");
+        account.creditLimit = 1000.0;
+        for (double amount : c.in) account.AddTransaction({0, amount, 3, 1, 2026, 0, 0, "", ""});
+        for (std::size_t i = 0; i < c.out.size(); ++i)
+            account.AddTransaction({i % 2 == 0 ? 1 : 3, c.out[i], 3, 2, 2026, 0, 0, "", ""});
+        document.AddAccount(account);
+        const StatsFigures figures = Figures(document, 3);
+        EXPECT_EQ(figures.labels, c.labels);
+        EXPECT_EQ(figures.values, c.values);
+        EXPECT_EQ(figures.colonShown, (std::array<bool, 4>{true, true, true, c.fourthColon}));
     }
-    // Out more than in: the balance goes negative.
-    ExpectRows(Figures(OneAccount(AccountTypeBank, {In(10.0), Out(25.5)}), 0),
-               {"Balance", "Deposits", "Withdrawals", ""}, {"-15.50", "10.00", "25.50", ""},
-               {true, true, true, false});
 }
 
-TEST(StatsFiguresAccount, BudgetAndCash) {
-    for (std::int32_t type : {AccountTypeBudget, AccountTypeCash}) {
-        SCOPED_TRACE("account type " + std::to_string(type));
-        const Document document = OneAccount(type, {In(500.0), Out(100.0), Out(20.0)});
-        ExpectRows(Figures(document, 0), {"Left", "Received", "Spent", ""}, {"380.00", "500.00", "120.00", ""},
-                   {true, true, true, false});
+TEST(StatsFigures, NoCurrentAccount) {
+    const Document document = MakeSampleDocument();
+    for (std::int32_t none : {-1, 3}) {
+        const StatsFigures figures = Figures(document, none);
+        EXPECT_EQ(figures.labels, (std::array<std::string, 4>{"NONE", "", "", ""}));
+        EXPECT_EQ(figures.values, (std::array<std::string, 4>{}));
+        EXPECT_EQ(figures.colonShown, (std::array<bool, 4>{}));
     }
-}
-
-TEST(StatsFiguresAccount, CreditWithItsCreditLeft) {
-    const Document document = OneAccount(AccountTypeCredit, {In(200.0), Out(100.0), In(50.0)}, 1000.0);
-    ExpectRows(Figures(document, 0), {"Balance", "Credit Left", "Charges", "Payments"},
-               {"150.00", "850.00", "250.00", "100.00"}, {true, true, true, true});
-
-    // Over the limit: nothing left, shown as a negative amount.
-    const Document over = OneAccount(AccountTypeCredit, {In(1200.0)}, 1000.0);
-    EXPECT_EQ(Figures(over, 0).values[1], "-200.00");
-}
-
-TEST(StatsFiguresAccount, NoCurrentAccount) {
-    ExpectRows(Figures(MakeSampleDocument(), -1), {"NONE", "", "", ""}, {"", "", "", ""}, {false, false, false, false});
-}
-
-TEST(StatsFiguresAccount, FiguresAreThoseOfTheCurrentAccountOnly) {
-    const Document document = MakeSampleDocument();  // Checking, Visa (limit 2500), Wallet
-    EXPECT_EQ(Figures(document, 0).values, (std::array<std::string, 4>{"1157.83", "1200.00", "42.17", ""}));
-    EXPECT_EQ(Figures(document, 1).values, (std::array<std::string, 4>{"-19.99", "2519.99", "0.00", "19.99"}));
-    EXPECT_EQ(Figures(document, 2).values, (std::array<std::string, 4>{"60.00", "60.00", "0.00", ""}));
 }

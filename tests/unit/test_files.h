@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
 #include <bit>
 #include <cstdint>
@@ -13,7 +15,6 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 #include "model/document.h"
@@ -27,21 +28,12 @@ public:
         data_.insert(data_.end(), text.begin(), text.end());
         return *this;
     }
-    Bytes& Int32(std::int32_t value) {
-        const auto bits = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) data_.push_back(static_cast<unsigned char>(bits >> shift));
-        return *this;
-    }
-    Bytes& Double(double value) {
-        const auto bits = std::bit_cast<std::uint64_t>(value);
-        for (int shift = 0; shift < 64; shift += 8) data_.push_back(static_cast<unsigned char>(bits >> shift));
-        return *this;
-    }
+    Bytes& Int32(std::int32_t value) { return Little(static_cast<std::uint32_t>(value), 4); }
+    Bytes& Double(double value) { return Little(std::bit_cast<std::uint64_t>(value), 8); }
     // `text` then zeros up to `width` bytes; a text of exactly `width` bytes has no terminator.
     Bytes& Text(std::string_view text, std::size_t width) {
         EXPECT_LE(text.size(), width);
-        Raw(text);
-        return Zeros(width - text.size());
+        return Raw(text).Zeros(width - text.size());
     }
     Bytes& Zeros(std::size_t count) {
         data_.insert(data_.end(), count, 0);
@@ -51,11 +43,21 @@ public:
     Bytes& Header(std::int32_t categories, std::int32_t billDeposits, std::int32_t accounts) {
         return Raw("Pennywhist").Int32(1).Int32(categories).Int32(billDeposits).Int32(accounts);
     }
+    // One 94-byte transaction record.
+    Bytes& Record(const Transaction& t) {
+        Int32(t.kind).Double(t.amount).Int32(t.month).Int32(t.day).Int32(t.year).Int32(t.category).Int32(t.number);
+        return Text(t.payee.view(), 31).Text(t.memo.view(), 31);
+    }
 
     const ByteVector& data() const { return data_; }
     std::size_t size() const { return data_.size(); }
 
 private:
+    Bytes& Little(std::uint64_t bits, int count) {
+        for (int i = 0; i < count; ++i) data_.push_back(static_cast<unsigned char>(bits >> (8 * i)));
+        return *this;
+    }
+
     ByteVector data_;
 };
 
@@ -94,31 +96,6 @@ inline void WriteBytes(const std::string& path, const ByteVector& bytes) {
     ASSERT_TRUE(out.good()) << path;
 }
 
-inline const std::vector<std::string>& DefaultCategoryNames() {
-    static const std::vector<std::string> names = {
-        "None",       "Bills",         "Groceries",  "Entertainment", "Dining Out",           "Household",
-        "Automobile", "Cash Withdrawals", "Income",  "Personal Care", "Healthcare",           "Childcare",
-        "Pet Care",   "Clothing",      "Education",  "Insurance",     "Rent",                 "Mortgage",
-        "Gifts",      "Charitable Donations", "Vacation"};
-    return names;
-}
-
-inline Transaction MakeTransaction(std::int32_t kind, double amount, std::int32_t month, std::int32_t day,
-                                   std::int32_t year, std::int32_t category, std::int32_t number,
-                                   std::string_view payee, std::string_view memo) {
-    Transaction t;
-    t.kind = kind;
-    t.amount = amount;
-    t.month = month;
-    t.day = day;
-    t.year = year;
-    t.category = category;
-    t.number = number;
-    t.payee.Set(payee);
-    t.memo.Set(memo);
-    return t;
-}
-
 inline Account MakeAccount(std::int32_t type, std::string_view name, std::string_view comment) {
     Account account;
     account.type = type;
@@ -133,37 +110,24 @@ inline Document MakeSampleDocument() {
     Document document;
     document.password.Set("s3cret");
     for (const char* name : {"None", "Bills", "Groceries", "Rent"}) document.AddCategory(Text31(name));
-
-    BillDeposit rent;
-    rent.kind = BillKind;
-    rent.amount = 850.0;
-    rent.month = 2;
-    rent.day = 1;
-    rent.year = 2026;
-    rent.category = 3;
-    rent.number = 101;
-    rent.payee.Set("Landlord");
-    rent.memo.Set("February");
-    rent.occurrence = OccurrenceMonthly;
-    rent.account = 0;
-    document.AddBillDeposit(rent);
+    document.AddBillDeposit({BillKind, 850.0, 2, 1, 2026, 3, 101, "Landlord", "February", OccurrenceMonthly, 0});
 
     Account bank = MakeAccount(AccountTypeBank, "Checking", "Main account");
     bank.accountNumber.Set("12-3456");
     bank.contactInfo.Set("First Bank, 555-0100");
-    bank.AddTransaction(MakeTransaction(0, 1200.0, 1, 15, 2026, 0, 0, "Employer", "Pay"));
-    bank.AddTransaction(MakeTransaction(1, 42.17, 1, 18, 2026, 2, 1001, "Market", ""));
+    bank.AddTransaction({0, 1200.0, 1, 15, 2026, 0, 0, "Employer", "Pay"});
+    bank.AddTransaction({1, 42.17, 1, 18, 2026, 2, 1001, "Market", ""});
     document.AddAccount(bank);
 
     Account card = MakeAccount(AccountTypeCredit, "Visa", "");
     card.accountNumber.Set("4111");
     card.contactInfo.Set("Card services");
     card.creditLimit = 2500.0;
-    card.AddTransaction(MakeTransaction(1, 19.99, 1, 20, 2026, 1, 0, "Phone", "January"));
+    card.AddTransaction({1, 19.99, 1, 20, 2026, 1, 0, "Phone", "January"});
     document.AddAccount(card);
 
     Account cash = MakeAccount(AccountTypeCash, "Wallet", "Pocket money");
-    cash.AddTransaction(MakeTransaction(0, 60.0, 1, 21, 2026, 0, 0, "ATM", ""));
+    cash.AddTransaction({0, 60.0, 1, 21, 2026, 0, 0, "ATM", ""});
     document.AddAccount(cash);
     return document;
 }
