@@ -7,7 +7,11 @@
 
 #include "app/file_commands.h"
 #include "app/main_window.h"
+#include "dialogs/accounts_dialog.h"
+#include "dialogs/find_dialog.h"
+#include "dialogs/new_account_dialog.h"
 #include "dialogs/password_dialog.h"
+#include "dialogs/transaction_dialogs.h"
 #include "resources/resource.h"
 #include "views/transaction_list.h"
 
@@ -16,6 +20,14 @@ namespace {
 void OnSave() { SaveOpenFile(); }
 
 void OnPassword() { ShowPasswordDialog(App.frame); }
+
+void OnNewTransaction() {
+    if (ShowNewTransactionDialog(App.frame) == IDOK) RefreshTransactionViews();
+}
+
+void OnFindTransaction() { ShowFindDialog(App.frame); }
+
+void OnAccounts() { ShowAccountsDialog(App.frame); }
 
 void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }
 
@@ -46,7 +58,7 @@ struct CommandHandler {
 // Every command of the program, in menu order. A command whose handler is
 // still empty does nothing when chosen.
 constexpr CommandHandler kCommands[] = {
-    {IDM_NEW_ACCOUNT, nullptr},
+    {IDM_NEW_ACCOUNT, RunNewAccountCommand},
     {IDM_NEW_FILE, OnNewFile},
     {IDM_OPEN, OnOpen},
     {IDM_SAVE, OnSave},
@@ -56,11 +68,11 @@ constexpr CommandHandler kCommands[] = {
     {IDM_IMPORT, nullptr},
     {IDM_BACKUP_RESTORE, nullptr},
     {IDM_CLOSE, OnClose},
-    {IDM_NEW_TRANSACTION, nullptr},
+    {IDM_NEW_TRANSACTION, OnNewTransaction},
     {IDM_EDIT_TRANSACTION, EditSelectedTransaction},
     {IDM_DELETE_TRANSACTION, DeleteSelectedTransaction},
-    {IDM_FIND_TRANSACTION, nullptr},
-    {IDM_ACCOUNTS, nullptr},
+    {IDM_FIND_TRANSACTION, OnFindTransaction},
+    {IDM_ACCOUNTS, OnAccounts},
     {IDM_BILLS_DEPOSITS, nullptr},
     {IDM_CATEGORIES, nullptr},
     {IDM_CALCULATOR, OnCalculator},

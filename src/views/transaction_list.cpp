@@ -9,6 +9,7 @@
 #include <new>
 
 #include "app/main_window.h"
+#include "dialogs/transaction_dialogs.h"
 #include "model/transaction_rows.h"
 #include "model/window_title.h"
 #include "resources/resource.h"
@@ -241,7 +242,7 @@ bool ShowTransactionListMenu(LPARAM screenPosition) {
 
 void EditSelectedTransaction() {
     if (!TakeSelectedTransaction()) return;
-    // The Edit Transaction dialog opens here for SelectedTransactionIndex.
+    if (ShowEditTransactionDialog(App.frame) == IDOK) RefreshTransactionViews();
 }
 
 void DeleteSelectedTransaction() {
