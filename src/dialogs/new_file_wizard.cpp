@@ -1,15 +1,20 @@
 #include "dialogs/new_file_wizard.h"
 
 #include "app/main_window.h"
+#include "dialogs/new_account_dialog.h"
 #include "dialogs/password_dialog.h"
 #include "resources/resource.h"
 
 namespace {
 
-// The accounts step. The New Account and Account Details dialogs, and the
-// question whether to set up another account, are wired in here; until they
-// exist the step opens nothing and counts as done.
-bool SetUpAccounts() { return true; }
+// The accounts step: New Account and Account Details, as often as the user
+// asks for another account. Done once the first account exists.
+bool SetUpAccounts(HWND wizard) {
+    if (!CreateAccountWithDetails(wizard)) return false;
+    if (ShowMessage("Do you want to setup another account?", MB_YESNO | MB_ICONQUESTION, wizard) == IDYES)
+        SetUpAccounts(wizard);
+    return true;
+}
 
 void ShowTick(HWND wizard, int tick) { ShowWindow(GetDlgItem(wizard, tick), SW_SHOW); }
 
@@ -34,7 +39,7 @@ void OnInitDialog(HWND wizard) {
 void OnCommand(HWND wizard, int control) {
     switch (control) {
     case IDC_STEP_ACCOUNTS:
-        if (!SetUpAccounts()) return;
+        if (!SetUpAccounts(wizard)) return;
         for (int step : {IDC_STEP_CATEGORIES, IDC_STEP_BILLS_DEPOSITS, IDC_STEP_PASSWORD, IDOK})
             EnableWindow(GetDlgItem(wizard, step), TRUE);
         ShowTick(wizard, IDC_TICK_ACCOUNTS);

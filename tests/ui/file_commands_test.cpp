@@ -47,7 +47,7 @@ std::string Saved(const char* name, const Document& document) {
 
 TEST(FileCommands, QuotedCommandLineOpensTheFileWithAnAccountStillToChoose) {
     const std::string path = Saved("quoted name.pwf", SampleDocument());
-    Driver driver(("\"" + path + "\"").c_str());
+    Driver driver(("\"" + path + "\"").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     EXPECT_EQ(Program.currentFile, path);
     EXPECT_EQ(WindowText(App.frame), "Pennywhist - quoted name");
     EXPECT_EQ(Program.document, SampleDocument());
@@ -84,7 +84,7 @@ TEST(FileCommands, OpenRefusesAWrongFirstByteAndKeepsThePreviousFile) {
     const std::string bad = TestFile("bad.pwf");
     std::ofstream(bad, std::ios::binary) << bytes;
 
-    Driver driver(good.c_str());
+    Driver driver(good.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     std::string message;
     driver.OnModal(ChooseFile(bad));
     driver.OnModal(Answer(&message));
@@ -101,7 +101,7 @@ TEST(FileCommands, PasswordPromptRefusesAnotherCaseAndCancelKeepsThePreviousFile
     protectedDocument.password = "Secret";
     const std::string locked = Saved("locked.pwf", protectedDocument);
 
-    Driver driver(plain.c_str());
+    Driver driver(plain.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     std::string title, message;
     driver.OnModal(ChooseFile(locked));
     driver.OnModal([&](ModalWindow& prompt) {
@@ -123,6 +123,7 @@ TEST(FileCommands, PasswordPromptRefusesAnotherCaseAndCancelKeepsThePreviousFile
         prompt.SetText(IDC_OPENING_PASSWORD, "Secret");
         prompt.Click(IDOK);
     });
+    driver.OnModal(CloseAccounts());
     driver.Command(IDM_OPEN);
     EXPECT_EQ(Program.currentFile, locked);
     EXPECT_STREQ(Program.document.password.c_str(), "Secret");
@@ -131,7 +132,7 @@ TEST(FileCommands, PasswordPromptRefusesAnotherCaseAndCancelKeepsThePreviousFile
 TEST(FileCommands, NewFileThenSaveWritesTheEmptyFile) {
     const std::string previous = Saved("previous.pwf", SampleDocument());
     const std::string created = TestFile("created.pwf");
-    Driver driver(previous.c_str());
+    Driver driver(previous.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     Program.document.GetAccount(0).name = "Renamed";  // unsaved work
     std::string title, wizard;
     driver.OnModal(ChooseFile(created, &title));
@@ -158,7 +159,7 @@ TEST(FileCommands, SaveAsRenamesAndLeavesTheOldFileAsItWas) {
     const std::string old = Saved("old.pwf", SampleDocument());
     const std::string before = FileBytes(old);
     const std::string renamed = TestFile("renamed.pwf");
-    Driver driver(old.c_str());
+    Driver driver(old.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     Program.document.GetAccount(0).AddTransaction(MakeTransaction(1, 9.99, 4, 1, 2026, "Bookshop"));
     std::string title;
@@ -174,7 +175,7 @@ TEST(FileCommands, SaveAsRenamesAndLeavesTheOldFileAsItWas) {
 
 TEST(FileCommands, ClosingWritesTheFileWithoutAsking) {
     const std::string path = Saved("closing.pwf", SampleDocument());
-    Driver driver(path.c_str());
+    Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     Program.document.GetAccount(1).AddTransaction(MakeTransaction(1, 12.0, 4, 2, 2026, "Bakery"));
     const Document expected = Program.document;
     PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
@@ -186,7 +187,7 @@ TEST(FileCommands, ClosingWritesTheFileWithoutAsking) {
 
 TEST(FileCommands, AFailedSaveOnClosingAsksBeforeLosingWork) {
     const std::string path = Saved("readonly.pwf", SampleDocument());
-    Driver driver(path.c_str());
+    Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     std::string error, question;
     driver.OnModal(Answer(&error));
@@ -205,7 +206,7 @@ TEST(FileCommands, AFailedSaveOnClosingAsksBeforeLosingWork) {
 
 TEST(FileCommands, OpenStopsWhenTheOpenFileCannotBeSaved) {
     const std::string path = Saved("stuck.pwf", SampleDocument());
-    Driver driver(path.c_str());
+    Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     std::string error;
     driver.OnModal(Answer(&error));
@@ -218,12 +219,12 @@ TEST(FileCommands, OpenStopsWhenTheOpenFileCannotBeSaved) {
 TEST(FileCommands, TheLastFileOpensAtStartAndAMissingOneIsForgottenSilently) {
     const std::string path = Saved("last.pwf", SampleDocument());
     {
-        Driver driver(path.c_str());
+        Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
         PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
         EXPECT_EQ(driver.RunToEnd(), 0);
     }
     {
-        Driver driver("", Driver::Settings::Kept);
+        Driver driver("", Driver::Settings::Kept, {CloseAccounts()});
         EXPECT_EQ(Program.currentFile, path);
         EXPECT_EQ(WindowText(App.frame), "Pennywhist - last");
         PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);

@@ -1,6 +1,6 @@
-// The New Pennywhist File wizard: step 1 opens the others, each step ticks
-// itself and hands the default button on, and the wizard ends with 1 on
-// "Done!" and with 2 when cancelled or closed.
+// The New Pennywhist File wizard: step 1 sets up accounts and opens the
+// others, each step ticks itself and hands the default button on, and the
+// wizard ends with 1 on "Done!" and with 2 when cancelled or closed.
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -19,6 +19,25 @@ int DefaultButton(const ModalWindow& wizard) {
 }
 
 int FocusedControl() { return GetDlgCtrlID(GetFocus()); }
+
+// Answers step 1: New Account (a Cash account), Account Details (its name),
+// then "another account?" with `another`.
+void AnswerAccountStep(Driver& driver, const char* name, int another) {
+    driver.OnModal([](ModalWindow& dialog) {
+        EXPECT_EQ(dialog.Title(), "New Account");
+        SendDlgItemMessageA(dialog.Handle(), IDC_TYPE_CASH, BM_CLICK, 0, 0);
+        dialog.Click(IDOK);
+    });
+    driver.OnModal([name](ModalWindow& details) {
+        EXPECT_EQ(details.Title(), "Account Details");
+        details.SetText(IDC_ACCOUNT_NAME, name);
+        details.Click(IDOK);
+    });
+    driver.OnModal([another](ModalWindow& question) {
+        EXPECT_EQ(question.MessageText(), "Do you want to setup another account?");
+        question.Click(another);
+    });
+}
 
 }  // namespace
 
@@ -44,12 +63,20 @@ TEST(NewFileWizard, StartsWithOnlyStepOneAndEndsWithTwoWhenCancelledOrClosed) {
     });
     EXPECT_EQ(ShowNewFileWizard(App.frame), 2);
 
-    // The close box, after step 1 has enabled Done!.
+    // Step 1 counts only when an account was made: cancelled, the others stay disabled.
     driver.OnModal([](ModalWindow& wizard) {
         wizard.Click(IDC_STEP_ACCOUNTS);
+        EXPECT_FALSE(wizard.IsControlEnabled(IDOK));
+        EXPECT_FALSE(wizard.IsControlVisible(IDC_TICK_ACCOUNTS));
+        // The close box, after step 1 has enabled Done!.
+        wizard.Click(IDC_STEP_ACCOUNTS);
+        EXPECT_TRUE(wizard.IsControlEnabled(IDOK));
         PostMessageA(wizard.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     });
+    driver.OnModal([](ModalWindow& dialog) { dialog.Click(IDCANCEL); });
+    AnswerAccountStep(driver, "Wallet", IDNO);
     EXPECT_EQ(ShowNewFileWizard(App.frame), 2);
+    EXPECT_EQ(Program.document.AccountCount(), 1);
 }
 
 TEST(NewFileWizard, EachStepTicksItselfAndHandsOnTheDefault) {
@@ -81,10 +108,15 @@ TEST(NewFileWizard, EachStepTicksItselfAndHandsOnTheDefault) {
         EXPECT_TRUE(passwordOpened);
         wizard.Click(IDOK);
     });
+    // Yes asks for another account before the step ends.
+    AnswerAccountStep(driver, "Wallet", IDYES);
+    AnswerAccountStep(driver, "Purse", IDNO);
     driver.OnModal([&](ModalWindow& password) {
         passwordOpened = true;
         EXPECT_EQ(password.Title(), "Password");
         password.Click(IDCANCEL);
     });
     EXPECT_EQ(ShowNewFileWizard(App.frame), 1);
+    ASSERT_EQ(Program.document.AccountCount(), 2);
+    EXPECT_EQ(Program.document.GetAccount(1).name.view(), "Purse");
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -45,6 +47,14 @@ inline Document SampleDocument() {
     food.AddTransaction(MakeTransaction(0, 500.0, 1, 1, 2026, "", 0, 0, "BUDGET AMOUNT"));
     document.AddAccount(food);
     return document;
+}
+
+// Closes the Accounts dialog that comes up after a file is opened.
+inline Driver::Action CloseAccounts() {
+    return [](ModalWindow& dialog) {
+        EXPECT_EQ(dialog.Title(), "Accounts");
+        dialog.Click(IDCANCEL);
+    };
 }
 
 inline std::string TestFile(const char* name) { return TestFolder() + "\\" + name; }

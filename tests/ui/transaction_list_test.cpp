@@ -63,7 +63,7 @@ std::string OpenSample(const char* name) {
 
 TEST(TransactionList, AnAccountShowsItsRowsRunningTotalAndStats) {
     SetToday(Date{2026, 3, 20});
-    Driver driver(OpenSample("rows.pwf").c_str());
+    Driver driver(OpenSample("rows.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     EXPECT_EQ(WindowText(App.frame), "Pennywhist - rows (Checking)");
     EXPECT_TRUE(IsWindowVisible(App.transactionList));
@@ -102,7 +102,7 @@ TEST(TransactionList, AnAccountShowsItsRowsRunningTotalAndStats) {
 }
 
 TEST(TransactionList, DateHeaderCyclesAscendingDescendingUnsorted) {
-    Driver driver(OpenSample("sorting.pwf").c_str());
+    Driver driver(OpenSample("sorting.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     EXPECT_EQ(DateHeaderImage(), nullptr);
     const std::vector<std::string> stored = {"01/02/2026", "03/14/2026", "02/01/2026", "03/14/2026"};
@@ -132,7 +132,7 @@ TEST(TransactionList, DateHeaderCyclesAscendingDescendingUnsorted) {
 }
 
 TEST(TransactionList, DeleteAsksAndRemovesTheSelectedRowsTransactionAfterASort) {
-    Driver driver(OpenSample("delete.pwf").c_str());
+    Driver driver(OpenSample("delete.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     ClickHeader(1);  // ascending: row 1 is "City Power", stored third
     SelectListRow(App.transactionList, 1);
@@ -157,7 +157,7 @@ TEST(TransactionList, DeleteAsksAndRemovesTheSelectedRowsTransactionAfterASort) 
 }
 
 TEST(TransactionList, EditAndDeleteWithoutASelectionSayNoTransactionIsSelected) {
-    Driver driver(OpenSample("noselection.pwf").c_str());
+    Driver driver(OpenSample("noselection.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     SelectListRow(App.transactionList, -1);
     for (int command : {IDM_EDIT_TRANSACTION, IDM_DELETE_TRANSACTION}) {
@@ -186,12 +186,18 @@ TEST(TransactionList, EditAndDeleteWithoutASelectionSayNoTransactionIsSelected) 
     ClickHeader(1);
     ClickHeader(1);  // descending
     SelectListRow(App.transactionList, 0);
+    std::string title;
+    driver.OnModal([&](ModalWindow& dialog) {
+        title = dialog.Title();
+        dialog.Click(IDCANCEL);
+    });
     driver.Command(IDM_EDIT_TRANSACTION);
+    EXPECT_EQ(title, "Edit Transaction");
     EXPECT_EQ(Program.SelectedTransactionIndex, 3);
 }
 
 TEST(TransactionList, PopupMenuOpensFromTheKeyboardAtTheListCorner) {
-    Driver driver(OpenSample("popup.pwf").c_str());
+    Driver driver(OpenSample("popup.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     RECT menu{};
     driver.OnModal([&](ModalWindow& popup) {
@@ -208,7 +214,7 @@ TEST(TransactionList, PopupMenuOpensFromTheKeyboardAtTheListCorner) {
 }
 
 TEST(TransactionList, RowsAreShadedAlternatelyFromTheTop) {
-    Driver driver(OpenSample("colours.pwf").c_str());
+    Driver driver(OpenSample("colours.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
     NMLVCUSTOMDRAW draw{};
     draw.nmcd.hdr.hwndFrom = App.transactionList;
@@ -225,13 +231,8 @@ TEST(TransactionList, RowsAreShadedAlternatelyFromTheTop) {
 }
 
 TEST(TransactionList, EnterAndTheMouseMenuWorkOnTheList) {
-    Driver driver(OpenSample("mouse.pwf").c_str());
+    Driver driver(OpenSample("mouse.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SelectAccount(0);
-    SelectListRow(App.transactionList, 2);
-    NMHDR enter{App.transactionList, 0, UINT(NM_RETURN)};
-    SendMessageA(App.frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&enter));
-    EXPECT_EQ(Program.SelectedTransactionIndex, 2);
-
     // Inside the list the menu opens where the mouse is; outside, it does not open.
     POINT inside{20, 30};
     ClientToScreen(App.transactionList, &inside);
@@ -250,4 +251,10 @@ TEST(TransactionList, EnterAndTheMouseMenuWorkOnTheList) {
     SendMessageA(App.frame, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(App.transactionList),
                  MAKELPARAM(list.right + 50, list.top));
     EXPECT_EQ(driver.PendingActions(), 0u);
+
+    SelectListRow(App.transactionList, 2);
+    NMHDR enter{App.transactionList, 0, UINT(NM_RETURN)};
+    driver.OnModal([](ModalWindow& dialog) { dialog.Click(IDCANCEL); });
+    SendMessageA(App.frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&enter));
+    EXPECT_EQ(Program.SelectedTransactionIndex, 2);
 }

@@ -1,0 +1,167 @@
+#include "dialogs/accounts_dialog.h"
+
+#include <commctrl.h>
+
+#include "app/help.h"
+#include "app/main_window.h"
+#include "dialogs/account_details_dialog.h"
+#include "dialogs/adjust_dialog.h"
+#include "dialogs/dialog_controls.h"
+#include "model/accounts_list.h"
+#include "resources/resource.h"
+#include "views/stats_panel.h"
+#include "views/transaction_list.h"
+
+namespace {
+
+constexpr DWORD kAccountsHelpTopic = 3;
+
+HWND AccountList(HWND dialog) { return GetDlgItem(dialog, IDC_ACCOUNT_LIST); }
+
+void AddColumn(HWND list, int column, const char* title, int width) {
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    info.pszText = const_cast<char*>(title);
+    info.cx = width;
+    info.iSubItem = column;
+    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+}
+
+void SetCell(HWND list, int row, int column, const char* text) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text);
+    SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+}
+
+void AddRow(HWND list, const Account& account) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    item.pszText = const_cast<char*>(account.name.c_str());
+    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    SetCell(list, row, 1, AccountTypeWord(account.type));
+}
+
+void SelectRow(HWND list, int row) {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(list, LVM_ENSUREVISIBLE, row, FALSE);
+}
+
+// With no account left only "New..." and "Adjust..." have something to do.
+void EnableAccountButtons(HWND dialog) {
+    const bool enabled = AccountButtonsEnabled(Program.document);
+    for (int button : {IDOK, IDC_ACCOUNT_DETAILS, IDC_DELETE_ACCOUNT})
+        EnableWindow(GetDlgItem(dialog, button), enabled);
+    if (!enabled) {
+        HWND newButton = GetDlgItem(dialog, IDC_NEW_ACCOUNT);
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(newButton), TRUE);
+    }
+}
+
+void FillAccountList(HWND dialog) {
+    HWND list = AccountList(dialog);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    AddColumn(list, 0, "Name", 200);
+    AddColumn(list, 1, "Type", 90);
+    for (const Account& account : Program.document.accounts) AddRow(list, account);
+    EnableAccountButtons(dialog);
+    const std::int32_t current = AccountOnRow(Program.document, Program.CurrentAccountIndex);
+    if (current >= 0) SelectRow(list, current);
+}
+
+// The account of the selected row; -1, after saying so, when there is none.
+std::int32_t ChosenAccount(HWND dialog) {
+    const int row = static_cast<int>(SendMessageA(AccountList(dialog), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+    const std::int32_t account = AccountOnRow(Program.document, row);
+    if (account < 0) ShowRuleMessage(dialog, kNoAccountSelectedMessage, kNoAccountSelectedIcon);
+    return account;
+}
+
+void OnDetails(HWND dialog) {
+    const std::int32_t account = ChosenAccount(dialog);
+    if (account < 0) return;
+    Program.SelectedAccountIndex = account;
+    if (ShowAccountDetailsDialog(dialog) != IDOK) return;
+    SetCell(AccountList(dialog), account, 0, Program.document.GetAccount(account).name.c_str());
+    // The window title carries the current account's name.
+    if (account == Program.CurrentAccountIndex) SelectAccount(Program.CurrentAccountIndex);
+}
+
+void OnAdjust(HWND dialog) {
+    const std::int32_t account = ChosenAccount(dialog);
+    if (account < 0) return;
+    Program.SelectedAccountIndex = account;
+    if (ShowAdjustDialog(dialog) == IDOK && account == Program.CurrentAccountIndex) RefreshTransactionViews();
+}
+
+void OnDelete(HWND dialog) {
+    const std::int32_t account = ChosenAccount(dialog);
+    if (account < 0) return;
+    Program.SelectedAccountIndex = account;
+    if (ShowRuleMessage(dialog, kDeleteAccountQuestion, kDeleteAccountIcon, MB_YESNO) != IDYES) return;
+    const AccountDeletion deletion = DeleteAccountOnRow(Program.document, account, Program.CurrentAccountIndex);
+    SendMessageA(AccountList(dialog), LVM_DELETEITEM, account, 0);
+    // An account that stood after the deleted one is the same account one place up.
+    if (deletion.currentDeleted)
+        SelectAccount(-1);
+    else
+        Program.CurrentAccountIndex = deletion.current;
+    EnableAccountButtons(dialog);
+}
+
+INT_PTR CALLBACK AccountsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        FillAccountList(dialog);
+        return AccountButtonsEnabled(Program.document);  // otherwise the focus is already on "New..."
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK: {
+            const std::int32_t account = ChosenAccount(dialog);
+            if (account < 0) return TRUE;
+            *reinterpret_cast<std::int32_t*>(GetWindowLongPtrA(dialog, DWLP_USER)) = account;
+            EndDialog(dialog, IDOK);
+            return TRUE;
+        }
+        case IDC_ACCOUNT_DETAILS:
+            OnDetails(dialog);
+            return TRUE;
+        case IDC_ADJUST_ACCOUNT:
+            OnAdjust(dialog);
+            return TRUE;
+        case IDC_NEW_ACCOUNT:
+            EndDialog(dialog, IDC_NEW_ACCOUNT);
+            return TRUE;
+        case IDC_DELETE_ACCOUNT:
+            OnDelete(dialog);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case IDC_HELP_BUTTON:
+            ShowHelpTopic(dialog, kAccountsHelpTopic);
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+INT_PTR ShowAccountsDialog(HWND owner) {
+    // "Switch to..." and "New..." act on the main window once the dialog is gone.
+    std::int32_t switchTo = -1;
+    const INT_PTR result = DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_ACCOUNTS), owner, AccountsDialogProc,
+                                           reinterpret_cast<LPARAM>(&switchTo));
+    if (result == IDOK)
+        SelectAccount(switchTo);
+    else if (result == IDC_NEW_ACCOUNT)
+        SendMessageA(App.frame, WM_COMMAND, IDM_NEW_ACCOUNT, 0);
+    return result;
+}

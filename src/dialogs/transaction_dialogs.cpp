@@ -1,0 +1,129 @@
+#include "dialogs/transaction_dialogs.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/help.h"
+#include "app/main_window.h"
+#include "dialogs/dialog_controls.h"
+#include "model/transaction_editor_rules.h"
+#include "model/transaction_rows.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr DWORD kTransactionHelpTopic = 6;
+
+// What one opening of either dialog works on; it lives while the dialog is open.
+struct Editing {
+    Account& account;
+    std::int32_t position;  // the transaction edited, or kNewTransaction
+
+    static constexpr std::int32_t kNewTransaction = -1;
+    bool IsNew() const { return position == kNewTransaction; }
+};
+
+void FillCategories(HWND dialog, std::int32_t choice) {
+    HWND list = GetDlgItem(dialog, IDC_TRANSACTION_CATEGORY);
+    for (const Text31& name : Program.document.categories)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+}
+
+void FillFields(HWND dialog, std::int32_t accountType, const TransactionFields& fields) {
+    FillCategories(dialog, fields.category);
+    SetDlgItemTextA(dialog, IDC_TRANSACTION_NUMBER, fields.number.c_str());
+    SYSTEMTIME date{};
+    date.wYear = static_cast<WORD>(fields.date.year);
+    date.wMonth = static_cast<WORD>(fields.date.month);
+    date.wDay = static_cast<WORD>(fields.date.day);
+    SendDlgItemMessageA(dialog, IDC_TRANSACTION_DATE, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+    SetDlgItemTextA(dialog, IDC_TRANSACTION_AMOUNT, fields.amount.c_str());
+    SetDlgItemTextA(dialog, IDC_TRANSACTION_PAYEE, fields.payee.c_str());
+    SetDlgItemTextA(dialog, IDC_TRANSACTION_MEMO, fields.memo.c_str());
+    SetDlgItemTextA(dialog, IDC_FIRST_KIND, KindWord(accountType, 0));
+    SetDlgItemTextA(dialog, IDC_SECOND_KIND, KindWord(accountType, 1));
+    CheckRadioButton(dialog, IDC_FIRST_KIND, IDC_SECOND_KIND, fields.kind == 0 ? IDC_FIRST_KIND : IDC_SECOND_KIND);
+}
+
+TransactionFields ReadFields(HWND dialog) {
+    TransactionFields fields;
+    fields.amount = ControlText(dialog, IDC_TRANSACTION_AMOUNT);
+    fields.kind = IsDlgButtonChecked(dialog, IDC_FIRST_KIND) == BST_CHECKED ? 0 : 1;
+    SYSTEMTIME date{};
+    SendDlgItemMessageA(dialog, IDC_TRANSACTION_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+    fields.date = Date{date.wYear, date.wMonth, date.wDay};
+    fields.category =
+        static_cast<std::int32_t>(SendDlgItemMessageA(dialog, IDC_TRANSACTION_CATEGORY, CB_GETCURSEL, 0, 0));
+    fields.number = ControlText(dialog, IDC_TRANSACTION_NUMBER);
+    fields.payee = ControlText(dialog, IDC_TRANSACTION_PAYEE);
+    fields.memo = ControlText(dialog, IDC_TRANSACTION_MEMO);
+    return fields;
+}
+
+// OK, or "Add more..." (New Transaction only), which asks the frame for the
+// next New Transaction dialog once this one has closed and the list is refreshed.
+void OnOk(HWND dialog, const Editing& editing, bool addMore) {
+    const TransactionFields fields = ReadFields(dialog);
+    const TransactionOutcome outcome = editing.IsNew()
+                                           ? AddTransactionFromFields(editing.account, fields)
+                                           : ReplaceTransactionFromFields(editing.account, editing.position, fields);
+    if (!outcome.Closes()) {
+        ShowRuleMessage(dialog, outcome.message, outcome.icon);
+        if (outcome.focusAmount) FocusWithTextSelected(dialog, IDC_TRANSACTION_AMOUNT);
+        return;
+    }
+    EndDialog(dialog, IDOK);
+    if (addMore) PostMessageA(App.frame, WM_COMMAND, IDM_NEW_TRANSACTION, 0);
+}
+
+void OnInitDialog(HWND dialog, const Editing& editing) {
+    const TransactionFields fields =
+        editing.IsNew() ? NewTransactionFields(Program.document, editing.account, Today())
+                        : EditTransactionFields(Program.document, editing.account.GetTransaction(editing.position));
+    FillFields(dialog, editing.account.type, fields);
+    SetFocus(GetDlgItem(dialog, IDC_TRANSACTION_AMOUNT));
+}
+
+INT_PTR CALLBACK TransactionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        OnInitDialog(dialog, *reinterpret_cast<const Editing*>(lParam));
+        return FALSE;  // the focus is already on the amount
+    }
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+    case IDC_ADD_MORE:
+        OnOk(dialog, *reinterpret_cast<const Editing*>(GetWindowLongPtrA(dialog, DWLP_USER)),
+             LOWORD(wParam) == IDC_ADD_MORE);
+        return TRUE;
+    case IDCANCEL:
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    case IDC_HELP_BUTTON:
+        ShowHelpTopic(dialog, kTransactionHelpTopic);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR ShowTransactionDialog(HWND owner, int dialogId, Editing editing) {
+    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(dialogId), owner, TransactionDialogProc,
+                           reinterpret_cast<LPARAM>(&editing));
+}
+
+}  // namespace
+
+INT_PTR ShowNewTransactionDialog(HWND owner) {
+    Account* account = FindAccount(Program.document, Program.CurrentAccountIndex);
+    if (account == nullptr) return IDCANCEL;
+    return ShowTransactionDialog(owner, IDD_NEW_TRANSACTION, Editing{*account, Editing::kNewTransaction});
+}
+
+INT_PTR ShowEditTransactionDialog(HWND owner) {
+    Account* account = FindAccount(Program.document, Program.CurrentAccountIndex);
+    if (account == nullptr || !HasTransaction(*account, Program.SelectedTransactionIndex)) return IDCANCEL;
+    return ShowTransactionDialog(owner, IDD_EDIT_TRANSACTION, Editing{*account, Program.SelectedTransactionIndex});
+}

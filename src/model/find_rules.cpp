@@ -1,0 +1,38 @@
+#include "model/find_rules.h"
+
+namespace {
+
+bool Contains(std::string_view text, std::string_view search) { return text.find(search) != std::string_view::npos; }
+
+FindOutcome Done() { return {-1, kFindDoneMessage, MessageIcon::Exclamation, false}; }
+
+}  // namespace
+
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+int FindStartRow(int selectedRow, FindDirection direction) {
+    if (selectedRow < 0) return direction == FindDirection::Down ? 0 : -1;
+    return direction == FindDirection::Down ? selectedRow + 1 : selectedRow - 1;
+}
+
+bool RowMatches(const FindRowTexts& row, std::string_view search, bool matchCase) {
+    if (matchCase) return Contains(row.payee, search) || Contains(row.memo, search) || Contains(row.number, search);
+    return Contains(FoldCase(row.payee), search) || Contains(FoldCase(row.memo), search) ||
+           Contains(row.number, search);
+}
+
+FindOutcome FindNext(std::string_view typed, bool matchCase, FindDirection direction, int selectedRow, int rowCount,
+                     const std::function<FindRowTexts(int)>& rowTexts) {
+    const std::string_view cut = typed.substr(0, kFindTextLength);
+    if (cut.empty()) return {-1, kFindTextMissingMessage, MessageIcon::Exclamation, true};
+    const std::string search = matchCase ? std::string(cut) : FoldCase(cut);
+    const int step = direction == FindDirection::Down ? 1 : -1;
+    for (int row = FindStartRow(selectedRow, direction); row >= 0 && row < rowCount; row += step)
+        if (RowMatches(rowTexts(row), search, matchCase)) return {row, nullptr, MessageIcon::None, false};
+    return Done();
+}

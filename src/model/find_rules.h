@@ -1,0 +1,55 @@
+#pragma once
+// What Find Next in the Find Transaction dialog does: from the selected row,
+// down or up without wrapping, to the first row whose payee, memo or number
+// text holds the search text.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/message_icon.h"
+
+inline constexpr char kFindTextMissingMessage[] = "Enter the text to find.";
+inline constexpr char kFindDoneMessage[] = "Done searching through transactions.";
+
+// How many characters of each text are read: the search box, and the
+// payee, memo and number cells of a row.
+inline constexpr std::size_t kFindTextLength = 49;
+inline constexpr std::size_t kFindPayeeLength = 30;
+inline constexpr std::size_t kFindMemoLength = 30;
+inline constexpr std::size_t kFindNumberLength = 49;
+
+// The searched texts of one row, as the list displays them.
+struct FindRowTexts {
+    std::string payee;
+    std::string memo;
+    std::string number;
+};
+
+enum class FindDirection { Up, Down };
+
+// The text with A-Z turned into a-z; every other byte as it is.
+std::string FoldCase(std::string_view text);
+
+// The first row to look at: the one after (down) or before (up) the selected
+// row. With no row selected (-1), down starts at row 0 and up has no row (-1).
+int FindStartRow(int selectedRow, FindDirection direction);
+
+// Whether `search` occurs in the payee, else the memo, else the number text.
+// Without matchCase, `search` must already be folded; payee and memo are folded here.
+bool RowMatches(const FindRowTexts& row, std::string_view search, bool matchCase);
+
+// What a Find Next leads to: a row to select, or a message (the dialog stays
+// open either way; the selection only changes on a match).
+struct FindOutcome {
+    int row;              // the matching row, or -1
+    const char* message;  // nullptr on a match
+    MessageIcon icon;
+    bool focusSearchText;  // the search box is empty and gets the focus
+};
+
+// A Find Next with the search box's text over `rowCount` rows in displayed
+// order; `rowTexts` reads a row (0 <= row < rowCount) when the search reaches it.
+FindOutcome FindNext(std::string_view typed, bool matchCase, FindDirection direction, int selectedRow, int rowCount,
+                     const std::function<FindRowTexts(int)>& rowTexts);

@@ -1,0 +1,96 @@
+#include "model/transaction_editor_rules.h"
+
+#include <limits>
+#include <optional>
+
+#include "model/amounts.h"
+
+namespace {
+
+constexpr TransactionOutcome kClosed{nullptr, MessageIcon::None, false};
+
+// The transaction the fields give, or std::nullopt when the amount is refused.
+std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
+    const std::optional<double> amount = ReadAmountField(fields.amount);
+    if (!amount) return std::nullopt;
+    Transaction transaction;
+    transaction.kind = fields.kind;
+    transaction.amount = *amount;
+    transaction.month = fields.date.month;
+    transaction.day = fields.date.day;
+    transaction.year = fields.date.year;
+    transaction.category = fields.category;
+    transaction.number = ReadNumberField(fields.number);
+    transaction.payee.Set(fields.payee);  // bounded copies: the first 30 characters
+    transaction.memo.Set(fields.memo);
+    return transaction;
+}
+
+TransactionOutcome AmountRefused() { return {kInvalidAmountMessage, MessageIcon::Exclamation, true}; }
+
+}  // namespace
+
+std::int32_t PresetKind(std::int32_t accountType) { return accountType == AccountTypeCredit ? 0 : 1; }
+
+std::int32_t CategoryChoice(const Document& document, std::int32_t category) {
+    return document.FindCategory(category) != nullptr ? category : -1;
+}
+
+std::string NumberFieldText(std::int32_t number) { return std::to_string(static_cast<std::uint32_t>(number)); }
+
+std::int32_t ReadNumberField(std::string_view text) {
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > std::numeric_limits<std::uint32_t>::max()) return 0;
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+TransactionFields NewTransactionFields(const Document& document, const Account& account, Date today) {
+    TransactionFields fields;
+    fields.kind = PresetKind(account.type);
+    fields.date = today;
+    fields.category = CategoryChoice(document, 0);
+    // Unsigned, so that the largest number wraps instead of overflowing.
+    const std::uint32_t last =
+        account.transactions.empty() ? 0u : static_cast<std::uint32_t>(account.transactions.back().number);
+    fields.number = NumberFieldText(static_cast<std::int32_t>(last + 1u));
+    return fields;
+}
+
+TransactionFields EditTransactionFields(const Document& document, const Transaction& transaction) {
+    TransactionFields fields;
+    fields.amount = AmountText(transaction.amount);
+    fields.kind = transaction.kind != 0 ? 1 : 0;
+    fields.date = Date{transaction.year, transaction.month, transaction.day};
+    fields.category = CategoryChoice(document, transaction.category);
+    fields.number = NumberFieldText(transaction.number);
+    fields.payee = transaction.payee.view();
+    fields.memo = transaction.memo.view();
+    return fields;
+}
+
+TransactionOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields) {
+    const std::optional<Transaction> transaction = TransactionOf(fields);
+    if (!transaction) return AmountRefused();
+    if (!account.AddTransaction(*transaction)) return {kErrorAddingTransactionMessage, MessageIcon::Stop, false};
+    return kClosed;
+}
+
+TransactionOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position,
+                                                const TransactionFields& fields) {
+    const std::optional<Transaction> transaction = TransactionOf(fields);
+    if (!transaction) return AmountRefused();
+    account.GetTransaction(position) = *transaction;
+    return kClosed;
+}
+
+Account* FindAccount(Document& document, std::int32_t index) {
+    return index >= 0 && index < document.AccountCount() ? &document.GetAccount(index) : nullptr;
+}
+
+bool HasTransaction(const Account& account, std::int32_t position) {
+    return position >= 0 && position < account.TransactionCount();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// What the New Transaction and Edit Transaction dialogs show when they open,
+// what they check, and what they write into the current account.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/dates.h"
+#include "model/document.h"
+#include "model/message_icon.h"
+
+inline constexpr char kInvalidAmountMessage[] =
+    "Enter a valid amount (numbers, commas, periods and no other symbols).";
+inline constexpr char kErrorAddingTransactionMessage[] = "Error adding transaction.";
+
+// The fields of either dialog: what it is filled with, or what was read from it.
+struct TransactionFields {
+    std::string amount;
+    std::int32_t kind = 0;       // 0 when the first kind choice is selected, 1 for the second
+    Date date;                   // the picker's date
+    std::int32_t category = -1;  // the chosen entry of the category list, -1 for none
+    std::string number;
+    std::string payee;
+    std::string memo;
+};
+
+// The kind a new transaction starts with: "Charge" (0) in a Credit account,
+// the second choice in every other.
+std::int32_t PresetKind(std::int32_t accountType);
+
+// The entry of the category list (the categories in list order) that shows a
+// category reference: the reference itself inside the list, else -1 (none).
+std::int32_t CategoryChoice(const Document& document, std::int32_t category);
+
+// The number field shows a transaction number as an unsigned whole number.
+std::string NumberFieldText(std::int32_t number);
+
+// The number field read back: digits only, as an unsigned 32-bit number; an
+// empty text, any other character or a larger value gives 0.
+std::int32_t ReadNumberField(std::string_view text);
+
+// New Transaction opens with no amount, payee or memo, today's date, the
+// first category, the preset kind and the number after the account's last
+// transaction in storage order (1 when there is none).
+TransactionFields NewTransactionFields(const Document& document, const Account& account, Date today);
+
+// Edit Transaction opens with the transaction's own values.
+TransactionFields EditTransactionFields(const Document& document, const Transaction& transaction);
+
+// Where an OK (or "Add more...") leaves the dialog: closed with 1 when there
+// is no message; otherwise the message is shown and the dialog stays open,
+// with the focus on the amount field (text selected) when that was refused.
+struct TransactionOutcome {
+    const char* message;  // nullptr when the dialog closes
+    MessageIcon icon;     // None only without a message
+    bool focusAmount;
+
+    bool Closes() const { return message == nullptr; }
+};
+
+// Appends the transaction the fields give to the account. A refused amount or
+// a failed append leaves the account unchanged.
+TransactionOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields);
+
+// Writes the fields over the transaction at `position` (which must exist);
+// it keeps its place in storage order. A refused amount changes nothing.
+TransactionOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position,
+                                                const TransactionFields& fields);
+
+// The account the dialogs work on, or nullptr when `index` is outside the list.
+Account* FindAccount(Document& document, std::int32_t index);
+
+// Whether `position` names one of the account's transactions.
+bool HasTransaction(const Account& account, std::int32_t position);
