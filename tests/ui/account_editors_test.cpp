@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/help.h"
 #include "app/main_window.h"
 #include "dialogs/account_details_dialog.h"
 #include "dialogs/new_account_dialog.h"
+#include "dialog_checks.h"
 #include "driver.h"
 #include "model/transaction_rows.h"
 #include "resources/resource.h"
@@ -24,53 +24,10 @@ namespace {
 
 const char kInvalidBalance[] = "Enter a valid opening balance (numbers, commas, periods and no other symbols).";
 
-struct HelpRequest {
-    HWND window;
-    UINT command;
-    ULONG_PTR topic;
-    bool operator==(const HelpRequest&) const = default;
-};
-std::vector<HelpRequest> helpRequests;
-
-void RecordHelp(HWND window, const std::string& file, UINT command, ULONG_PTR topic) {
-    EXPECT_EQ(file, Program.HelpFolder + "\\pwhelp.hlp");
-    helpRequests.push_back({window, command, topic});
-}
-
 HWND Box(ModalWindow& dialog, int control) { return GetDlgItem(dialog.Handle(), control); }
 
 // A click on a radio button checks it, as the mouse does.
 void Choose(ModalWindow& dialog, int button) { SendMessageA(Box(dialog, button), BM_CLICK, 0, 0); }
-
-// Answers a message box of the program with OK, keeping its text in `shown`.
-// Modal windows take the queued actions in order, so this is queued where
-// the refusal comes in the flow.
-Driver::Action RecordMessage(std::string& shown) {
-    return [&shown](ModalWindow& box) {
-        shown = box.MessageText();
-        EXPECT_EQ(box.Title(), "Pennywhist");
-        box.Click(IDOK);
-    };
-}
-
-// Clicks OK expecting `message` (recorded in `shown`) over the dialog, which
-// then stays open with the focus on `focusBox` and its whole text selected.
-void ExpectRefusal(ModalWindow& dialog, const std::string& shown, const char* message, int focusBox) {
-    SetFocus(Box(dialog, IDCANCEL));
-    dialog.Click(IDOK);
-    EXPECT_EQ(shown, message);
-    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
-    EXPECT_EQ(GetFocus(), Box(dialog, focusBox)) << message;
-    DWORD start = 1, end = 0;
-    SendMessageA(Box(dialog, focusBox), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD(0), DWORD(dialog.Text(focusBox).size()))) << message;
-}
-
-std::string OpenSample(const char* name) {
-    const std::string path = TestFile(name);
-    EXPECT_TRUE(SampleDocument().Save(path));
-    return path;
-}
 
 int WindowHeight(HWND window) {
     RECT rect;
@@ -83,7 +40,6 @@ int WindowHeight(HWND window) {
 TEST(AccountEditors, ACreditAccountWithAnOpeningBalanceBecomesCurrentOnYes) {
     SetToday(Date{2026, 3, 20});
     Driver driver(OpenSample("new.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-    std::string amountMessage, nameMessage, limitMessage;
     driver.OnModal([&](ModalWindow& dialog) {
         EXPECT_EQ(dialog.Title(), "New Account");
         EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_TYPE_BANK), UINT(BST_CHECKED));
@@ -95,31 +51,28 @@ TEST(AccountEditors, ACreditAccountWithAnOpeningBalanceBecomesCurrentOnYes) {
         EXPECT_EQ(dialog.Text(IDC_TYPE_DESCRIPTION), "Credit and Charge cards");
         EXPECT_EQ(dialog.Text(IDC_OPENING_AMOUNT_LABEL), "Opening balance");
         EXPECT_EQ(dialog.Text(IDC_OPENING_AMOUNT), "3$00");  // choosing a type keeps the amount
-        ExpectRefusal(dialog, amountMessage, kInvalidBalance, IDC_OPENING_AMOUNT);
+        ExpectRefusal(driver, dialog, IDOK, kInvalidBalance, IDC_OPENING_AMOUNT);
         EXPECT_EQ(Program.document.AccountCount(), 2);
         dialog.SetText(IDC_OPENING_AMOUNT, "300");
         dialog.Click(IDOK);
     });
-    driver.OnModal(RecordMessage(amountMessage));
     driver.OnModal([&](ModalWindow& details) {
         EXPECT_EQ(details.Title(), "Account Details");
         for (int control : {IDC_ACCOUNT_NUMBER, IDC_CONTACT_INFO, IDC_CREDIT_LIMIT, IDC_CREDIT_LIMIT_LABEL})
             EXPECT_TRUE(details.IsControlVisible(control)) << control;
         EXPECT_EQ(details.Text(IDC_CREDIT_LIMIT), "0.00");
         details.SetText(IDC_ACCOUNT_NAME, "CHECKING");
-        ExpectRefusal(details, nameMessage, "Account name already used, enter another one.", IDC_ACCOUNT_NAME);
+        ExpectRefusal(driver, details, IDOK, "Account name already used, enter another one.", IDC_ACCOUNT_NAME);
         details.SetText(IDC_ACCOUNT_NAME, "Visa");
         details.SetText(IDC_ACCOUNT_COMMENT, "Travel card");
         details.SetText(IDC_ACCOUNT_NUMBER, "4000-1234");
         details.SetText(IDC_CONTACT_INFO, "Card services\r\n1-800-555-0100");
         details.SetText(IDC_CREDIT_LIMIT, "2,000$");
-        ExpectRefusal(details, limitMessage,
+        ExpectRefusal(driver, details, IDOK,
                       "Enter a valid credit limit (numbers, commas, periods and no other symbols).", IDC_CREDIT_LIMIT);
         details.SetText(IDC_CREDIT_LIMIT, "2,000");
         details.Click(IDOK);
     });
-    driver.OnModal(RecordMessage(nameMessage));
-    driver.OnModal(RecordMessage(limitMessage));
     driver.OnModal([](ModalWindow& question) {
         EXPECT_EQ(question.MessageText(), "Switch to this account now?");
         question.Click(IDYES);
@@ -180,7 +133,6 @@ TEST(AccountEditors, DetailsOfACashAccountShowOnlyNameAndCommentAndKeepTheRest) 
     wallet.creditLimit = 12.5;
     Program.document.AddAccount(wallet);
     Program.SelectedAccountIndex = 2;
-    std::string nameMessage;
     driver.OnModal([&](ModalWindow& details) {
         EXPECT_EQ(WindowHeight(details.Handle()), 150);
         for (int control : {IDC_ACCOUNT_NAME, IDC_ACCOUNT_COMMENT, IDOK, IDCANCEL, IDC_HELP_BUTTON})
@@ -192,13 +144,12 @@ TEST(AccountEditors, DetailsOfACashAccountShowOnlyNameAndCommentAndKeepTheRest) 
         EXPECT_EQ(details.Text(IDC_CREDIT_LIMIT), "12.50");
         // A name starting with a blank is refused and the box emptied.
         details.SetText(IDC_ACCOUNT_NAME, " Purse");
-        ExpectRefusal(details, nameMessage, "Enter a name for the account.", IDC_ACCOUNT_NAME);
+        ExpectRefusal(driver, details, IDOK, "Enter a name for the account.", IDC_ACCOUNT_NAME);
         EXPECT_EQ(details.Text(IDC_ACCOUNT_NAME), "");
         details.SetText(IDC_ACCOUNT_NAME, "wallet");  // its own name in other case
         details.SetText(IDC_ACCOUNT_COMMENT, "Coins");
         details.Click(IDOK);
     });
-    driver.OnModal(RecordMessage(nameMessage));
     EXPECT_EQ(ShowAccountDetailsDialog(App.frame), 1);
     const Account& stored = Program.document.GetAccount(2);
     EXPECT_EQ(stored.name.view(), "wallet");
@@ -216,8 +167,9 @@ TEST(AccountEditors, HelpAsksForThePopupTopicOfTheType) {
     visa.name = "Visa";
     Program.document.AddAccount(visa);
     const Document before = Program.document;
-    SetHelpEngine(RecordHelp);
-    std::vector<HelpRequest> expected;
+    HelpRecorder help;
+    const std::string file = Program.HelpFolder + "\\pwhelp.hlp";
+    std::vector<HelpRecorder::Request> expected;
     driver.OnModal([&](ModalWindow& dialog) {
         const std::pair<int, ULONG_PTR> choices[] = {{IDC_TYPE_BANK, 12},
                                                      {IDC_TYPE_CREDIT, 12},
@@ -227,7 +179,7 @@ TEST(AccountEditors, HelpAsksForThePopupTopicOfTheType) {
         for (const auto& [button, topic] : choices) {
             Choose(dialog, button);
             dialog.Click(IDC_HELP_BUTTON);
-            expected.push_back({dialog.Handle(), HELP_CONTEXTPOPUP, topic});
+            expected.push_back({file, HELP_CONTEXTPOPUP, topic});
         }
         dialog.Click(IDCANCEL);
     });
@@ -238,12 +190,11 @@ TEST(AccountEditors, HelpAsksForThePopupTopicOfTheType) {
         Program.SelectedAccountIndex = index;
         driver.OnModal([&, topic = topic](ModalWindow& details) {
             details.Click(IDC_HELP_BUTTON);
-            expected.push_back({details.Handle(), HELP_CONTEXTPOPUP, topic});
+            expected.push_back({file, HELP_CONTEXTPOPUP, topic});
             details.Click(IDCANCEL);
         });
         EXPECT_EQ(ShowAccountDetailsDialog(App.frame), 2);
     }
-    EXPECT_EQ(helpRequests, expected);
+    EXPECT_EQ(help.Take(), expected);
     EXPECT_EQ(Program.document, before);
-    SetHelpEngine(nullptr);
 }

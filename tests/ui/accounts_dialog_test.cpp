@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/help.h"
 #include "app/main_window.h"
+#include "dialog_checks.h"
 #include "driver.h"
 #include "resources/resource.h"
 #include "sample_files.h"
@@ -57,25 +57,6 @@ BillDeposit BillFor(std::int32_t account, const char* payee) {
     return bill;
 }
 
-// For the next modal window, a message box: records its text and presses `button`.
-Driver::Action Answer(std::string& text, int button) {
-    return [&text, button](ModalWindow& box) {
-        EXPECT_EQ(box.Title(), "Pennywhist");
-        text = box.MessageText();
-        box.Click(button);
-    };
-}
-
-struct HelpRequest {
-    std::string file;
-    UINT command;
-    ULONG_PTR topic;
-};
-std::vector<HelpRequest> helpRequests;
-
-void RecordHelp(HWND, const std::string& file, UINT command, ULONG_PTR data) {
-    helpRequests.push_back({file, command, data});
-}
 
 }  // namespace
 
@@ -89,7 +70,7 @@ TEST(AccountsDialog, ListsTheAccountsAndSwitchesToTheSelectedOne) {
                       EXPECT_EQ(SelectedRow(dialog), -1);  // no account is current yet
                       for (int button : {IDOK, IDC_ACCOUNT_DETAILS, IDC_ADJUST_ACCOUNT, IDC_DELETE_ACCOUNT}) {
                           message.clear();
-                          driver.OnModal(Answer(message, IDOK));
+                          driver.OnModal(AnswerMessage(message));
                           dialog.Click(button);
                           EXPECT_EQ(message, "No account is selected.") << button;
                       }
@@ -102,8 +83,7 @@ TEST(AccountsDialog, ListsTheAccountsAndSwitchesToTheSelectedOne) {
     EXPECT_EQ(ListCell(App.transactionList, 0, 6), "BUDGET AMOUNT");
 
     // The current account's row is selected; Help asks for its topic and leaves the dialog open.
-    SetHelpEngine(RecordHelp);
-    helpRequests.clear();
+    HelpRecorder help;
     driver.OnModal([](ModalWindow& dialog) {
         EXPECT_EQ(SelectedRow(dialog), 1);
         dialog.Click(IDC_HELP_BUTTON);
@@ -111,11 +91,7 @@ TEST(AccountsDialog, ListsTheAccountsAndSwitchesToTheSelectedOne) {
         dialog.Click(IDCANCEL);
     });
     driver.Command(IDM_ACCOUNTS);
-    SetHelpEngine(nullptr);
-    ASSERT_EQ(helpRequests.size(), 1u);
-    EXPECT_EQ(helpRequests[0].file, Program.HelpFolder + "\\pwhelp.hlp");
-    EXPECT_EQ(helpRequests[0].command, UINT(HELP_CONTEXT));
-    EXPECT_EQ(helpRequests[0].topic, 3u);
+    EXPECT_EQ(help.Take(), (std::vector<HelpRecorder::Request>{{Program.HelpFolder + "\\pwhelp.hlp", HELP_CONTEXT, 3}}));
     EXPECT_EQ(Program.CurrentAccountIndex, 1);
 }
 
@@ -153,13 +129,13 @@ TEST(AccountsDialog, DeletingKeepsTheSameAccountCurrentOrNoneAndDropsItsBills) {
     driver.OnModal([&](ModalWindow& dialog) {
         // "No" keeps everything; "Yes" deletes "Food", before the current account.
         SelectListRow(List(dialog), 1);
-        driver.OnModal(Answer(question, IDNO));
+        driver.OnModal(AnswerMessage(question, IDNO));
         dialog.Click(IDC_DELETE_ACCOUNT);
         EXPECT_EQ(question,
                   "Are you sure you want to delete the selected account?\n\n"
                   "All transactions and bills/deposits in the account will be deleted...");
         EXPECT_EQ(Program.document.AccountCount(), 3);
-        driver.OnModal(Answer(question, IDYES));
+        driver.OnModal(AnswerMessage(question, IDYES));
         dialog.Click(IDC_DELETE_ACCOUNT);
         const Rows rows = {{"Checking", "Bank"}, {"Savings", "Bank"}};
         EXPECT_EQ(ListedAccounts(dialog), rows);
@@ -174,7 +150,7 @@ TEST(AccountsDialog, DeletingKeepsTheSameAccountCurrentOrNoneAndDropsItsBills) {
 
         // The current account itself: none is current afterwards.
         SelectListRow(List(dialog), 1);
-        driver.OnModal(Answer(question, IDYES));
+        driver.OnModal(AnswerMessage(question, IDYES));
         dialog.Click(IDC_DELETE_ACCOUNT);
         EXPECT_EQ(Program.CurrentAccountIndex, -1);
         EXPECT_FALSE(IsWindowVisible(App.transactionList));
@@ -182,7 +158,7 @@ TEST(AccountsDialog, DeletingKeepsTheSameAccountCurrentOrNoneAndDropsItsBills) {
 
         // The last account: only "New...", "Adjust..." and "Close" are left to use.
         SelectListRow(List(dialog), 0);
-        driver.OnModal(Answer(question, IDYES));
+        driver.OnModal(AnswerMessage(question, IDYES));
         dialog.Click(IDC_DELETE_ACCOUNT);
         EXPECT_EQ(ListRowCount(List(dialog)), 0);
         EXPECT_TRUE(Program.document.accounts.empty());

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "dialogs/adjust_dialog.h"
+#include "dialog_checks.h"
 #include "driver.h"
 #include "model/dates.h"
 #include "model/transaction_rows.h"
@@ -19,27 +20,13 @@
 
 namespace {
 
-std::string OpenSample(const char* name) {
-    const std::string path = TestFile(name);
-    EXPECT_TRUE(SampleDocument().Save(path));
-    return path;
-}
-
 int SelectedRow() { return ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED); }
 
-// The next modal window is a message box: records its text and presses OK.
-void OnMessage(Driver& driver, std::string& text) {
-    driver.OnModal([&text](ModalWindow& box) {
-        text = box.MessageText();
-        EXPECT_EQ(box.Title(), "Pennywhist");
-        box.Click(IDOK);
-    });
-}
 
 // Find Next, expecting a message ("" for none) and then the selected row.
 void FindNextExpecting(Driver& driver, ModalWindow& dialog, const std::string& message, int row) {
     std::string shown;
-    if (!message.empty()) OnMessage(driver, shown);
+    if (!message.empty()) driver.OnModalNext(AnswerMessage(shown));
     dialog.Click(IDOK);
     EXPECT_EQ(shown, message);
     EXPECT_EQ(SelectedRow(), row) << dialog.Text(IDC_FIND_TEXT);
@@ -84,7 +71,7 @@ TEST(AdjustDialog, ARefusedTargetKeepsTheDialogOpenAndTheUnchangedFigureAddsNoth
         dialog.SetText(IDC_BALANCE, "12a");
         SetFocus(GetDlgItem(dialog.Handle(), IDOK));  // the refusal has to move it back
         std::string shown;
-        OnMessage(driver, shown);
+        driver.OnModalNext(AnswerMessage(shown));
         dialog.Click(IDOK);
         EXPECT_EQ(shown, "Enter a valid amount left (numbers, commas, periods and no other symbols).");
         HWND box = GetDlgItem(dialog.Handle(), IDC_BALANCE);

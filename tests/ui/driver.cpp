@@ -159,6 +159,8 @@ Driver::~Driver() {
 
 void Driver::OnModal(Action action) { actions_.push_back(std::move(action)); }
 
+void Driver::OnModalNext(Action action) { actions_.push_front(std::move(action)); }
+
 void Driver::Command(int command) {
     SendMessageA(App.frame, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     Pump();

@@ -58,6 +58,9 @@ public:
     // What to do with the next modal window (a dialog, a message box or a
     // popup menu); windows take the actions in the order they were queued.
     void OnModal(Action action);
+    // The same, ahead of every queued action: for the window that the next
+    // click opens in the middle of a flow.
+    void OnModalNext(Action action);
 
     // Sends a command to the frame as a menu choice does; returns once it is
     // handled, then lets the messages it posted run.

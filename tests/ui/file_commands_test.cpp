@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "app/main_window.h"
+#include "dialog_checks.h"
 #include "driver.h"
 #include "resources/resource.h"
 #include "sample_files.h"
@@ -28,14 +29,6 @@ Driver::Action ChooseFile(const std::string& path, std::string* title = nullptr)
     };
 }
 
-// Answers a message box, keeping its text.
-Driver::Action Answer(std::string* text, int button = IDOK) {
-    return [text, button](ModalWindow& box) {
-        EXPECT_EQ(box.Title(), "Pennywhist");
-        *text = box.MessageText();
-        box.Click(button);
-    };
-}
 
 std::string Saved(const char* name, const Document& document) {
     const std::string path = TestFile(name);
@@ -69,7 +62,7 @@ TEST(FileCommands, QuotedCommandLineOpensTheFileWithAnAccountStillToChoose) {
 
 TEST(FileCommands, MissingCommandLineFileIsReportedAndNothingOpens) {
     std::string message;
-    Driver driver(TestFile("nowhere.pwf").c_str(), Driver::Settings::Fresh, {Answer(&message)});
+    Driver driver(TestFile("nowhere.pwf").c_str(), Driver::Settings::Fresh, {AnswerMessage(message)});
     EXPECT_EQ(message, "Error opening file.");
     EXPECT_EQ(Program.currentFile, "");
     EXPECT_EQ(WindowText(App.frame), "Pennywhist");
@@ -87,7 +80,7 @@ TEST(FileCommands, OpenRefusesAWrongFirstByteAndKeepsThePreviousFile) {
     Driver driver(good.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     std::string message;
     driver.OnModal(ChooseFile(bad));
-    driver.OnModal(Answer(&message));
+    driver.OnModal(AnswerMessage(message));
     driver.Command(IDM_OPEN);
     EXPECT_EQ(message, "Error opening file.");
     EXPECT_EQ(Program.currentFile, good);
@@ -107,7 +100,7 @@ TEST(FileCommands, PasswordPromptRefusesAnotherCaseAndCancelKeepsThePreviousFile
     driver.OnModal([&](ModalWindow& prompt) {
         title = prompt.Title();
         prompt.SetText(IDC_OPENING_PASSWORD, "secret");
-        driver.OnModal(Answer(&message));
+        driver.OnModal(AnswerMessage(message));
         prompt.Click(IDOK);  // refused: the prompt stays open
         EXPECT_TRUE(IsWindowVisible(prompt.Handle()));
         prompt.Click(IDCANCEL);
@@ -190,15 +183,15 @@ TEST(FileCommands, AFailedSaveOnClosingAsksBeforeLosingWork) {
     Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     std::string error, question;
-    driver.OnModal(Answer(&error));
-    driver.OnModal(Answer(&question, IDNO));
+    driver.OnModal(AnswerMessage(error));
+    driver.OnModal(AnswerMessage(question, IDNO));
     SendMessageA(App.frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(error, "Error saving file.");
     EXPECT_EQ(question, "Close anyway? Changes since the last save will be lost.");
     EXPECT_TRUE(IsWindow(App.frame));
 
-    driver.OnModal(Answer(&error));
-    driver.OnModal(Answer(&question, IDYES));
+    driver.OnModal(AnswerMessage(error));
+    driver.OnModal(AnswerMessage(question, IDYES));
     PostMessageA(App.frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(driver.RunToEnd(), 0);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -209,7 +202,7 @@ TEST(FileCommands, OpenStopsWhenTheOpenFileCannotBeSaved) {
     Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     std::string error;
-    driver.OnModal(Answer(&error));
+    driver.OnModal(AnswerMessage(error));
     driver.Command(IDM_OPEN);  // no file dialog follows
     EXPECT_EQ(error, "Error saving file.");
     EXPECT_EQ(Program.currentFile, path);

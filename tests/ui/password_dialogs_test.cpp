@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "dialogs/enter_password_dialog.h"
 #include "dialogs/password_dialog.h"
+#include "dialog_checks.h"
 #include "driver.h"
 #include "resources/resource.h"
 
@@ -28,32 +29,6 @@ void Type(ModalWindow& dialog, int control, const std::string& text) {
     for (char c : text) SendMessageA(Box(dialog, control), WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
-// The next modal window is a message box over `dialog`: records its text and presses OK.
-void OnMessage(Driver& driver, std::string& text, HWND dialog) {
-    driver.OnModal([&text, dialog](ModalWindow& box) {
-        text = box.MessageText();
-        EXPECT_EQ(box.Title(), "Pennywhist");
-        EXPECT_EQ(GetWindow(box.Handle(), GW_OWNER), dialog);
-        box.Click(IDOK);
-    });
-}
-
-// Clicks OK expecting a refusal: the message over the dialog, then the dialog
-// still open with the focus on `focusBox` and its whole text selected. The
-// focus is put on OK first, so that the refusal has to move it.
-void ExpectRefusal(Driver& driver, ModalWindow& dialog, const char* message, int focusBox) {
-    SetFocus(Box(dialog, IDOK));
-    std::string shown;
-    OnMessage(driver, shown, dialog.Handle());
-    dialog.Click(IDOK);
-    EXPECT_EQ(shown, message);
-    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
-    EXPECT_EQ(GetFocus(), Box(dialog, focusBox)) << message;
-    DWORD start = 1, end = 0;
-    SendMessageA(Box(dialog, focusBox), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD(0), DWORD(dialog.Text(focusBox).size()))) << message;
-}
-
 }  // namespace
 
 TEST(PasswordDialog, WithoutAPasswordTheCurrentBoxIsDisabledAndIgnored) {
@@ -64,7 +39,7 @@ TEST(PasswordDialog, WithoutAPasswordTheCurrentBoxIsDisabledAndIgnored) {
         dialog.SetText(IDC_CURRENT_PASSWORD, "stray");  // a disabled box reads as empty
         Type(dialog, IDC_NEW_PASSWORD, "Secret");
         Type(dialog, IDC_VERIFY_PASSWORD, "secret");
-        ExpectRefusal(driver, dialog, "Passwords do not match.", IDC_NEW_PASSWORD);
+        ExpectRefusal(driver, dialog, IDOK, "Passwords do not match.", IDC_NEW_PASSWORD);
         EXPECT_TRUE(Program.document.password.empty());
         Type(dialog, IDC_VERIFY_PASSWORD, "Secret");
         dialog.Click(IDOK);  // silently: the driver fails the test on any message
@@ -91,9 +66,9 @@ TEST(PasswordDialog, AnExistingPasswordMustBeTypedToChangeOrClearIt) {
         Type(dialog, IDC_CURRENT_PASSWORD, "secret");
         Type(dialog, IDC_NEW_PASSWORD, "Other");
         Type(dialog, IDC_VERIFY_PASSWORD, "other");
-        ExpectRefusal(driver, dialog, "Password is incorrect.", IDC_CURRENT_PASSWORD);
+        ExpectRefusal(driver, dialog, IDOK, "Password is incorrect.", IDC_CURRENT_PASSWORD);
         Type(dialog, IDC_CURRENT_PASSWORD, "Secret");
-        ExpectRefusal(driver, dialog, "Passwords do not match.", IDC_NEW_PASSWORD);
+        ExpectRefusal(driver, dialog, IDOK, "Passwords do not match.", IDC_NEW_PASSWORD);
         EXPECT_EQ(Program.document.password, Text31("Secret"));
         Type(dialog, IDC_VERIFY_PASSWORD, "Other");
         dialog.Click(IDOK);
@@ -104,7 +79,7 @@ TEST(PasswordDialog, AnExistingPasswordMustBeTypedToChangeOrClearIt) {
     std::string message;
     driver.OnModal([&](ModalWindow& dialog) {
         Type(dialog, IDC_CURRENT_PASSWORD, "Other");
-        OnMessage(driver, message, dialog.Handle());
+        driver.OnModalNext(AnswerMessage(message));
         dialog.Click(IDOK);
     });
     EXPECT_EQ(ShowPasswordDialog(App.frame), 1);
@@ -129,7 +104,7 @@ TEST(PasswordDialogs, ALongPasswordIsItsFirstThirtyCharactersAndOpensTheFile) {
         EXPECT_EQ(GetFocus(), Box(dialog, IDC_OPENING_PASSWORD));
         for (int attempt = 0; attempt < 2; ++attempt) {
             Type(dialog, IDC_OPENING_PASSWORD, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789ABCD");
-            ExpectRefusal(driver, dialog, "Password is incorrect.", IDC_OPENING_PASSWORD);
+            ExpectRefusal(driver, dialog, IDOK, "Password is incorrect.", IDC_OPENING_PASSWORD);
         }
         Type(dialog, IDC_OPENING_PASSWORD, kForty);
         dialog.Click(IDOK);

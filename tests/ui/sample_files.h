@@ -59,6 +59,13 @@ inline Driver::Action CloseAccounts() {
 
 inline std::string TestFile(const char* name) { return TestFolder() + "\\" + name; }
 
+// SampleDocument saved under `name` in the test folder; its path.
+inline std::string OpenSample(const char* name) {
+    const std::string path = TestFile(name);
+    EXPECT_TRUE(SampleDocument().Save(path));
+    return path;
+}
+
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/help.h"
 #include "app/main_window.h"
+#include "dialog_checks.h"
 #include "driver.h"
 #include "model/dates.h"
 #include "resources/resource.h"
@@ -60,45 +60,26 @@ std::string Balance() { return WindowText(GetDlgItem(App.statsPanel, IDC_STAT_VA
 // then the dialog still open with the amount focused and wholly selected.
 void ExpectAmountRefused(Driver& driver, ModalWindow& dialog, int button) {
     dialog.SetText(IDC_TRANSACTION_AMOUNT, "12$");
-    SetFocus(Box(dialog, IDC_TRANSACTION_PAYEE));
-    std::string shown;
-    driver.OnModal([&](ModalWindow& box) {
-        shown = box.MessageText();
-        EXPECT_EQ(GetWindow(box.Handle(), GW_OWNER), dialog.Handle());
-        box.Click(IDOK);
-    });
-    dialog.Click(button);
-    EXPECT_EQ(shown, "Enter a valid amount (numbers, commas, periods and no other symbols).");
-    EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
-    EXPECT_EQ(GetFocus(), Box(dialog, IDC_TRANSACTION_AMOUNT));
-    DWORD start = 1, end = 0;
-    SendMessageA(Box(dialog, IDC_TRANSACTION_AMOUNT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD(0), DWORD(3)));
+    ExpectRefusal(driver, dialog, button, "Enter a valid amount (numbers, commas, periods and no other symbols).",
+                  IDC_TRANSACTION_AMOUNT);
 }
-
-std::vector<std::pair<UINT, ULONG_PTR>> helpRequests;
-
-void RecordHelp(HWND, const std::string&, UINT command, ULONG_PTR data) { helpRequests.emplace_back(command, data); }
 
 // The sample file opened (its Accounts dialog closed) with the Bank account "Checking" current.
 class TransactionDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
         SetToday(kToday);
-        helpRequests.clear();
-        SetHelpEngine(RecordHelp);
         ASSERT_TRUE(SampleDocument().Save(path_));
         driver_ = std::make_unique<Driver>(path_.c_str(), Driver::Settings::Fresh, std::vector{CloseAccounts()});
         SelectAccount(0);
     }
     void TearDown() override {
         driver_.reset();
-        SetHelpEngine(nullptr);
         SetToday(std::nullopt);
     }
 
     Driver& driver() { return *driver_; }
+    HelpRecorder help_;
     Account& Checking() { return Program.document.GetAccount(0); }
 
 private:
@@ -129,7 +110,7 @@ TEST_F(TransactionDialogs, NewTransactionOpensPresetAndAddsARow) {
         dialog.Click(IDOK);
     });
     driver().Command(IDM_NEW_TRANSACTION);
-    EXPECT_EQ(helpRequests, (std::vector<std::pair<UINT, ULONG_PTR>>{{HELP_CONTEXT, 6}}));
+    EXPECT_EQ(help_.Take(), (std::vector<HelpRecorder::Request>{{Program.HelpFolder + "\\pwhelp.hlp", HELP_CONTEXT, 6}}));
     ASSERT_EQ(ListRowCount(App.transactionList), 5);
     EXPECT_EQ(Row(4), (std::vector<std::string>{"103", "03/20/2026", "Withdrawal", "84.50", "Corner Market",
                                                  "Groceries", "Weekly", "1000.00"}));
@@ -195,5 +176,5 @@ TEST_F(TransactionDialogs, EditChangesTheTransactionTheSortedRowShowsInPlace) {
     });
     driver().Command(IDM_EDIT_TRANSACTION);
     EXPECT_TRUE(Program.document == before);
-    EXPECT_EQ(helpRequests, (std::vector<std::pair<UINT, ULONG_PTR>>{{HELP_CONTEXT, 6}}));
+    EXPECT_EQ(help_.Take(), (std::vector<HelpRecorder::Request>{{Program.HelpFolder + "\\pwhelp.hlp", HELP_CONTEXT, 6}}));
 }

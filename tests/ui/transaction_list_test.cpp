@@ -53,12 +53,6 @@ std::string ColumnTitle(int column) {
 
 std::string StatsText(int control) { return WindowText(GetDlgItem(App.statsPanel, control)); }
 
-std::string OpenSample(const char* name) {
-    const std::string path = TestFile(name);
-    EXPECT_TRUE(SampleDocument().Save(path));
-    return path;
-}
-
 }  // namespace
 
 TEST(TransactionList, AnAccountShowsItsRowsRunningTotalAndStats) {
