@@ -54,31 +54,16 @@ void OnOk(HWND dialog) {
     FocusWithTextSelected(dialog, BoxOf(outcome.focus));
 }
 
-void OnCommand(HWND dialog, int control) {
-    switch (control) {
-    case IDOK:
-        OnOk(dialog);
-        return;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        return;
-    case IDC_HELP_BUTTON:
-        ShowHelpPopup(dialog, DetailsHelpTopic(EditedAccount().type));
-        return;
-    }
+bool OnInit(HWND dialog) {
+    ArrangeForType(dialog, EditedAccount().type);
+    FillFields(dialog, EditedAccount());
+    return true;
 }
 
-INT_PTR CALLBACK AccountDetailsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        ArrangeForType(dialog, EditedAccount().type);
-        FillFields(dialog, EditedAccount());
-        return TRUE;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) OnCommand(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+bool OnCommand(HWND dialog, int control) {
+    if (control != IDC_HELP_BUTTON) return false;
+    ShowHelpPopup(dialog, DetailsHelpTopic(EditedAccount().type));
+    return true;
 }
 
 }  // namespace
@@ -87,5 +72,5 @@ INT_PTR ShowAccountDetailsDialog(HWND owner) {
     // Without an account to edit there is nothing to show.
     if (Program.SelectedAccountIndex < 0 || Program.SelectedAccountIndex >= Program.document.AccountCount())
         return IDCANCEL;
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_ACCOUNT_DETAILS), owner, AccountDetailsDialogProc, 0);
+    return RunDialog(owner, IDD_ACCOUNT_DETAILS, {.init = OnInit, .ok = OnOk, .command = OnCommand});
 }

@@ -62,7 +62,8 @@ void EnableAccountButtons(HWND dialog) {
     }
 }
 
-void FillAccountList(HWND dialog) {
+// Without an account the focus is already on "New...".
+bool OnInit(HWND dialog) {
     HWND list = AccountList(dialog);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     AddColumn(list, 0, "Name", 200);
@@ -71,6 +72,7 @@ void FillAccountList(HWND dialog) {
     EnableAccountButtons(dialog);
     const std::int32_t current = AccountOnRow(Program.document, Program.CurrentAccountIndex);
     if (current >= 0) SelectRow(list, current);
+    return AccountButtonsEnabled(Program.document);
 }
 
 // The account of the selected row; -1, after saying so, when there is none.
@@ -113,43 +115,33 @@ void OnDelete(HWND dialog) {
     EnableAccountButtons(dialog);
 }
 
-INT_PTR CALLBACK AccountsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        FillAccountList(dialog);
-        return AccountButtonsEnabled(Program.document);  // otherwise the focus is already on "New..."
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK: {
-            const std::int32_t account = ChosenAccount(dialog);
-            if (account < 0) return TRUE;
-            *reinterpret_cast<std::int32_t*>(GetWindowLongPtrA(dialog, DWLP_USER)) = account;
-            EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        case IDC_ACCOUNT_DETAILS:
-            OnDetails(dialog);
-            return TRUE;
-        case IDC_ADJUST_ACCOUNT:
-            OnAdjust(dialog);
-            return TRUE;
-        case IDC_NEW_ACCOUNT:
-            EndDialog(dialog, IDC_NEW_ACCOUNT);
-            return TRUE;
-        case IDC_DELETE_ACCOUNT:
-            OnDelete(dialog);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_HELP_BUTTON:
-            ShowHelpTopic(dialog, kAccountsHelpTopic);
-            return TRUE;
-        }
-        break;
+// "Switch to...": the dialog's context is where the chosen account goes.
+void OnSwitchTo(HWND dialog) {
+    const std::int32_t account = ChosenAccount(dialog);
+    if (account < 0) return;
+    DialogContext<std::int32_t>(dialog) = account;
+    EndDialog(dialog, IDOK);
+}
+
+bool OnCommand(HWND dialog, int control) {
+    switch (control) {
+    case IDC_ACCOUNT_DETAILS:
+        OnDetails(dialog);
+        return true;
+    case IDC_ADJUST_ACCOUNT:
+        OnAdjust(dialog);
+        return true;
+    case IDC_NEW_ACCOUNT:
+        EndDialog(dialog, IDC_NEW_ACCOUNT);
+        return true;
+    case IDC_DELETE_ACCOUNT:
+        OnDelete(dialog);
+        return true;
+    case IDC_HELP_BUTTON:
+        ShowHelpTopic(dialog, kAccountsHelpTopic);
+        return true;
     }
-    return FALSE;
+    return false;
 }
 
 }  // namespace
@@ -157,8 +149,8 @@ INT_PTR CALLBACK AccountsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 INT_PTR ShowAccountsDialog(HWND owner) {
     // "Switch to..." and "New..." act on the main window once the dialog is gone.
     std::int32_t switchTo = -1;
-    const INT_PTR result = DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_ACCOUNTS), owner, AccountsDialogProc,
-                                           reinterpret_cast<LPARAM>(&switchTo));
+    const INT_PTR result =
+        RunDialog(owner, IDD_ACCOUNTS, {.init = OnInit, .ok = OnSwitchTo, .command = OnCommand}, &switchTo);
     if (result == IDOK)
         SelectAccount(switchTo);
     else if (result == IDC_NEW_ACCOUNT)

@@ -11,10 +11,11 @@ namespace {
 // ShowAdjustDialog only runs the dialog for an account inside the list.
 Account& AdjustedAccount() { return Program.document.GetAccount(Program.SelectedAccountIndex); }
 
-void OnInit(HWND dialog) {
+bool OnInit(HWND dialog) {
     const Account& account = AdjustedAccount();
     SetDlgItemTextA(dialog, IDC_BALANCE_LABEL, BalanceLabel(account.type));
     SetDlgItemTextA(dialog, IDC_BALANCE, AmountText(AccountBalance(account)).c_str());
+    return true;
 }
 
 void OnOk(HWND dialog) {
@@ -26,29 +27,10 @@ void OnOk(HWND dialog) {
         FocusWithTextSelected(dialog, IDC_BALANCE);
 }
 
-INT_PTR CALLBACK AdjustDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInit(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            OnOk(dialog);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        break;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
 INT_PTR ShowAdjustDialog(HWND owner) {
     const int index = Program.SelectedAccountIndex;
     if (index < 0 || index >= Program.document.AccountCount()) return IDCANCEL;
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_ADJUST), owner, AdjustDialogProc, 0);
+    return RunDialog(owner, IDD_ADJUST, {.init = OnInit, .ok = OnOk});
 }

@@ -1,6 +1,7 @@
 #pragma once
-// What every dialog procedure does with its controls: read a box whole, show
-// a message the core chose, send the user back to a refused box.
+// What every dialog shares: one procedure that runs it, and what its handlers
+// do with its controls (read a box whole, show a message the core chose, send
+// the user back to a refused box).
 
 #include <windows.h>
 
@@ -17,3 +18,28 @@ int ShowRuleMessage(HWND owner, const char* text, MessageIcon icon, UINT buttons
 // Gives a box the keyboard focus with its whole text selected, through the
 // dialog manager so that the default button stays the default.
 void FocusWithTextSelected(HWND dialog, int control);
+
+// What one dialog does beyond the common procedure; a handler left out gets
+// the common behaviour.
+struct DialogHandlers {
+    // WM_INITDIALOG. True lets the dialog manager focus the first tab stop;
+    // false when the handler has put the focus somewhere itself.
+    bool (*init)(HWND dialog) = nullptr;
+    // OK, also Enter: without a handler the dialog ends with IDOK.
+    void (*ok)(HWND dialog) = nullptr;
+    // Any other button; true when it handled the click. Cancel (also Esc and
+    // the close box) ends the dialog with IDCANCEL unless handled here.
+    bool (*command)(HWND dialog, int control) = nullptr;
+};
+
+// Runs the dialog `templateId` over `owner` until a handler ends it; returns
+// the value it ended with. `context` is what DialogContext gives the handlers.
+INT_PTR RunDialog(HWND owner, int templateId, const DialogHandlers& handlers, void* context = nullptr);
+
+// The `context` RunDialog was given for this dialog.
+void* RunningDialogContext(HWND dialog);
+
+template <class T>
+T& DialogContext(HWND dialog) {
+    return *static_cast<T*>(RunningDialogContext(dialog));
+}

@@ -18,26 +18,9 @@ void OnOk(HWND dialog) {
         FocusWithTextSelected(dialog, IDC_OPENING_PASSWORD);
 }
 
-INT_PTR CALLBACK EnterPasswordDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;  // the dialog manager puts the focus in the box
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            OnOk(dialog);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        break;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
 INT_PTR ShowEnterPasswordDialog(HWND owner) {
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_ENTER_PASSWORD), owner, EnterPasswordDialogProc, 0);
+    // The dialog manager puts the focus in the box.
+    return RunDialog(owner, IDD_ENTER_PASSWORD, {.ok = OnOk});
 }

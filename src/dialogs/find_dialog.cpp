@@ -35,10 +35,11 @@ void SelectRow(int row) {
     ListView_EnsureVisible(App.transactionList, row, FALSE);
 }
 
-void OnInit(HWND dialog) {
+bool OnInit(HWND dialog) {
     CheckRadioButton(dialog, IDC_FIND_UP, IDC_FIND_DOWN, IDC_FIND_DOWN);
     // The first search downwards starts at the top.
     ListView_SetItemState(App.transactionList, -1, 0, LVIS_SELECTED);
+    return true;
 }
 
 void OnFindNext(HWND dialog) {
@@ -53,27 +54,9 @@ void OnFindNext(HWND dialog) {
     if (outcome.focusSearchText) FocusWithTextSelected(dialog, IDC_FIND_TEXT);
 }
 
-INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInit(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            OnFindNext(dialog);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        break;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
 INT_PTR ShowFindDialog(HWND owner) {
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_FIND_TRANSACTION), owner, FindDialogProc, 0);
+    // "Find Next" is the OK button: it never closes the dialog.
+    return RunDialog(owner, IDD_FIND_TRANSACTION, {.init = OnInit, .ok = OnFindNext});
 }

@@ -37,7 +37,13 @@ void OnOk(HWND dialog) {
         FocusWithTextSelected(dialog, IDC_OPENING_AMOUNT);
 }
 
-void OnCommand(HWND dialog, int control) {
+bool OnInit(HWND dialog) {
+    CheckRadioButton(dialog, IDC_TYPE_BANK, IDC_TYPE_OTHER, IDC_TYPE_BANK);
+    ShowTypeTexts(dialog);
+    return true;
+}
+
+bool OnCommand(HWND dialog, int control) {
     switch (control) {
     case IDC_TYPE_BANK:
     case IDC_TYPE_CREDIT:
@@ -45,36 +51,18 @@ void OnCommand(HWND dialog, int control) {
     case IDC_TYPE_CASH:
     case IDC_TYPE_OTHER:
         ShowTypeTexts(dialog);
-        return;
-    case IDOK:
-        OnOk(dialog);
-        return;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        return;
+        return true;
     case IDC_HELP_BUTTON:
         ShowHelpPopup(dialog, TypeTexts(ChosenType(dialog)).helpTopic);
-        return;
+        return true;
     }
-}
-
-INT_PTR CALLBACK NewAccountDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        CheckRadioButton(dialog, IDC_TYPE_BANK, IDC_TYPE_OTHER, IDC_TYPE_BANK);
-        ShowTypeTexts(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) OnCommand(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+    return false;
 }
 
 }  // namespace
 
 INT_PTR ShowNewAccountDialog(HWND owner) {
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_NEW_ACCOUNT), owner, NewAccountDialogProc, 0);
+    return RunDialog(owner, IDD_NEW_ACCOUNT, {.init = OnInit, .ok = OnOk, .command = OnCommand});
 }
 
 bool CreateAccountWithDetails(HWND owner) {

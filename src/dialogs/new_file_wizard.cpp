@@ -1,6 +1,7 @@
 #include "dialogs/new_file_wizard.h"
 
 #include "app/main_window.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/new_account_dialog.h"
 #include "dialogs/password_dialog.h"
 #include "resources/resource.h"
@@ -26,63 +27,51 @@ void MoveDefaultTo(HWND wizard, int button) {
     SendMessageA(wizard, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(wizard, button)), TRUE);
 }
 
-void OnInitDialog(HWND wizard) {
+// The focus goes to step 1, the template's default button.
+bool OnInit(HWND wizard) {
     // Shared icons are owned by the module and need no release.
     HANDLE tick = LoadImageA(App.instance, MAKEINTRESOURCEA(IDI_TICK), IMAGE_ICON, 16, 16, LR_SHARED);
     for (int control : {IDC_TICK_ACCOUNTS, IDC_TICK_CATEGORIES, IDC_TICK_BILLS_DEPOSITS, IDC_TICK_PASSWORD,
                         IDC_TICK_DONE})
         SendDlgItemMessageA(wizard, control, STM_SETICON, reinterpret_cast<WPARAM>(tick), 0);
+    return true;
 }
 
 // Each step can be run again. Only the accounts step gates the others: a
 // file needs an account, while categories, bills and a password are optional.
-void OnCommand(HWND wizard, int control) {
+// "Done!" is the OK button, enabled once the accounts step is done.
+bool OnCommand(HWND wizard, int control) {
     switch (control) {
     case IDC_STEP_ACCOUNTS:
-        if (!SetUpAccounts(wizard)) return;
+        if (!SetUpAccounts(wizard)) return true;
         for (int step : {IDC_STEP_CATEGORIES, IDC_STEP_BILLS_DEPOSITS, IDC_STEP_PASSWORD, IDOK})
             EnableWindow(GetDlgItem(wizard, step), TRUE);
         ShowTick(wizard, IDC_TICK_ACCOUNTS);
         ShowTick(wizard, IDC_TICK_DONE);
         MoveDefaultTo(wizard, IDC_STEP_CATEGORIES);
-        return;
+        return true;
     case IDC_STEP_CATEGORIES:
         // The Categories dialog opens here once it exists; for now the step only marks itself done.
         ShowTick(wizard, IDC_TICK_CATEGORIES);
         MoveDefaultTo(wizard, IDC_STEP_BILLS_DEPOSITS);
-        return;
+        return true;
     case IDC_STEP_BILLS_DEPOSITS:
         // The Bills & Deposits dialog opens here once it exists; for now the step only marks itself done.
         ShowTick(wizard, IDC_TICK_BILLS_DEPOSITS);
         MoveDefaultTo(wizard, IDC_STEP_PASSWORD);
-        return;
+        return true;
     case IDC_STEP_PASSWORD:
         // The step counts as visited whether a password was set or not.
         ShowPasswordDialog(wizard);
         ShowTick(wizard, IDC_TICK_PASSWORD);
         MoveDefaultTo(wizard, IDOK);
-        return;
-    case IDOK:
-    case IDCANCEL:  // also Esc and the close box
-        EndDialog(wizard, control);
-        return;
+        return true;
     }
-}
-
-INT_PTR CALLBACK NewFileWizardProc(HWND wizard, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(wizard);
-        return TRUE;  // the focus goes to step 1, the template's default button
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) OnCommand(wizard, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+    return false;
 }
 
 }  // namespace
 
 INT_PTR ShowNewFileWizard(HWND owner) {
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_NEW_FILE_WIZARD), owner, NewFileWizardProc, 0);
+    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand});
 }

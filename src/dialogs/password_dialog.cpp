@@ -27,28 +27,14 @@ void OnOk(HWND dialog) {
         FocusWithTextSelected(dialog, BoxOf(outcome.focus));
 }
 
-INT_PTR CALLBACK PasswordDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        // With the current box disabled the dialog manager starts in the new one.
-        EnableWindow(GetDlgItem(dialog, IDC_CURRENT_PASSWORD), AsksForCurrentPassword(Program.document.password));
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            OnOk(dialog);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        break;
-    }
-    return FALSE;
+// With the current box disabled the dialog manager starts in the new one.
+bool OnInit(HWND dialog) {
+    EnableWindow(GetDlgItem(dialog, IDC_CURRENT_PASSWORD), AsksForCurrentPassword(Program.document.password));
+    return true;
 }
 
 }  // namespace
 
 INT_PTR ShowPasswordDialog(HWND owner) {
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(IDD_PASSWORD), owner, PasswordDialogProc, 0);
+    return RunDialog(owner, IDD_PASSWORD, {.init = OnInit, .ok = OnOk});
 }

@@ -64,7 +64,8 @@ TransactionFields ReadFields(HWND dialog) {
 
 // OK, or "Add more..." (New Transaction only), which asks the frame for the
 // next New Transaction dialog once this one has closed and the list is refreshed.
-void OnOk(HWND dialog, const Editing& editing, bool addMore) {
+void Store(HWND dialog, bool addMore) {
+    const Editing& editing = DialogContext<const Editing>(dialog);
     const TransactionFields fields = ReadFields(dialog);
     const TransactionOutcome outcome = editing.IsNew()
                                            ? AddTransactionFromFields(editing.account, fields)
@@ -78,40 +79,34 @@ void OnOk(HWND dialog, const Editing& editing, bool addMore) {
     if (addMore) PostMessageA(App.frame, WM_COMMAND, IDM_NEW_TRANSACTION, 0);
 }
 
-void OnInitDialog(HWND dialog, const Editing& editing) {
+void OnOk(HWND dialog) { Store(dialog, false); }
+
+// The focus goes on the amount.
+bool OnInit(HWND dialog) {
+    const Editing& editing = DialogContext<const Editing>(dialog);
     const TransactionFields fields =
         editing.IsNew() ? NewTransactionFields(Program.document, editing.account, Today())
                         : EditTransactionFields(Program.document, editing.account.GetTransaction(editing.position));
     FillFields(dialog, editing.account.type, fields);
     SetFocus(GetDlgItem(dialog, IDC_TRANSACTION_AMOUNT));
+    return false;
 }
 
-INT_PTR CALLBACK TransactionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, *reinterpret_cast<const Editing*>(lParam));
-        return FALSE;  // the focus is already on the amount
-    }
-    if (message != WM_COMMAND) return FALSE;
-    switch (LOWORD(wParam)) {
-    case IDOK:
+bool OnCommand(HWND dialog, int control) {
+    switch (control) {
     case IDC_ADD_MORE:
-        OnOk(dialog, *reinterpret_cast<const Editing*>(GetWindowLongPtrA(dialog, DWLP_USER)),
-             LOWORD(wParam) == IDC_ADD_MORE);
-        return TRUE;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
+        Store(dialog, true);
+        return true;
     case IDC_HELP_BUTTON:
         ShowHelpTopic(dialog, kTransactionHelpTopic);
-        return TRUE;
+        return true;
     }
-    return FALSE;
+    return false;
 }
 
+// Both templates share the handlers.
 INT_PTR ShowTransactionDialog(HWND owner, int dialogId, Editing editing) {
-    return DialogBoxParamA(App.instance, MAKEINTRESOURCEA(dialogId), owner, TransactionDialogProc,
-                           reinterpret_cast<LPARAM>(&editing));
+    return RunDialog(owner, dialogId, {.init = OnInit, .ok = OnOk, .command = OnCommand}, &editing);
 }
 
 }  // namespace
