@@ -1,6 +1,7 @@
 #include "model/account_rules.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/amounts.h"
 
@@ -52,16 +53,8 @@ const AccountTypeTexts& TypeTexts(std::int32_t type) {
     }
 }
 
-std::optional<double> ReadOpeningAmount(std::string text) {
-    text.resize(std::min(text.size(), kAmountFieldLength));
-    if (text.empty() || text[0] == ' ') return 0.0;
-    // Unlike the other amount boxes, an opening amount may be negative.
-    const bool negative = text[0] == '-';
-    std::string digits = text.substr(negative ? 1 : 0);
-    if (!CheckAmountText(digits)) return std::nullopt;
-    const double amount = AmountFromText(digits.c_str());
-    return negative ? -amount : amount;
-}
+// Unlike the other amount boxes, an opening amount may be negative.
+std::optional<double> ReadOpeningAmount(std::string text) { return ReadSignedAmountField(std::move(text)); }
 
 std::optional<Transaction> OpeningEntry(std::int32_t type, double amount, const Date& today) {
     if (amount == 0.0) return std::nullopt;

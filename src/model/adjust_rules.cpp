@@ -19,16 +19,8 @@ const char* InvalidTargetMessage(std::int32_t accountType) {
                : "Enter a valid current balance (numbers, commas, periods and no other symbols).";
 }
 
-std::optional<double> ReadAdjustTarget(std::string_view typed) {
-    std::string text(typed.substr(0, kAmountFieldLength));
-    if (!text.empty() && text[0] == ' ') return 0.0;
-    // A balance may be negative: the minus is allowed in front of the amount check.
-    const bool negative = !text.empty() && text[0] == '-';
-    std::string digits = text.substr(negative ? 1 : 0);
-    if (!CheckAmountText(digits)) return std::nullopt;
-    const double amount = AmountFromText(digits.c_str());
-    return negative ? -amount : amount;
-}
+// A balance may be negative.
+std::optional<double> ReadAdjustTarget(std::string_view typed) { return ReadSignedAmountField(std::string(typed)); }
 
 std::optional<Transaction> AdjustmentEntry(double balance, double target, const Date& today) {
     if (target == balance) return std::nullopt;

@@ -35,3 +35,12 @@ std::optional<double> ReadAmountField(std::string text) {
     if (!CheckAmountText(text)) return std::nullopt;
     return AmountFromText(text.c_str());
 }
+
+std::optional<double> ReadSignedAmountField(std::string text) {
+    text.resize(std::min(text.size(), kAmountFieldLength));
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!negative) return ReadAmountField(text);
+    text.erase(0, 1);
+    if (!CheckAmountText(text)) return std::nullopt;
+    return -AmountFromText(text.c_str());
+}

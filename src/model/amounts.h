@@ -22,5 +22,9 @@ std::string AmountText(double amount);
 // std::nullopt when the check fails (the dialog shows its message).
 std::optional<double> ReadAmountField(std::string text);
 
+// The same for the boxes that take a balance, which may be negative: a minus
+// may stand before the text that the amount check sees.
+std::optional<double> ReadSignedAmountField(std::string text);
+
 // The most characters an amount edit box gives.
 inline constexpr std::size_t kAmountFieldLength = 49;
