@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/data_file_layout.h"
 #include "model/data_stream.h"
 #include "model/document.h"
 

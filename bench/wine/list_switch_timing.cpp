@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "driver.h"
 #include "views/transaction_list.h"
 

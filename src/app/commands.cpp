@@ -5,50 +5,12 @@
 
 #include <iterator>
 
-#include "app/file_commands.h"
+#include "app/commands.h"
 #include "app/main_window.h"
-#include "dialogs/accounts_dialog.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/new_account_dialog.h"
-#include "dialogs/password_dialog.h"
-#include "dialogs/transaction_dialogs.h"
 #include "resources/resource.h"
-#include "views/transaction_list.h"
+#include "shell/program.h"
 
 namespace {
-
-void OnSave() { SaveOpenFile(); }
-
-void OnPassword() { ShowPasswordDialog(App.frame); }
-
-void OnNewTransaction() {
-    if (ShowNewTransactionDialog(App.frame) == IDOK) RefreshTransactionViews();
-}
-
-void OnFindTransaction() { ShowFindDialog(App.frame); }
-
-void OnAccounts() { ShowAccountsDialog(App.frame); }
-
-void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }
-
-void OnCalculator() {
-    const HINSTANCE result = ShellExecuteA(nullptr, "open", "calc.exe", "", "", SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(result) <= 32) ShowMessage("Error starting calculator.", MB_OK | MB_ICONSTOP);
-}
-
-void OnShowStats() {
-    if (App.statsPanel == nullptr) return;
-    if (IsWindowVisible(App.statsPanel)) {
-        ShowWindow(App.statsPanel, SW_HIDE);
-        Program.ShowStats = 0;
-    } else {
-        ShowWindow(App.statsPanel, SW_SHOW);
-        Program.ShowStats = 1;
-    }
-    RECT client;
-    GetClientRect(App.frame, &client);
-    LayoutMainWindow(client.right, client.bottom);
-}
 
 struct CommandHandler {
     int command;
@@ -58,7 +20,7 @@ struct CommandHandler {
 // Every command of the program, in menu order. A command whose handler is
 // still empty does nothing when chosen.
 constexpr CommandHandler kCommands[] = {
-    {IDM_NEW_ACCOUNT, RunNewAccountCommand},
+    {IDM_NEW_ACCOUNT, OnNewAccount},
     {IDM_NEW_FILE, OnNewFile},
     {IDM_OPEN, OnOpen},
     {IDM_SAVE, OnSave},
@@ -69,8 +31,8 @@ constexpr CommandHandler kCommands[] = {
     {IDM_BACKUP_RESTORE, nullptr},
     {IDM_CLOSE, OnClose},
     {IDM_NEW_TRANSACTION, OnNewTransaction},
-    {IDM_EDIT_TRANSACTION, EditSelectedTransaction},
-    {IDM_DELETE_TRANSACTION, DeleteSelectedTransaction},
+    {IDM_EDIT_TRANSACTION, OnEditTransaction},
+    {IDM_DELETE_TRANSACTION, OnDeleteTransaction},
     {IDM_FIND_TRANSACTION, OnFindTransaction},
     {IDM_ACCOUNTS, OnAccounts},
     {IDM_BILLS_DEPOSITS, nullptr},
@@ -94,4 +56,23 @@ void RunCommand(int command) {
             if (handler.run != nullptr) handler.run();
             return;
         }
+}
+
+void OnCalculator() {
+    const HINSTANCE result = ShellExecuteA(nullptr, "open", "calc.exe", "", "", SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) <= 32) ShowMessage(kErrorStartingCalculator);
+}
+
+void OnShowStats() {
+    if (App.statsPanel == nullptr) return;
+    if (IsWindowVisible(App.statsPanel)) {
+        ShowWindow(App.statsPanel, SW_HIDE);
+        Program.ShowStats = 0;
+    } else {
+        ShowWindow(App.statsPanel, SW_SHOW);
+        Program.ShowStats = 1;
+    }
+    RECT client;
+    GetClientRect(App.frame, &client);
+    LayoutMainWindow(client.right, client.bottom);
 }

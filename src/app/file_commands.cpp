@@ -6,12 +6,15 @@
 #include <memory>
 #include <new>
 
+#include "app/commands.h"
 #include "app/main_window.h"
 #include "dialogs/enter_password_dialog.h"
 #include "dialogs/new_file_wizard.h"
+#include "dialogs/password_dialog.h"
 #include "model/new_file.h"
 #include "model/window_title.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 #include "views/transaction_list.h"
 
 namespace {
@@ -56,8 +59,15 @@ bool SaveOpenFile() {
     if (Program.currentFile.empty()) return true;
     WaitCursor wait;
     if (Program.document.Save(Program.currentFile)) return true;
-    ShowMessage("Error saving file.", MB_OK | MB_ICONSTOP);
+    ShowMessage(kErrorSavingFile);
     return false;
+}
+
+void ShowOpenedFile(const std::string& path) {
+    Program.currentFile = path;
+    SelectAccount(-1);
+    if (Program.ShowStats == 1 && !StatsPanelShown()) RunCommand(IDM_SHOW_STATS);
+    PostCommand(IDM_ACCOUNTS);
 }
 
 void OnNewFile() {
@@ -71,7 +81,7 @@ void OnNewFile() {
     if (statsWereOn && StatsPanelShown()) RunCommand(IDM_SHOW_STATS);
     {
         WaitCursor wait;
-        if (!NewFileSetup(Program.document)) ShowMessage("Error adding \"None\" category.", MB_OK | MB_ICONSTOP);
+        if (!NewFileSetup(Program.document)) ShowMessage(kErrorAddingNoneCategory);
     }
     Program.currentFile = path;
     SelectAccount(-1);
@@ -87,15 +97,12 @@ void OnOpen() {
     if (path.empty()) return;
     switch (OpenDataFile(path)) {
     case OpenedFile:
-        Program.currentFile = path;
-        SelectAccount(-1);
-        if (Program.ShowStats == 1 && !StatsPanelShown()) RunCommand(IDM_SHOW_STATS);
-        PostCommand(IDM_ACCOUNTS);
+        ShowOpenedFile(path);
         break;
     case OpenCancelled:
         break;
     default:
-        ShowMessage("Error opening file.", MB_OK | MB_ICONSTOP);
+        ShowMessage(kErrorOpeningFile);
         break;
     }
 }
@@ -111,6 +118,11 @@ void OnSaveAs() {
 
 bool SaveBeforeClosing() {
     if (SaveOpenFile()) return true;
-    return ShowMessage("Close anyway? Changes since the last save will be lost.", MB_YESNO | MB_ICONEXCLAMATION) ==
-           IDYES;
+    return ShowMessage(kCloseAnywayQuestion) == IDYES;
 }
+
+void OnSave() { SaveOpenFile(); }
+
+void OnPassword() { ShowPasswordDialog(App.frame); }
+
+void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }

@@ -1,6 +1,6 @@
 #pragma once
-// The file commands: New File, Open, Save, Save As, and opening a data file
-// from the command line or the last session.
+// What the file commands share with start-up and closing: opening a data
+// file, saving the open one. The commands themselves are in commands.h.
 
 #include <string>
 
@@ -17,13 +17,15 @@ enum OpenResult : int {
 // password was typed.
 int OpenDataFile(std::string& path);
 
-void OnNewFile();
-void OnOpen();
-void OnSaveAs();
-
 // Saves the open file, if there is one; false, with "Error saving file."
 // shown, when it cannot be written.
 bool SaveOpenFile();
+
+// What follows the opening of a file, at start-up or by Open: it becomes
+// the current file with no account current, the stats panel is shown when
+// ShowStats asks for it, and the Accounts dialog opens once the current
+// handler has returned, so that the user picks an account.
+void ShowOpenedFile(const std::string& path);
 
 // On closing the window: saves the open file; when that fails, asks whether to
 // close anyway. False when the window must stay open.

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/toolbar.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 #include "views/transaction_list.h"
 
 namespace {
@@ -65,10 +66,6 @@ void LayoutMainWindow(int clientWidth, int clientHeight) {
     }
     if (App.transactionList != nullptr)
         SetWindowPos(App.transactionList, nullptr, 0, top, listWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int ShowMessage(const char* text, UINT buttonsAndIcon, HWND owner) {
-    return MessageBoxA(owner != nullptr ? owner : App.frame, text, kProgramName, buttonsAndIcon);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

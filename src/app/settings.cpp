@@ -13,8 +13,8 @@
 #include <span>
 #include <string>
 
-#include "app/main_window.h"
 #include "model/screen_placement.h"
+#include "shell/program.h"
 #include "views/transaction_list.h"
 
 namespace {

@@ -9,15 +9,11 @@
 #include "app/settings.h"
 #include "app/toolbar.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 #include "views/stats_panel.h"
 #include "views/transaction_list.h"
 
-ProgramValues Program;
-MainWindowHandles App;
-
 namespace {
-
-void Fail(const char* text) { ShowMessage(text, MB_OK | MB_ICONSTOP); }
 
 bool CreateFrame() {
     WNDCLASSA windowClass{};
@@ -56,18 +52,20 @@ HMENU CreateListPopup() {
 // Opens the file named on the command line or, without one, the last file.
 // A command line that cannot be opened is reported; a last file that cannot
 // be opened is forgotten silently.
-bool OpenStartFile(const char* commandLine) {
+void OpenStartFile(const char* commandLine) {
     std::string path = commandLine != nullptr ? commandLine : "";
     const std::size_t first = path.find_first_not_of(" \t");
     path = first == std::string::npos ? "" : path.substr(first, path.find_last_not_of(" \t") - first + 1);
     const bool named = !path.empty();
     if (!named) path = Program.currentFile;
-    if (path.empty()) return false;
+    if (path.empty()) return;
     const int result = OpenDataFile(path);
-    if (named && (result == OpenNoMemory || result == OpenUnreadable))
-        ShowMessage("Error opening file.", MB_OK | MB_ICONSTOP);
-    Program.currentFile = result == OpenedFile ? path : std::string();
-    return result == OpenedFile;
+    if (result == OpenedFile) {
+        ShowOpenedFile(path);
+        return;
+    }
+    if (named && result != OpenCancelled) ShowMessage(kErrorOpeningFile);
+    Program.currentFile.clear();
 }
 
 }  // namespace
@@ -79,23 +77,23 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_DATE_CLASSES};
     if (!InitCommonControlsEx(&controls)) {
-        Fail("Error initializing common controls.");
+        ShowMessage(kErrorInitializingControls);
         return false;
     }
 
     App.accelerators.Reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN)));
-    if (!App.accelerators) Fail("Error loading accelerator table.");
+    if (!App.accelerators) ShowMessage(kErrorLoadingAccelerators);
 
     if (!CreateFrame()) {
-        Fail("Error creating window.");
+        ShowMessage(kErrorCreatingWindow);
         App.accelerators.Reset();
         return false;
     }
 
-    if (!CreateMainToolbar()) Fail("Error creating toolbar.");
+    if (!CreateMainToolbar()) ShowMessage(kErrorCreatingToolbar);
 
     if (!CreateTransactionList()) {
-        Fail("Error creating listview.");
+        ShowMessage(kErrorCreatingList);
         DestroyWindow(App.frame);
         FinishPennywhist();
         return false;
@@ -105,20 +103,16 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     App.sortAscendingImage.Reset(LoadSortImage(IDB_SORT_ASCENDING));
     Program.SortDate = kSortUnsorted;
 
-    if (!CreateStatsPanel()) Fail("Error creating stats dialog.");
+    if (!CreateStatsPanel()) ShowMessage(kErrorCreatingStats);
 
     App.listPopup.Reset(CreateListPopup());
-    if (!App.listPopup) Fail("Error creating popup menu.");
+    if (!App.listPopup) ShowMessage(kErrorCreatingPopup);
 
     if (!LoadSettings()) ShowWindow(App.frame, SW_SHOWNORMAL);
     UpdateWindow(App.frame);
     ShowDateSortImage();
 
-    if (OpenStartFile(commandLine)) {
-        SelectAccount(-1);
-        if (Program.ShowStats == 1) PostMessageA(App.frame, WM_COMMAND, IDM_SHOW_STATS, 0);
-        PostMessageA(App.frame, WM_COMMAND, IDM_ACCOUNTS, 0);
-    }
+    OpenStartFile(commandLine);
     return true;
 }
 

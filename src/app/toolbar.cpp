@@ -5,8 +5,8 @@
 
 #include <iterator>
 
-#include "app/main_window.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 
 namespace {
 

@@ -2,12 +2,13 @@
 
 #include <initializer_list>
 
-#include "app/help.h"
-#include "app/main_window.h"
 #include "dialogs/dialog_controls.h"
 #include "model/account_rules.h"
+#include "model/account_types.h"
 #include "model/amounts.h"
 #include "resources/resource.h"
+#include "shell/help.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -18,14 +19,14 @@ void ShowControls(HWND dialog, std::initializer_list<int> controls, bool show) {
 }
 
 void ArrangeForType(HWND dialog, std::int32_t type) {
-    const AccountDetailsLayout layout = DetailsLayout(type);
+    const AccountTypeInfo& info = TypeInfo(type);
     ShowControls(dialog, {IDC_ACCOUNT_NUMBER_LABEL, IDC_ACCOUNT_NUMBER, IDC_CONTACT_INFO_LABEL, IDC_CONTACT_INFO},
-                 layout.showsNumberAndContact);
-    ShowControls(dialog, {IDC_CREDIT_LIMIT_LABEL, IDC_CREDIT_LIMIT}, layout.showsCreditLimit);
-    if (layout.windowHeight == 0) return;
+                 info.showsNumberAndContact);
+    ShowControls(dialog, {IDC_CREDIT_LIMIT_LABEL, IDC_CREDIT_LIMIT}, info.showsCreditLimit);
+    if (info.detailsHeight == 0) return;
     RECT window;
     GetWindowRect(dialog, &window);
-    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, layout.windowHeight,
+    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, info.detailsHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
 }
 
@@ -38,20 +39,11 @@ void FillFields(HWND dialog, const Account& account) {
     SetDlgItemTextA(dialog, IDC_CREDIT_LIMIT, AmountText(account.creditLimit).c_str());
 }
 
-int BoxOf(AccountField field) { return field == AccountField::CreditLimit ? IDC_CREDIT_LIMIT : IDC_ACCOUNT_NAME; }
-
 void OnOk(HWND dialog) {
     const AccountDetailsText text{ControlText(dialog, IDC_ACCOUNT_NAME), ControlText(dialog, IDC_ACCOUNT_COMMENT),
                                   ControlText(dialog, IDC_ACCOUNT_NUMBER), ControlText(dialog, IDC_CONTACT_INFO),
                                   ControlText(dialog, IDC_CREDIT_LIMIT)};
-    const AccountOutcome outcome = StoreAccountDetails(Program.document, Program.SelectedAccountIndex, text);
-    if (outcome.message != nullptr) ShowRuleMessage(dialog, outcome.message, outcome.icon);
-    if (outcome.closes) {
-        EndDialog(dialog, IDOK);
-        return;
-    }
-    if (outcome.emptiesField) SetDlgItemTextA(dialog, BoxOf(outcome.focus), "");
-    FocusWithTextSelected(dialog, BoxOf(outcome.focus));
+    ApplyOutcome(dialog, StoreAccountDetails(Program.document, Program.SelectedAccountIndex, text));
 }
 
 bool OnInit(HWND dialog) {
@@ -62,7 +54,7 @@ bool OnInit(HWND dialog) {
 
 bool OnCommand(HWND dialog, int control) {
     if (control != IDC_HELP_BUTTON) return false;
-    ShowHelpPopup(dialog, DetailsHelpTopic(EditedAccount().type));
+    ShowHelpPopup(dialog, TypeInfo(EditedAccount().type).detailsHelpTopic);
     return true;
 }
 
@@ -70,7 +62,6 @@ bool OnCommand(HWND dialog, int control) {
 
 INT_PTR ShowAccountDetailsDialog(HWND owner) {
     // Without an account to edit there is nothing to show.
-    if (Program.SelectedAccountIndex < 0 || Program.SelectedAccountIndex >= Program.document.AccountCount())
-        return IDCANCEL;
+    if (Program.document.FindAccount(Program.SelectedAccountIndex) == nullptr) return IDCANCEL;
     return RunDialog(owner, IDD_ACCOUNT_DETAILS, {.init = OnInit, .ok = OnOk, .command = OnCommand});
 }

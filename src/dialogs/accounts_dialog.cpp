@@ -2,19 +2,26 @@
 
 #include <commctrl.h>
 
-#include "app/help.h"
-#include "app/main_window.h"
 #include "dialogs/account_details_dialog.h"
 #include "dialogs/adjust_dialog.h"
 #include "dialogs/dialog_controls.h"
+#include "model/account_types.h"
 #include "model/accounts_list.h"
 #include "resources/resource.h"
-#include "views/stats_panel.h"
-#include "views/transaction_list.h"
+#include "shell/help.h"
+#include "shell/program.h"
 
 namespace {
 
 constexpr DWORD kAccountsHelpTopic = 3;
+
+// What one opening of the dialog works with.
+struct AccountsContext {
+    void (*showCurrentAccount)();
+    std::int32_t switchTo = -1;
+};
+
+void ShowCurrentAccount(HWND dialog) { DialogContext<AccountsContext>(dialog).showCurrentAccount(); }
 
 HWND AccountList(HWND dialog) { return GetDlgItem(dialog, IDC_ACCOUNT_LIST); }
 
@@ -40,7 +47,7 @@ void AddRow(HWND list, const Account& account) {
     item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     item.pszText = const_cast<char*>(account.name.c_str());
     const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    SetCell(list, row, 1, AccountTypeWord(account.type));
+    SetCell(list, row, 1, TypeInfo(account.type).word);
 }
 
 void SelectRow(HWND list, int row) {
@@ -79,7 +86,7 @@ bool OnInit(HWND dialog) {
 std::int32_t ChosenAccount(HWND dialog) {
     const int row = static_cast<int>(SendMessageA(AccountList(dialog), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
     const std::int32_t account = AccountOnRow(Program.document, row);
-    if (account < 0) ShowRuleMessage(dialog, kNoAccountSelectedMessage, kNoAccountSelectedIcon);
+    if (account < 0) ShowMessage(kNoAccountSelected, dialog);
     return account;
 }
 
@@ -90,28 +97,26 @@ void OnDetails(HWND dialog) {
     if (ShowAccountDetailsDialog(dialog) != IDOK) return;
     SetCell(AccountList(dialog), account, 0, Program.document.GetAccount(account).name.c_str());
     // The window title carries the current account's name.
-    if (account == Program.CurrentAccountIndex) SelectAccount(Program.CurrentAccountIndex);
+    if (account == Program.CurrentAccountIndex) ShowCurrentAccount(dialog);
 }
 
 void OnAdjust(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
     Program.SelectedAccountIndex = account;
-    if (ShowAdjustDialog(dialog) == IDOK && account == Program.CurrentAccountIndex) RefreshTransactionViews();
+    if (ShowAdjustDialog(dialog) == IDOK && account == Program.CurrentAccountIndex) ShowCurrentAccount(dialog);
 }
 
 void OnDelete(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
     Program.SelectedAccountIndex = account;
-    if (ShowRuleMessage(dialog, kDeleteAccountQuestion, kDeleteAccountIcon, MB_YESNO) != IDYES) return;
+    if (ShowMessage(kDeleteAccountQuestion, dialog) != IDYES) return;
     const AccountDeletion deletion = DeleteAccountOnRow(Program.document, account, Program.CurrentAccountIndex);
     SendMessageA(AccountList(dialog), LVM_DELETEITEM, account, 0);
     // An account that stood after the deleted one is the same account one place up.
-    if (deletion.currentDeleted)
-        SelectAccount(-1);
-    else
-        Program.CurrentAccountIndex = deletion.current;
+    Program.CurrentAccountIndex = deletion.current;
+    if (deletion.currentDeleted) ShowCurrentAccount(dialog);
     EnableAccountButtons(dialog);
 }
 
@@ -119,7 +124,7 @@ void OnDelete(HWND dialog) {
 void OnSwitchTo(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
-    DialogContext<std::int32_t>(dialog) = account;
+    DialogContext<AccountsContext>(dialog).switchTo = account;
     EndDialog(dialog, IDOK);
 }
 
@@ -146,14 +151,10 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowAccountsDialog(HWND owner) {
-    // "Switch to..." and "New..." act on the main window once the dialog is gone.
-    std::int32_t switchTo = -1;
+INT_PTR ShowAccountsDialog(HWND owner, void (*showCurrentAccount)(), std::int32_t& switchTo) {
+    AccountsContext context{showCurrentAccount};
     const INT_PTR result =
-        RunDialog(owner, IDD_ACCOUNTS, {.init = OnInit, .ok = OnSwitchTo, .command = OnCommand}, &switchTo);
-    if (result == IDOK)
-        SelectAccount(switchTo);
-    else if (result == IDC_NEW_ACCOUNT)
-        SendMessageA(App.frame, WM_COMMAND, IDM_NEW_ACCOUNT, 0);
+        RunDialog(owner, IDD_ACCOUNTS, {.init = OnInit, .ok = OnSwitchTo, .command = OnCommand}, &context);
+    switchTo = context.switchTo;
     return result;
 }

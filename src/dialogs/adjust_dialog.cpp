@@ -1,10 +1,11 @@
 #include "dialogs/adjust_dialog.h"
 
-#include "app/main_window.h"
 #include "dialogs/dialog_controls.h"
+#include "model/account_types.h"
 #include "model/adjust_rules.h"
 #include "model/amounts.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -13,24 +14,18 @@ Account& AdjustedAccount() { return Program.document.GetAccount(Program.Selected
 
 bool OnInit(HWND dialog) {
     const Account& account = AdjustedAccount();
-    SetDlgItemTextA(dialog, IDC_BALANCE_LABEL, BalanceLabel(account.type));
+    SetDlgItemTextA(dialog, IDC_BALANCE_LABEL, TypeInfo(account.type).balanceLabel);
     SetDlgItemTextA(dialog, IDC_BALANCE, AmountText(AccountBalance(account)).c_str());
     return true;
 }
 
 void OnOk(HWND dialog) {
-    const AdjustOutcome outcome = AdjustBalance(AdjustedAccount(), ControlText(dialog, IDC_BALANCE), Today());
-    if (outcome.message != nullptr) ShowRuleMessage(dialog, outcome.message, outcome.icon);
-    if (outcome.Closes())
-        EndDialog(dialog, outcome.DialogResult());
-    else
-        FocusWithTextSelected(dialog, IDC_BALANCE);
+    ApplyOutcome(dialog, AdjustBalance(AdjustedAccount(), ControlText(dialog, IDC_BALANCE), Today()));
 }
 
 }  // namespace
 
 INT_PTR ShowAdjustDialog(HWND owner) {
-    const int index = Program.SelectedAccountIndex;
-    if (index < 0 || index >= Program.document.AccountCount()) return IDCANCEL;
+    if (Program.document.FindAccount(Program.SelectedAccountIndex) == nullptr) return IDCANCEL;
     return RunDialog(owner, IDD_ADJUST, {.init = OnInit, .ok = OnOk});
 }

@@ -1,6 +1,6 @@
 #include "dialogs/dialog_controls.h"
 
-#include "app/main_window.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -62,25 +62,17 @@ std::string ControlText(HWND dialog, int control) {
     return text;
 }
 
-int ShowRuleMessage(HWND owner, const char* text, MessageIcon icon, UINT buttons) {
-    UINT style = buttons;
-    switch (icon) {
-    case MessageIcon::Stop:
-        style |= MB_ICONSTOP;
-        break;
-    case MessageIcon::Exclamation:
-        style |= MB_ICONEXCLAMATION;
-        break;
-    case MessageIcon::Question:
-        style |= MB_ICONQUESTION;
-        break;
-    case MessageIcon::Information:
-        style |= MB_ICONINFORMATION;
-        break;
-    case MessageIcon::None:
-        break;
+bool ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult) {
+    if (outcome.message != nullptr) ShowMessage(*outcome.message, dialog);
+    if (outcome.Closes()) {
+        EndDialog(dialog, outcome.end == DialogEnd::Changed ? changedResult : IDCANCEL);
+        return true;
     }
-    return ShowMessage(text, style, owner);
+    if (outcome.focus != 0) {
+        if (outcome.emptiesFocus) SetDlgItemTextA(dialog, outcome.focus, "");
+        FocusWithTextSelected(dialog, outcome.focus);
+    }
+    return false;
 }
 
 void FocusWithTextSelected(HWND dialog, int control) {

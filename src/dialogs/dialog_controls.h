@@ -1,19 +1,21 @@
 #pragma once
 // What every dialog shares: one procedure that runs it, and what its handlers
-// do with its controls (read a box whole, show a message the core chose, send
-// the user back to a refused box).
+// do with its controls (read a box whole, apply what the core decided on an
+// OK: its message, the end of the dialog or the focus back on a refused box).
 
 #include <windows.h>
 
 #include <string>
 
-#include "model/message_icon.h"
+#include "model/rule_outcome.h"
 
 // The whole text of a control (the core's rules keep what counts of it).
 std::string ControlText(HWND dialog, int control);
 
-// A message box of the program owned by `owner`, with the icon the core chose.
-int ShowRuleMessage(HWND owner, const char* text, MessageIcon icon, UINT buttons = MB_OK);
+// Shows the outcome's message over the dialog, then ends the dialog (with
+// `changedResult` when it changed something, 2 otherwise) or gives the
+// refused box the focus. True when the dialog has ended.
+bool ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult = IDOK);
 
 // Gives a box the keyboard focus with its whole text selected, through the
 // dialog manager so that the default button stays the default.

@@ -4,5 +4,6 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`; it ends only with Cancel (2).
-INT_PTR ShowFindDialog(HWND owner);
+// Runs the dialog over `owner`, searching `list` as it displays its rows; it
+// ends only with Cancel (2).
+INT_PTR ShowFindDialog(HWND owner, HWND list);

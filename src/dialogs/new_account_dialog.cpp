@@ -2,13 +2,13 @@
 
 #include <iterator>
 
-#include "app/help.h"
-#include "app/main_window.h"
 #include "dialogs/account_details_dialog.h"
 #include "dialogs/dialog_controls.h"
 #include "model/account_rules.h"
+#include "model/account_types.h"
 #include "resources/resource.h"
-#include "views/transaction_list.h"
+#include "shell/help.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -22,19 +22,14 @@ std::int32_t ChosenType(HWND dialog) {
 }
 
 void ShowTypeTexts(HWND dialog) {
-    const AccountTypeTexts& texts = TypeTexts(ChosenType(dialog));
-    SetDlgItemTextA(dialog, IDC_TYPE_DESCRIPTION, texts.description);
-    SetDlgItemTextA(dialog, IDC_OPENING_AMOUNT_LABEL, texts.amountLabel);
+    const AccountTypeInfo& info = TypeInfo(ChosenType(dialog));
+    SetDlgItemTextA(dialog, IDC_TYPE_DESCRIPTION, info.description);
+    SetDlgItemTextA(dialog, IDC_OPENING_AMOUNT_LABEL, info.openingAmountLabel);
 }
 
 void OnOk(HWND dialog) {
-    const AccountOutcome outcome =
-        AddNewAccount(Program.document, ChosenType(dialog), ControlText(dialog, IDC_OPENING_AMOUNT), Today());
-    if (outcome.message != nullptr) ShowRuleMessage(dialog, outcome.message, outcome.icon);
-    if (outcome.closes)
-        EndDialog(dialog, IDOK);
-    else if (outcome.focus == AccountField::OpeningAmount)
-        FocusWithTextSelected(dialog, IDC_OPENING_AMOUNT);
+    ApplyOutcome(dialog,
+                 AddNewAccount(Program.document, ChosenType(dialog), ControlText(dialog, IDC_OPENING_AMOUNT), Today()));
 }
 
 bool OnInit(HWND dialog) {
@@ -53,7 +48,7 @@ bool OnCommand(HWND dialog, int control) {
         ShowTypeTexts(dialog);
         return true;
     case IDC_HELP_BUTTON:
-        ShowHelpPopup(dialog, TypeTexts(ChosenType(dialog)).helpTopic);
+        ShowHelpPopup(dialog, TypeInfo(ChosenType(dialog)).newAccountHelpTopic);
         return true;
     }
     return false;
@@ -73,10 +68,4 @@ bool CreateAccountWithDetails(HWND owner) {
     // An account without details is not kept.
     Program.document.RemoveAccount(added);
     return false;
-}
-
-void RunNewAccountCommand() {
-    if (!CreateAccountWithDetails(App.frame)) return;
-    if (ShowMessage("Switch to this account now?", MB_YESNO | MB_ICONQUESTION) == IDYES)
-        SelectAccount(Program.document.AccountCount() - 1);
 }

@@ -12,7 +12,3 @@ INT_PTR ShowNewAccountDialog(HWND owner);
 // again when Account Details is cancelled. True when an account was created;
 // it is the last one.
 bool CreateAccountWithDetails(HWND owner);
-
-// The New Account command: CreateAccountWithDetails, then "Switch to this
-// account now?".
-void RunNewAccountCommand();

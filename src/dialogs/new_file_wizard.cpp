@@ -1,10 +1,10 @@
 #include "dialogs/new_file_wizard.h"
 
-#include "app/main_window.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/new_account_dialog.h"
 #include "dialogs/password_dialog.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 // asks for another account. Done once the first account exists.
 bool SetUpAccounts(HWND wizard) {
     if (!CreateAccountWithDetails(wizard)) return false;
-    if (ShowMessage("Do you want to setup another account?", MB_YESNO | MB_ICONQUESTION, wizard) == IDYES)
+    if (ShowMessage(kSetUpAnotherAccount, wizard) == IDYES)
         SetUpAccounts(wizard);
     return true;
 }

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "app/help.h"
-#include "app/main_window.h"
 #include "dialogs/dialog_controls.h"
+#include "model/account_types.h"
 #include "model/transaction_editor_rules.h"
-#include "model/transaction_rows.h"
 #include "resources/resource.h"
+#include "shell/help.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -62,21 +62,15 @@ TransactionFields ReadFields(HWND dialog) {
     return fields;
 }
 
-// OK, or "Add more..." (New Transaction only), which asks the frame for the
-// next New Transaction dialog once this one has closed and the list is refreshed.
+// OK, or "Add more..." (New Transaction only), which ends the dialog with
+// IDC_ADD_MORE so that its caller opens the next one.
 void Store(HWND dialog, bool addMore) {
     const Editing& editing = DialogContext<const Editing>(dialog);
     const TransactionFields fields = ReadFields(dialog);
-    const TransactionOutcome outcome = editing.IsNew()
-                                           ? AddTransactionFromFields(editing.account, fields)
-                                           : ReplaceTransactionFromFields(editing.account, editing.position, fields);
-    if (!outcome.Closes()) {
-        ShowRuleMessage(dialog, outcome.message, outcome.icon);
-        if (outcome.focusAmount) FocusWithTextSelected(dialog, IDC_TRANSACTION_AMOUNT);
-        return;
-    }
-    EndDialog(dialog, IDOK);
-    if (addMore) PostMessageA(App.frame, WM_COMMAND, IDM_NEW_TRANSACTION, 0);
+    const RuleOutcome outcome = editing.IsNew()
+                                    ? AddTransactionFromFields(editing.account, fields)
+                                    : ReplaceTransactionFromFields(editing.account, editing.position, fields);
+    ApplyOutcome(dialog, outcome, addMore ? IDC_ADD_MORE : IDOK);
 }
 
 void OnOk(HWND dialog) { Store(dialog, false); }
@@ -112,13 +106,13 @@ INT_PTR ShowTransactionDialog(HWND owner, int dialogId, Editing editing) {
 }  // namespace
 
 INT_PTR ShowNewTransactionDialog(HWND owner) {
-    Account* account = FindAccount(Program.document, Program.CurrentAccountIndex);
+    Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
     if (account == nullptr) return IDCANCEL;
     return ShowTransactionDialog(owner, IDD_NEW_TRANSACTION, Editing{*account, Editing::kNewTransaction});
 }
 
 INT_PTR ShowEditTransactionDialog(HWND owner) {
-    Account* account = FindAccount(Program.document, Program.CurrentAccountIndex);
-    if (account == nullptr || !HasTransaction(*account, Program.SelectedTransactionIndex)) return IDCANCEL;
+    Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
+    if (account == nullptr || account->FindTransaction(Program.SelectedTransactionIndex) == nullptr) return IDCANCEL;
     return ShowTransactionDialog(owner, IDD_EDIT_TRANSACTION, Editing{*account, Program.SelectedTransactionIndex});
 }

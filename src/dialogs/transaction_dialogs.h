@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-// Appends a transaction: 1 when one was added (OK or "Add more...", which
-// also posts the New Transaction command again), 2 after Cancel.
+// Appends a transaction to the current account: 1 when one was added with
+// OK, IDC_ADD_MORE when with "Add more..." (another should follow), 2 after Cancel.
 INT_PTR ShowNewTransactionDialog(HWND owner);
 
 // Rewrites the transaction at Program.SelectedTransactionIndex in place:

@@ -1,13 +1,12 @@
 #pragma once
-// An account and its transactions.
+// An account and its transactions, and the one balance rule.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "model/dates.h"
 #include "model/records.h"
-
-class DataReader;
-class DataWriter;
 
 struct Account {
     std::int32_t type = AccountTypeBank;  // AccountType code
@@ -27,18 +26,22 @@ struct Account {
     void RemoveTransaction(std::int32_t position);
     Transaction& GetTransaction(std::int32_t position);
     const Transaction& GetTransaction(std::int32_t position) const;
+    // The transaction at `position`, or nullptr outside the list.
+    Transaction* FindTransaction(std::int32_t position);
     void ClearTransactions() { transactions.clear(); }
-
-    // The account record of the data file: head (by type) and transactions.
-    void Write(DataWriter& out) const;
-    // Fills an empty account from the stream; false when the stream ends
-    // early, a count is negative or larger than what is left, or memory runs out.
-    bool Read(DataReader& in);
 
     friend bool operator==(const Account&, const Account&) = default;
 };
 
-// Bytes of an account head for a type code: 70, 202 (Bank, Other) or 210 (Credit).
-std::uint64_t AccountHeadSize(std::int32_t type);
+// What a transaction does to the balance: kind 0 adds its amount, every other
+// kind subtracts it.
+inline double SignedAmount(const Transaction& t) { return t.kind == 0 ? t.amount : -t.amount; }
 
-inline constexpr std::uint64_t kTransactionRecordSize = 94;
+// The sum of the signed amounts in storage order from 0.0: the list's last
+// running total, the stats panel's and the Adjust dialog's balance.
+double AccountBalance(const Account& account);
+
+// The entry that changes a balance by `difference` (opening entries,
+// adjustments): kind 0 with the difference when it is positive, kind 1 with
+// it negated when negative, dated `date`, with `memo`. None for 0.
+std::optional<Transaction> EntryForDifference(double difference, const Date& date, const char* memo);

@@ -1,38 +1,12 @@
 #pragma once
-// What the Accounts dialog shows and decides: one row per account in the
-// document's order, never sorted, so that a row index is an account index;
-// which buttons need an account; and what deleting the account on a row
-// leaves for the main window.
+// What the Accounts dialog decides: one row per account in the document's
+// order, never sorted, so that a row index is an account index; which
+// buttons need an account; and what deleting the account on a row leaves for
+// the main window.
 
 #include <cstdint>
 
 #include "model/document.h"
-#include "model/message_icon.h"
-
-inline constexpr char kNoAccountSelectedMessage[] = "No account is selected.";
-inline constexpr MessageIcon kNoAccountSelectedIcon = MessageIcon::Exclamation;
-
-// Asked with Yes and No before an account is deleted.
-inline constexpr char kDeleteAccountQuestion[] =
-    "Are you sure you want to delete the selected account?\n\n"
-    "All transactions and bills/deposits in the account will be deleted...";
-inline constexpr MessageIcon kDeleteAccountIcon = MessageIcon::Exclamation;
-
-// The Type column; files may carry any code, and the unknown ones read "Other".
-inline const char* AccountTypeWord(std::int32_t type) {
-    switch (type) {
-    case AccountTypeBank:
-        return "Bank";
-    case AccountTypeCredit:
-        return "Credit";
-    case AccountTypeBudget:
-        return "Budget";
-    case AccountTypeCash:
-        return "Cash";
-    default:
-        return "Other";
-    }
-}
 
 // "Switch to...", "Details..." and "Delete" work on an account, so they are
 // enabled only while there is one; otherwise the focus goes to "New...".
@@ -40,9 +14,9 @@ inline const char* AccountTypeWord(std::int32_t type) {
 inline bool AccountButtonsEnabled(const Document& document) { return document.AccountCount() > 0; }
 
 // The account a row stands for, or -1 when the row (-1 for no selection)
-// names none: the buttons then say kNoAccountSelectedMessage.
+// names none: the buttons then say "No account is selected.".
 inline std::int32_t AccountOnRow(const Document& document, int row) {
-    return row >= 0 && row < document.AccountCount() ? row : -1;
+    return document.FindAccount(row) != nullptr ? row : -1;
 }
 
 // The current account after a deletion.

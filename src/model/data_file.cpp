@@ -4,75 +4,127 @@
 #include <cstring>
 #include <new>
 
+#include "model/data_file_layout.h"
 #include "model/data_stream.h"
 #include "model/document.h"
-#include "model/platform_file.h"
+#include "platform/platform_file.h"
 
 namespace {
 
 constexpr char kMagic[10] = {'P', 'e', 'n', 'n', 'y', 'w', 'h', 'i', 's', 't'};
 constexpr std::int32_t kVersion = 1;
-constexpr std::uint64_t kCategoryRecordSize = 31;
-constexpr std::uint64_t kBillDepositRecordSize = 102;
 
 void WriteBillDeposit(DataWriter& out, const BillDeposit& b) {
     out.WriteInt32(b.occurrence);
     out.WriteInt32(b.account);
-    out.WriteInt32(b.kind);
-    out.WriteDouble(b.amount);
-    out.WriteInt32(b.month);
-    out.WriteInt32(b.day);
-    out.WriteInt32(b.year);
-    out.WriteInt32(b.category);
-    out.WriteInt32(b.number);
-    out.WriteText(b.payee);
-    out.WriteText(b.memo);
+    unsigned char record[kTransactionRecordSize];
+    PackTransactionFields(b, record);
+    out.Write(record, sizeof record);
 }
 
 bool ReadBillDeposit(DataReader& in, BillDeposit& b) {
-    return in.ReadInt32(b.occurrence) && in.ReadInt32(b.account) && in.ReadInt32(b.kind) && in.ReadDouble(b.amount) &&
-           in.ReadInt32(b.month) && in.ReadInt32(b.day) && in.ReadInt32(b.year) && in.ReadInt32(b.category) &&
-           in.ReadInt32(b.number) && in.ReadText(b.payee) && in.ReadText(b.memo);
+    if (!in.ReadInt32(b.occurrence) || !in.ReadInt32(b.account)) return false;
+    const unsigned char* record = in.Next(kTransactionRecordSize);
+    if (record == nullptr) return false;
+    UnpackTransactionFields(record, b);
+    return true;
 }
 
-// Closes the file on every path out of Save and Load.
-struct FileCloser {
-    std::FILE* file;
-    ~FileCloser() {
-        if (file != nullptr) std::fclose(file);
+// The head (its fields by type) and the transactions.
+void WriteAccount(DataWriter& out, const Account& account) {
+    out.WriteInt32(account.type);
+    out.WriteText(account.name);
+    out.WriteText(account.comment);
+    if (HasAccountDetails(account.type)) {
+        out.WriteText(account.accountNumber);
+        out.WriteText(account.contactInfo);
     }
+    if (HasCreditLimit(account.type)) out.WriteDouble(account.creditLimit);
+    out.WriteInt32(account.TransactionCount());
+    unsigned char record[kTransactionRecordSize];
+    for (const Transaction& t : account.transactions) {
+        PackTransactionFields(t, record);
+        out.Write(record, sizeof record);
+    }
+}
+
+// Fills an empty account; false when the stream ends early or a count is
+// negative or larger than what is left. Throws std::bad_alloc.
+bool ReadAccount(DataReader& in, Account& account) {
+    if (!in.ReadInt32(account.type) || !in.ReadText(account.name) || !in.ReadText(account.comment)) return false;
+    if (HasAccountDetails(account.type) && (!in.ReadText(account.accountNumber) || !in.ReadText(account.contactInfo)))
+        return false;
+    if (HasCreditLimit(account.type) && !in.ReadDouble(account.creditLimit)) return false;
+    std::int32_t count = 0;
+    if (!in.ReadInt32(count) || !in.CanHold(count, kTransactionRecordSize)) return false;
+    std::vector<Transaction>& transactions = account.transactions;
+    transactions.reserve(static_cast<std::size_t>(count));
+    PrepareBulkMemory(transactions.data(), transactions.capacity() * sizeof(Transaction));
+    for (std::int32_t i = 0; i < count; ++i) {
+        const unsigned char* record = in.Next(kTransactionRecordSize);
+        if (record == nullptr) return false;
+        UnpackTransactionFields(record, transactions.emplace_back());
+    }
+    return true;
+}
+
+// Closes the file on every path out of Save.
+class FileCloser {
+public:
+    explicit FileCloser(std::FILE* file) : file_(file) {}
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+    ~FileCloser() {
+        if (file_ != nullptr) std::fclose(file_);
+    }
+    std::FILE* Get() const { return file_; }
     bool Close() {
-        const bool ok = std::fclose(file) == 0;
-        file = nullptr;
+        const bool ok = std::fclose(file_) == 0;
+        file_ = nullptr;
         return ok;
     }
+
+private:
+    std::FILE* file_;
 };
+
+// Writes the document into a new file at `temporary`; false on any error.
+bool WriteFile(const Document& document, const std::string& temporary) {
+    FileCloser closer(std::fopen(temporary.c_str(), "wb"));
+    if (closer.Get() == nullptr) return false;
+    DataWriter out(closer.Get());
+    out.Write(kMagic, sizeof kMagic);
+    out.WriteInt32(kVersion);
+    out.WriteInt32(document.CategoryCount());
+    out.WriteInt32(document.BillDepositCount());
+    out.WriteInt32(document.AccountCount());
+    for (const Text31& name : document.categories) out.WriteText(name);
+    for (const BillDeposit& b : document.billDeposits) WriteBillDeposit(out, b);
+    for (const Account& account : document.accounts) WriteAccount(out, account);
+    out.WriteText(document.password);
+    const bool written = out.Flush() && std::fflush(closer.Get()) == 0 && FlushToDisk(closer.Get());
+    return closer.Close() && written;
+}
 
 }  // namespace
 
+std::uint64_t AccountHeadSize(std::int32_t type) {
+    std::uint64_t size = kSmallestAccountHeadSize;
+    if (HasAccountDetails(type)) size += 31 + 101;
+    if (HasCreditLimit(type)) size += 8;
+    return size;
+}
+
 bool Document::Save(const std::string& path) const {
     if (path.empty() || !IsReplaceable(path)) return false;
-    const std::string temporary = path + ".saving";
-    FileCloser closer{std::fopen(temporary.c_str(), "wb")};
-    if (closer.file == nullptr) return false;
-
-    DataWriter out(closer.file);
-    out.Write(kMagic, sizeof kMagic);
-    out.WriteInt32(kVersion);
-    out.WriteInt32(CategoryCount());
-    out.WriteInt32(BillDepositCount());
-    out.WriteInt32(AccountCount());
-    for (const Text31& name : categories) out.WriteText(name);
-    for (const BillDeposit& b : billDeposits) WriteBillDeposit(out, b);
-    for (const Account& account : accounts) account.Write(out);
-    out.WriteText(password);
-
-    const bool written = out.Flush() && std::fflush(closer.file) == 0 && FlushToDisk(closer.file);
-    if (!closer.Close() || !written || !PutInPlace(temporary, path)) {
+    try {
+        const std::string temporary = path + ".saving";
+        if (WriteFile(*this, temporary) && PutInPlace(temporary, path)) return true;
         std::remove(temporary.c_str());
-        return false;
+    } catch (const std::bad_alloc&) {
+        // The writer's buffer or the temporary name could not be had; nothing was written in place.
     }
-    return true;
+    return false;
 }
 
 bool Document::Load(const std::string& path) {
@@ -104,10 +156,10 @@ bool Document::Read(DataReader& in) {
         for (BillDeposit& b : loaded.billDeposits)
             if (!ReadBillDeposit(in, b)) return false;
 
-        if (!in.CanHold(accountCount, AccountHeadSize(AccountTypeBudget))) return false;
+        if (!in.CanHold(accountCount, kSmallestAccountHeadSize)) return false;
         loaded.accounts.resize(static_cast<std::size_t>(accountCount));
         for (Account& account : loaded.accounts)
-            if (!account.Read(in)) return false;
+            if (!ReadAccount(in, account)) return false;
     } catch (const std::bad_alloc&) {
         return false;
     }

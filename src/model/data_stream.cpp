@@ -27,6 +27,11 @@ DataWriter::DataWriter(std::FILE* file) : file_(file), buffer_(kWriteBlock) {}
 
 void DataWriter::Write(const void* data, std::size_t count) {
     if (buffer_.size() - used_ < count && !Flush()) return;
+    // A block larger than the buffer goes to the file directly.
+    if (count > buffer_.size()) {
+        if (std::fwrite(data, 1, count, file_) != count) failed_ = true;
+        return;
+    }
     std::memcpy(buffer_.data() + used_, data, count);
     used_ += count;
 }

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/platform_file.h"
+#include "platform/platform_file.h"
 #include "model/text_field.h"
 
 static_assert(std::endian::native == std::endian::little, "the data file is little-endian and read by copying");

@@ -49,10 +49,20 @@ const BillDeposit& Document::GetBillDeposit(std::int32_t position) const { retur
 Account& Document::GetAccount(std::int32_t position) { return At(accounts, position); }
 const Account& Document::GetAccount(std::int32_t position) const { return At(accounts, position); }
 
-const Text31* Document::FindCategory(std::int32_t position) const {
-    if (position < 0 || position >= CategoryCount()) return nullptr;
-    return &categories[static_cast<std::size_t>(position)];
+namespace {
+
+template <typename List>
+auto* Find(List& list, std::int32_t position) {
+    return position >= 0 && static_cast<std::size_t>(position) < list.size()
+               ? &list[static_cast<std::size_t>(position)]
+               : nullptr;
 }
+
+}  // namespace
+
+const Text31* Document::FindCategory(std::int32_t position) const { return Find(categories, position); }
+Account* Document::FindAccount(std::int32_t position) { return Find(accounts, position); }
+const Account* Document::FindAccount(std::int32_t position) const { return Find(accounts, position); }
 
 void Document::Clear() {
     password = Text31();

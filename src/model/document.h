@@ -40,9 +40,11 @@ struct Document {
     Account& GetAccount(std::int32_t position);
     const Account& GetAccount(std::int32_t position) const;
 
-    // The category at `position`, or nullptr for a reference outside the list
-    // (files may carry any number).
+    // The record at `position`, or nullptr for a position outside its list
+    // (files and program-wide indexes may carry any number).
     const Text31* FindCategory(std::int32_t position) const;
+    Account* FindAccount(std::int32_t position);
+    const Account* FindAccount(std::int32_t position) const;
 
     void ClearCategories() { categories.clear(); }
     void ClearBillDeposits() { billDeposits.clear(); }

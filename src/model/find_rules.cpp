@@ -1,19 +1,13 @@
 #include "model/find_rules.h"
 
+#include "model/case_folding.h"
+#include "resources/resource.h"
+
 namespace {
 
 bool Contains(std::string_view text, std::string_view search) { return text.find(search) != std::string_view::npos; }
 
-FindOutcome Done() { return {-1, kFindDoneMessage, MessageIcon::Exclamation, false}; }
-
 }  // namespace
-
-std::string FoldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return folded;
-}
 
 int FindStartRow(int selectedRow, FindDirection direction) {
     if (selectedRow < 0) return direction == FindDirection::Down ? 0 : -1;
@@ -29,10 +23,10 @@ bool RowMatches(const FindRowTexts& row, std::string_view search, bool matchCase
 FindOutcome FindNext(std::string_view typed, bool matchCase, FindDirection direction, int selectedRow, int rowCount,
                      const std::function<FindRowTexts(int)>& rowTexts) {
     const std::string_view cut = typed.substr(0, kFindTextLength);
-    if (cut.empty()) return {-1, kFindTextMissingMessage, MessageIcon::Exclamation, true};
+    if (cut.empty()) return {-1, Refused(kEnterTextToFind, IDC_FIND_TEXT)};
     const std::string search = matchCase ? std::string(cut) : FoldCase(cut);
     const int step = direction == FindDirection::Down ? 1 : -1;
     for (int row = FindStartRow(selectedRow, direction); row >= 0 && row < rowCount; row += step)
-        if (RowMatches(rowTexts(row), search, matchCase)) return {row, nullptr, MessageIcon::None, false};
-    return Done();
+        if (RowMatches(rowTexts(row), search, matchCase)) return {row, {}};
+    return {-1, Failed(kDoneSearching)};
 }

@@ -8,10 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/message_icon.h"
-
-inline constexpr char kFindTextMissingMessage[] = "Enter the text to find.";
-inline constexpr char kFindDoneMessage[] = "Done searching through transactions.";
+#include "model/rule_outcome.h"
 
 // How many characters of each text are read: the search box, and the
 // payee, memo and number cells of a row.
@@ -29,9 +26,6 @@ struct FindRowTexts {
 
 enum class FindDirection { Up, Down };
 
-// The text with A-Z turned into a-z; every other byte as it is.
-std::string FoldCase(std::string_view text);
-
 // The first row to look at: the one after (down) or before (up) the selected
 // row. With no row selected (-1), down starts at row 0 and up has no row (-1).
 int FindStartRow(int selectedRow, FindDirection direction);
@@ -40,13 +34,12 @@ int FindStartRow(int selectedRow, FindDirection direction);
 // Without matchCase, `search` must already be folded; payee and memo are folded here.
 bool RowMatches(const FindRowTexts& row, std::string_view search, bool matchCase);
 
-// What a Find Next leads to: a row to select, or a message (the dialog stays
-// open either way; the selection only changes on a match).
+// What a Find Next leads to: a row to select, or a message. The dialog stays
+// open either way; the selection only changes on a match, and an empty search
+// box gets the focus.
 struct FindOutcome {
-    int row;              // the matching row, or -1
-    const char* message;  // nullptr on a match
-    MessageIcon icon;
-    bool focusSearchText;  // the search box is empty and gets the focus
+    int row;  // the matching row, or -1
+    RuleOutcome rule;
 };
 
 // A Find Next with the search box's text over `rowCount` rows in displayed

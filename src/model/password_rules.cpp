@@ -1,15 +1,6 @@
 #include "model/password_rules.h"
 
-namespace {
-
-using Result = PasswordOutcome::Result;
-using Icon = MessageIcon;
-
-PasswordOutcome Refusal(Result result, const char* message, PasswordField focus) {
-    return {result, message, Icon::Exclamation, focus};
-}
-
-}  // namespace
+#include "resources/resource.h"
 
 std::string PasswordFieldText(std::string_view typed) {
     return std::string(typed.substr(0, kPasswordFieldLength));
@@ -17,24 +8,19 @@ std::string PasswordFieldText(std::string_view typed) {
 
 bool AsksForCurrentPassword(const Text31& password) { return !password.empty(); }
 
-PasswordOutcome ChangePassword(Text31& password, std::string_view current, std::string_view newText,
-                               std::string_view verify) {
+RuleOutcome ChangePassword(Text31& password, std::string_view current, std::string_view newText,
+                           std::string_view verify) {
     const std::string currentText = PasswordFieldText(current);
-    if (currentText != password.view())
-        return Refusal(Result::Incorrect, kPasswordIncorrectMessage, PasswordField::Current);
+    if (currentText != password.view()) return Refused(kPasswordIncorrect, IDC_CURRENT_PASSWORD);
 
     const std::string newPassword = PasswordFieldText(newText);
-    if (newPassword != PasswordFieldText(verify))
-        return Refusal(Result::Mismatch, kPasswordsDoNotMatchMessage, PasswordField::New);
+    if (newPassword != PasswordFieldText(verify)) return Refused(kPasswordsDoNotMatch, IDC_NEW_PASSWORD);
 
     password.Set(newPassword);
-    if (newPassword.empty() && !currentText.empty())
-        return {Result::Cleared, kPasswordClearedMessage, Icon::Information, PasswordField::None};
-    return {Result::Set, nullptr, Icon::None, PasswordField::None};
+    return Accepted(newPassword.empty() && !currentText.empty() ? &kPasswordCleared : nullptr);
 }
 
-PasswordOutcome CheckOpeningPassword(const Text31& expected, std::string_view typed) {
-    if (PasswordFieldText(typed) != expected.view())
-        return Refusal(Result::Incorrect, kPasswordIncorrectMessage, PasswordField::Opening);
-    return {Result::Accepted, nullptr, Icon::None, PasswordField::None};
+RuleOutcome CheckOpeningPassword(const Text31& expected, std::string_view typed) {
+    if (PasswordFieldText(typed) != expected.view()) return Refused(kPasswordIncorrect, IDC_OPENING_PASSWORD);
+    return Accepted();
 }

@@ -1,5 +1,6 @@
 #include "model/stats_figures.h"
 
+#include "model/account_types.h"
 #include "model/amounts.h"
 
 DueStatus GetDueStatus(const Date& due, const Date& today) {
@@ -45,40 +46,30 @@ StatsFigures ComputeStatsFigures(const Document& document, std::int32_t currentA
     figures.today = DateText(today.month, today.day, today.year, dateFormat);
     figures.nextBill = NextDueText(document, false, today, dateFormat);
     figures.nextDeposit = NextDueText(document, true, today, dateFormat);
-    if (currentAccount < 0 || currentAccount >= document.AccountCount()) {
+    const Account* account = document.FindAccount(currentAccount);
+    if (account == nullptr) {
         figures.labels[0] = "NONE";
         return figures;
     }
 
-    const Account& account = document.GetAccount(currentAccount);
-    double in = 0.0, out = 0.0, balance = 0.0;
-    for (const Transaction& t : account.transactions) {
-        if (t.kind == 0) {
+    const AccountTypeInfo& type = TypeInfo(account->type);
+    const double balance = AccountBalance(*account);
+    double in = 0.0, out = 0.0;
+    for (const Transaction& t : account->transactions) {
+        if (t.kind == 0)
             in += t.amount;
-            balance += t.amount;
-        } else {
+        else
             out += t.amount;
-            balance -= t.amount;
-        }
     }
-    switch (account.type) {
-    case AccountTypeCredit:
-        figures.labels = {"Balance", "Credit Left", "Charges", "Payments"};
-        figures.values = {AmountText(balance), AmountText(account.creditLimit - balance), AmountText(in),
+    if (type.showsCreditLimit) {
+        figures.labels = {type.balanceTitle, "Credit Left", type.inTitle, type.outTitle};
+        figures.values = {AmountText(balance), AmountText(account->creditLimit - balance), AmountText(in),
                           AmountText(out)};
         figures.colonShown = {true, true, true, true};
-        break;
-    case AccountTypeBudget:
-    case AccountTypeCash:
-        figures.labels = {"Left", "Received", "Spent", ""};
+    } else {
+        figures.labels = {type.balanceTitle, type.inTitle, type.outTitle, ""};
         figures.values = {AmountText(balance), AmountText(in), AmountText(out), ""};
         figures.colonShown = {true, true, true, false};
-        break;
-    default:
-        figures.labels = {"Balance", "Deposits", "Withdrawals", ""};
-        figures.values = {AmountText(balance), AmountText(in), AmountText(out), ""};
-        figures.colonShown = {true, true, true, false};
-        break;
     }
     return figures;
 }

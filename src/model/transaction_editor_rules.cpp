@@ -4,10 +4,9 @@
 #include <optional>
 
 #include "model/amounts.h"
+#include "resources/resource.h"
 
 namespace {
-
-constexpr TransactionOutcome kClosed{nullptr, MessageIcon::None, false};
 
 // The transaction the fields give, or std::nullopt when the amount is refused.
 std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
@@ -26,7 +25,7 @@ std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
     return transaction;
 }
 
-TransactionOutcome AmountRefused() { return {kInvalidAmountMessage, MessageIcon::Exclamation, true}; }
+RuleOutcome AmountRefused() { return Refused(kInvalidAmount, IDC_TRANSACTION_AMOUNT); }
 
 }  // namespace
 
@@ -72,25 +71,16 @@ TransactionFields EditTransactionFields(const Document& document, const Transact
     return fields;
 }
 
-TransactionOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields) {
+RuleOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields) {
     const std::optional<Transaction> transaction = TransactionOf(fields);
     if (!transaction) return AmountRefused();
-    if (!account.AddTransaction(*transaction)) return {kErrorAddingTransactionMessage, MessageIcon::Stop, false};
-    return kClosed;
+    if (!account.AddTransaction(*transaction)) return Failed(kErrorAddingTransaction);
+    return Accepted();
 }
 
-TransactionOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position,
-                                                const TransactionFields& fields) {
+RuleOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position, const TransactionFields& fields) {
     const std::optional<Transaction> transaction = TransactionOf(fields);
     if (!transaction) return AmountRefused();
     account.GetTransaction(position) = *transaction;
-    return kClosed;
-}
-
-Account* FindAccount(Document& document, std::int32_t index) {
-    return index >= 0 && index < document.AccountCount() ? &document.GetAccount(index) : nullptr;
-}
-
-bool HasTransaction(const Account& account, std::int32_t position) {
-    return position >= 0 && position < account.TransactionCount();
+    return Accepted();
 }

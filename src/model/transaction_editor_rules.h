@@ -8,11 +8,7 @@
 
 #include "model/dates.h"
 #include "model/document.h"
-#include "model/message_icon.h"
-
-inline constexpr char kInvalidAmountMessage[] =
-    "Enter a valid amount (numbers, commas, periods and no other symbols).";
-inline constexpr char kErrorAddingTransactionMessage[] = "Error adding transaction.";
+#include "model/rule_outcome.h"
 
 // The fields of either dialog: what it is filled with, or what was read from it.
 struct TransactionFields {
@@ -48,28 +44,14 @@ TransactionFields NewTransactionFields(const Document& document, const Account& 
 // Edit Transaction opens with the transaction's own values.
 TransactionFields EditTransactionFields(const Document& document, const Transaction& transaction);
 
-// Where an OK (or "Add more...") leaves the dialog: closed with 1 when there
-// is no message; otherwise the message is shown and the dialog stays open,
-// with the focus on the amount field (text selected) when that was refused.
-struct TransactionOutcome {
-    const char* message;  // nullptr when the dialog closes
-    MessageIcon icon;     // None only without a message
-    bool focusAmount;
-
-    bool Closes() const { return message == nullptr; }
-};
+// An OK (or "Add more..."): a refused amount sends the focus back to the
+// amount box; a transaction that cannot be appended leaves the dialog open
+// after saying so; otherwise the dialog ends with 1.
 
 // Appends the transaction the fields give to the account. A refused amount or
 // a failed append leaves the account unchanged.
-TransactionOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields);
+RuleOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields);
 
 // Writes the fields over the transaction at `position` (which must exist);
 // it keeps its place in storage order. A refused amount changes nothing.
-TransactionOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position,
-                                                const TransactionFields& fields);
-
-// The account the dialogs work on, or nullptr when `index` is outside the list.
-Account* FindAccount(Document& document, std::int32_t index);
-
-// Whether `position` names one of the account's transactions.
-bool HasTransaction(const Account& account, std::int32_t position);
+RuleOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position, const TransactionFields& fields);

@@ -3,26 +3,10 @@
 #include <algorithm>
 #include <numeric>
 
+#include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/dates.h"
 #include "model/program_values.h"
-
-const char* KindWord(std::int32_t accountType, std::int32_t kind) {
-    const bool first = kind == 0;
-    switch (accountType) {
-    case AccountTypeCredit:
-        return first ? "Charge" : "Payment";
-    case AccountTypeBudget:
-    case AccountTypeCash:
-        return first ? "Receive" : "Spend";
-    default:
-        return first ? "Deposit" : "Withdrawal";
-    }
-}
-
-const char* BalanceColumnTitle(std::int32_t accountType) {
-    return accountType == AccountTypeBudget || accountType == AccountTypeCash ? "Left" : "Balance";
-}
 
 namespace {
 
@@ -81,8 +65,7 @@ TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDa
     rows.totals.resize(count);
     double total = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
-        const Transaction& t = account.transactions[i];
-        total += t.kind == 0 ? t.amount : -t.amount;
+        total += SignedAmount(account.transactions[i]);
         rows.totals[i] = total;
     }
     rows.order.resize(count);

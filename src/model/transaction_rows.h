@@ -8,20 +8,13 @@
 
 #include "model/document.h"
 
-// The word for a transaction's kind in an account of the given type:
-// kind 0 is the first choice, any other value the second.
-const char* KindWord(std::int32_t accountType, std::int32_t kind);
-
-// "Left" for Budget and Cash accounts, "Balance" for the others.
-const char* BalanceColumnTitle(std::int32_t accountType);
-
 // The rows of one account as the list shows them.
 struct TransactionRows {
     std::vector<std::int32_t> order;  // storage index of the transaction on each row
     std::vector<double> totals;       // running total after each transaction, by storage index
 };
 
-// Running totals in storage order (kind 0 adds, any other kind subtracts) and
+// Running totals in storage order (the signed amounts of the balance) and
 // the row order for SortDate: storage order when unsorted, else by date;
 // ascending keeps storage order among equal dates, descending puts the
 // later-stored one first.

@@ -1,8 +1,8 @@
 #include "views/stats_panel.h"
 
-#include "app/main_window.h"
 #include "model/stats_figures.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 
 namespace {
 

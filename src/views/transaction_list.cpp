@@ -8,11 +8,12 @@
 #include <iterator>
 #include <new>
 
-#include "app/main_window.h"
-#include "dialogs/transaction_dialogs.h"
+#include "model/account_types.h"
+#include "model/command_rules.h"
 #include "model/transaction_rows.h"
 #include "model/window_title.h"
 #include "resources/resource.h"
+#include "shell/program.h"
 #include "views/stats_panel.h"
 
 namespace {
@@ -26,39 +27,28 @@ constexpr Column kColumns[kColumnCount] = {
     {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 85}, {"Category", 85}, {"Memo", 85}, {"", 75},
 };
 
-// Commands that need an open file, and those that need a current account.
-constexpr int kFileCommands[] = {IDM_NEW_ACCOUNT, IDM_SAVE,      IDM_SAVE_AS,        IDM_PASSWORD,
-                                 IDM_IMPORT,      IDM_BACKUP_RESTORE, IDM_SHOW_STATS, IDM_ACCOUNTS,
-                                 IDM_BILLS_DEPOSITS, IDM_CATEGORIES};
-constexpr int kFileButtons[] = {IDM_ACCOUNTS, IDM_BILLS_DEPOSITS, IDM_CATEGORIES};
-constexpr int kAccountCommands[] = {IDM_NEW_TRANSACTION,     IDM_EDIT_TRANSACTION,   IDM_DELETE_TRANSACTION,
-                                    IDM_FIND_TRANSACTION,    IDM_SUMMARY_BY_CATEGORY, IDM_SUMMARY_BY_MONTH,
-                                    IDM_PRINT};
-constexpr int kAccountButtons[] = {IDM_NEW_TRANSACTION, IDM_EDIT_TRANSACTION, IDM_DELETE_TRANSACTION};
-
 // The rows of the current account, as last filled.
 TransactionRows rows;
 
-const Account* CurrentAccount() {
-    const int index = Program.CurrentAccountIndex;
-    if (index < 0 || index >= Program.document.AccountCount()) return nullptr;
-    return &Program.document.GetAccount(index);
-}
+const Account* CurrentAccount() { return Program.document.FindAccount(Program.CurrentAccountIndex); }
 
-void EnableCommands(const int* commands, std::size_t count, bool enabled, HMENU menu) {
-    for (std::size_t i = 0; i < count; ++i)
-        EnableMenuItem(menu, commands[i], MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-void EnableButtons(const int* commands, std::size_t count, bool enabled) {
-    if (App.toolbar == nullptr) return;
-    for (std::size_t i = 0; i < count; ++i) SendMessageA(App.toolbar, TB_ENABLEBUTTON, commands[i], enabled);
+// Every command of the menu, the toolbar and the list's popup menu, enabled
+// as the open file and the current account allow.
+void EnableCommands(bool fileOpen, bool accountCurrent) {
+    HMENU menu = GetMenu(App.frame);
+    for (int command = IDM_FIRST_COMMAND; command <= IDM_LAST_COMMAND; ++command) {
+        const bool enabled = IsCommandEnabled(command, fileOpen, accountCurrent);
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        if (App.listPopup)
+            EnableMenuItem(App.listPopup.Get(), command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        if (App.toolbar != nullptr) SendMessageA(App.toolbar, TB_ENABLEBUTTON, command, enabled);
+    }
 }
 
 void SetBalanceColumnTitle(const Account& account) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT;
-    column.pszText = const_cast<char*>(BalanceColumnTitle(account.type));
+    column.pszText = const_cast<char*>(TypeInfo(account.type).balanceTitle);
     SendMessageA(App.transactionList, LVM_SETCOLUMNA, ColumnTotal, reinterpret_cast<LPARAM>(&column));
 }
 
@@ -68,19 +58,6 @@ int StorageIndexOfRow(int row) {
     if (account == nullptr || row < 0 || static_cast<std::size_t>(row) >= rows.order.size()) return -1;
     const int index = rows.order[static_cast<std::size_t>(row)];
     return index < account->TransactionCount() ? index : -1;
-}
-
-// The selected row's transaction into SelectedTransactionIndex; false, with
-// the message shown, when no row is selected.
-bool TakeSelectedTransaction() {
-    const int row = ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED);
-    const int index = StorageIndexOfRow(row);
-    if (index < 0) {
-        ShowMessage("No transaction is selected.", MB_OK | MB_ICONEXCLAMATION);
-        return false;
-    }
-    Program.SelectedTransactionIndex = index;
-    return true;
 }
 
 void OnGetDisplayInfo(NMLVDISPINFOA& info) {
@@ -114,7 +91,7 @@ LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) {
 void OnDateHeaderClick() {
     Program.SortDate = NextSortDate(Program.SortDate);
     ShowDateSortImage();
-    if (!FillTransactionList()) ShowMessage("Error updating transaction list.", MB_OK | MB_ICONSTOP);
+    if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
 }
 
 }  // namespace
@@ -163,25 +140,19 @@ void ShowDateSortImage() {
 }
 
 void SelectAccount(int index) {
-    if (index < 0 || index >= Program.document.AccountCount()) index = -1;
-    Program.CurrentAccountIndex = index;
-    const Account* account = CurrentAccount();
+    const Account* account = Program.document.FindAccount(index);
+    Program.CurrentAccountIndex = account != nullptr ? index : -1;
     SetWindowTextA(App.frame, MainWindowTitle(Program.currentFile, account ? account->name.c_str() : nullptr).c_str());
     RefreshStats();
 
-    HMENU menu = GetMenu(App.frame);
-    EnableCommands(kFileCommands, std::size(kFileCommands), true, menu);
-    EnableButtons(kFileButtons, std::size(kFileButtons), true);
-    const bool current = account != nullptr;
-    EnableCommands(kAccountCommands, std::size(kAccountCommands), current, menu);
-    EnableButtons(kAccountButtons, std::size(kAccountButtons), current);
-    if (App.listPopup) EnableCommands(kAccountButtons, std::size(kAccountButtons), current, App.listPopup.Get());
-    if (!current) {
+    // An account is only ever selected in an open file.
+    EnableCommands(true, account != nullptr);
+    if (account == nullptr) {
         ShowWindow(App.transactionList, SW_HIDE);  // its rows are left as they were
         return;
     }
     SetBalanceColumnTitle(*account);
-    if (!FillTransactionList()) ShowMessage("Error updating transaction list.", MB_OK | MB_ICONSTOP);
+    if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
     ShowWindow(App.transactionList, SW_SHOW);
 }
 
@@ -200,8 +171,12 @@ bool FillTransactionList() {
 }
 
 void RefreshTransactionViews() {
-    if (!FillTransactionList()) ShowMessage("Error updating transaction list.", MB_OK | MB_ICONSTOP);
+    if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
     RefreshStats();
+}
+
+int SelectedTransaction() {
+    return StorageIndexOfRow(ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED));
 }
 
 LRESULT OnTransactionListNotify(NMHDR& header) {
@@ -238,18 +213,4 @@ bool ShowTransactionListMenu(LPARAM screenPosition) {
     }
     TrackPopupMenu(App.listPopup.Get(), TPM_RIGHTBUTTON, point.x, point.y, 0, App.frame, nullptr);
     return true;
-}
-
-void EditSelectedTransaction() {
-    if (!TakeSelectedTransaction()) return;
-    if (ShowEditTransactionDialog(App.frame) == IDOK) RefreshTransactionViews();
-}
-
-void DeleteSelectedTransaction() {
-    if (!TakeSelectedTransaction()) return;
-    if (ShowMessage("Are you sure you want to delete the selected transaction?", MB_YESNO | MB_ICONEXCLAMATION) !=
-        IDYES)
-        return;
-    Program.document.GetAccount(Program.CurrentAccountIndex).RemoveTransaction(Program.SelectedTransactionIndex);
-    RefreshTransactionViews();
 }

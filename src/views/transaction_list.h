@@ -32,6 +32,6 @@ LRESULT OnTransactionListNotify(NMHDR& header);
 // keyboard); false when the position is outside the list.
 bool ShowTransactionListMenu(LPARAM screenPosition);
 
-// Edit Transaction and Delete Transaction on the selected row.
-void EditSelectedTransaction();
-void DeleteSelectedTransaction();
+// The storage index of the transaction on the selected row, or -1 when no
+// row is selected.
+int SelectedTransaction();

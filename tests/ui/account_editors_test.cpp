@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialogs/account_details_dialog.h"
 #include "dialogs/new_account_dialog.h"
 #include "dialog_checks.h"

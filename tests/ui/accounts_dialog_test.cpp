@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialog_checks.h"
 #include "driver.h"
 #include "resources/resource.h"

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialogs/adjust_dialog.h"
 #include "dialog_checks.h"
 #include "driver.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialog_checks.h"
 #include "driver.h"
 #include "model/dates.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "app/help.h"
+#include "shell/help.h"
 
 Driver::Action AnswerMessage(std::string& shown, int button) {
     return [&shown, button](ModalWindow& box) {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "app/startup.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialog_checks.h"
 #include "driver.h"
 #include "resources/resource.h"

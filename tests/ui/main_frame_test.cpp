@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "driver.h"
 #include "model/transaction_rows.h"
 #include "resources/resource.h"

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialogs/new_file_wizard.h"
 #include "driver.h"
 #include "resources/resource.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "dialogs/enter_password_dialog.h"
 #include "dialogs/password_dialog.h"
 #include "dialog_checks.h"

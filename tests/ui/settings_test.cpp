@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
+#include "shell/program.h"
 #include "app/settings.h"
 #include "driver.h"
 #include "resources/resource.h"

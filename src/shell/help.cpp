@@ -1,6 +1,6 @@
-#include "app/help.h"
+#include "shell/help.h"
 
-#include "app/main_window.h"
+#include "shell/program.h"
 
 namespace {
 

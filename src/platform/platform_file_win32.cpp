@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "model/platform_file.h"
+#include "platform/platform_file.h"
 
 bool IsReplaceable(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "model/platform_file.h"
+#include "platform/platform_file.h"
 
 bool IsReplaceable(const std::string& path) {
     struct stat status {};

@@ -1,0 +1,26 @@
+#pragma once
+// The handlers of the menu, toolbar and accelerator commands, one per
+// command; RunCommand picks them by identifier. Each opens what its command
+// shows and refreshes the views after what changed.
+
+// File menu (file_commands.cpp)
+void OnNewFile();
+void OnOpen();
+void OnSave();
+void OnSaveAs();
+void OnPassword();
+void OnClose();
+
+// Accounts (account_commands.cpp)
+void OnNewAccount();
+void OnAccounts();
+
+// Transactions of the current account (transaction_commands.cpp)
+void OnNewTransaction();
+void OnEditTransaction();
+void OnDeleteTransaction();
+void OnFindTransaction();
+
+// Tools (commands.cpp)
+void OnCalculator();
+void OnShowStats();

@@ -1,0 +1,36 @@
+#pragma once
+// What every window of the shell shares: the program-wide values, the
+// handles start-up makes, and the program's message boxes. Depends on no
+// other part of the shell.
+
+#include <windows.h>
+
+#include "model/messages.h"
+#include "model/program_values.h"
+#include "shell/win32_handles.h"
+
+// The program-wide values (document, file path, selections, settings).
+extern ProgramValues Program;
+
+// What start-up creates; released when the message loop has ended.
+struct MainWindowHandles {
+    HINSTANCE instance = nullptr;
+    HWND frame = nullptr;
+    HWND toolbar = nullptr;
+    HWND transactionList = nullptr;
+    HWND statsPanel = nullptr;
+    UniqueAccelerators accelerators;
+    UniqueBitmap toolbarImages;
+    UniqueBitmap sortDescendingImage;  // on the Date header when SortDate is 1
+    UniqueBitmap sortAscendingImage;   // on the Date header when SortDate is 0
+    UniqueMenu listPopup;
+};
+
+extern MainWindowHandles App;
+
+inline constexpr char kProgramName[] = "Pennywhist";
+
+// A message box of the program: caption "Pennywhist", the message's icon,
+// OK or Yes and No; owned by the frame unless a dialog owns it. The button
+// chosen (IDOK, IDYES or IDNO).
+int ShowMessage(const Message& message, HWND owner = nullptr);
