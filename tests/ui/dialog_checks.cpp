@@ -4,13 +4,21 @@
 
 #include <utility>
 
-#include "shell/help.h"
+#include "shell/program.h"
 
 Driver::Action AnswerMessage(std::string& shown, int button) {
     return [&shown, button](ModalWindow& box) {
         EXPECT_EQ(box.Title(), "Pennywhist");
         shown = box.MessageText();
         box.Click(button);
+    };
+}
+
+Driver::Action ChooseFile(const std::string& path) {
+    constexpr int kFileNameBox = 1148;  // the file name field of the common file dialogs
+    return [path](ModalWindow& dialog) {
+        dialog.SetText(kFileNameBox, path.c_str());
+        dialog.Click(IDOK);
     };
 }
 
@@ -31,21 +39,7 @@ void ExpectRefusal(Driver& driver, ModalWindow& dialog, int button, const std::s
     EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD(0), DWORD(dialog.Text(focusBox).size()))) << message;
 }
 
-namespace {
-
-std::vector<HelpRecorder::Request> recorded;
-
-void Record(HWND, const std::string& file, UINT command, ULONG_PTR context) {
-    recorded.push_back({file, command, context});
+void HelpRecorder::Record(HWND, const std::string& file, UINT command, ULONG_PTR context) {
+    EXPECT_EQ(file, Program.HelpFolder + "\\pwhelp.hlp");
+    requests_.emplace_back(command, context);
 }
-
-}  // namespace
-
-HelpRecorder::HelpRecorder() {
-    recorded.clear();
-    SetHelpEngine(Record);
-}
-
-HelpRecorder::~HelpRecorder() { SetHelpEngine(nullptr); }
-
-std::vector<HelpRecorder::Request> HelpRecorder::Take() { return std::exchange(recorded, {}); }

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "shell/program.h"
 #include "app/startup.h"
@@ -24,23 +26,19 @@ std::string ClassName(HWND window) {
     return name;
 }
 
-struct Search {
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectModal(HWND window, LPARAM data) {
+BOOL CALLBACK CollectModal(HWND window, LPARAM found) {
     const std::string name = ClassName(window);
     if ((name == "#32770" || name == "#32768") && IsWindowVisible(window) && IsWindowEnabled(window))
-        reinterpret_cast<Search*>(data)->found.push_back(window);
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
 }
 
 // The innermost modal window of this thread: the visible, enabled dialog or
 // popup menu (the windows below a modal one are disabled).
 HWND InnermostModal() {
-    Search search;
-    EnumThreadWindows(GetCurrentThreadId(), CollectModal, reinterpret_cast<LPARAM>(&search));
-    return search.found.empty() ? nullptr : search.found.front();
+    std::vector<HWND> found;
+    EnumThreadWindows(GetCurrentThreadId(), CollectModal, reinterpret_cast<LPARAM>(&found));
+    return found.empty() ? nullptr : found.front();
 }
 
 void Dismiss(HWND window) {
@@ -79,6 +77,19 @@ std::string ListCell(HWND list, int row, int column) {
     return text;
 }
 
+std::vector<std::string> ListRow(HWND list, int row) {
+    std::vector<std::string> cells;
+    const int columns = static_cast<int>(SendMessageA(ListView_GetHeader(list), HDM_GETITEMCOUNT, 0, 0));
+    for (int column = 0; column < columns; ++column) cells.push_back(ListCell(list, row, column));
+    return cells;
+}
+
+std::vector<std::string> ListColumn(HWND list, int column) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < ListRowCount(list); ++row) cells.push_back(ListCell(list, row, column));
+    return cells;
+}
+
 void SelectListRow(HWND list, int row) {
     LVITEMA clear{};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -89,36 +100,18 @@ void SelectListRow(HWND list, int row) {
     SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&select));
 }
 
-namespace {
-
-struct TestFolderHolder {
-    std::string path;
-    TestFolderHolder() {
-        char base[MAX_PATH] = {};
-        GetTempPathA(sizeof base, base);
-        path = std::string(base) + "pennywhist-test-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(path.c_str(), nullptr);
-    }
-    ~TestFolderHolder() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string file = path + "\\" + found.cFileName;
-                SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(file.c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path.c_str());
-    }
-};
-
-}  // namespace
-
 const std::string& TestFolder() {
-    static TestFolderHolder folder;
-    return folder.path;
+    static const struct Folder {
+        std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("pennywhist-test-" + std::to_string(GetCurrentProcessId()));
+        std::string text = path.string();
+        Folder() { std::filesystem::create_directory(path); }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } folder;
+    return folder.text;
 }
 
 std::string ModalWindow::Title() const { return WindowText(window_); }
@@ -137,6 +130,8 @@ void ModalWindow::Click(int control) {
     SendMessageA(window_, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window_, control)));
 }
+
+void ModalWindow::Choose(int radioButton) { SendMessageA(GetDlgItem(window_, radioButton), BM_CLICK, 0, 0); }
 
 Driver::Driver(const char* commandLine, Settings settings, std::vector<Action> atStart)
     : actions_(atStart.begin(), atStart.end()) {

@@ -23,13 +23,14 @@ public:
     // The text of a control; a message box's text is control 0xFFFF.
     std::string Text(int control) const;
     std::string MessageText() const { return Text(0xFFFF); }
-    bool HasControl(int control) const { return GetDlgItem(window_, control) != nullptr; }
     bool IsControlEnabled(int control) const;
     bool IsControlVisible(int control) const;
 
     void SetText(int control, const char* text);
     // As a click on a button: the dialog gets BN_CLICKED from it.
     void Click(int control);
+    // As a mouse click on a radio button: it is checked, then the dialog hears of it.
+    void Choose(int radioButton);
 
 private:
     HWND window_;
@@ -53,8 +54,6 @@ public:
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
 
-    bool Started() const { return started_; }
-
     // What to do with the next modal window (a dialog, a message box or a
     // popup menu); windows take the actions in the order they were queued.
     void OnModal(Action action);
@@ -70,17 +69,12 @@ public:
     // through the program's message loop and its accelerators.
     void PressKey(UINT virtualKey, std::vector<UINT> modifiers = {});
 
-    // Handles the posted messages as the program's loop does, until none is left.
-    void Pump();
-
     // Runs the program's own message loop to its end; its exit code.
     int RunToEnd();
 
-    // Title and text of every modal window that appeared with no action queued.
-    const std::vector<std::string>& Unexpected() const { return unexpected_; }
-    std::size_t PendingActions() const { return actions_.size(); }
-
 private:
+    // Handles the posted messages as the program's loop does, until none is left.
+    void Pump();
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
 
@@ -89,7 +83,7 @@ private:
     UINT_PTR timer_ = 0;
     std::deque<Action> actions_;
     std::vector<HWND> acting_;  // windows whose action is running (nested modal loops)
-    std::vector<std::string> unexpected_;
+    std::vector<std::string> unexpected_;  // title and text of each window nobody expected
     HWND waitingOn_ = nullptr;  // an unexpected window and how long it has been seen
     int waitedTicks_ = 0;
 };
@@ -97,9 +91,12 @@ private:
 // Text helpers for the frame's own windows.
 std::string WindowText(HWND window);
 
-// The list view's row count and a cell's text as the list shows it.
+// The list view's row count, a cell's text as the list shows it, and the
+// texts of a whole row or column.
 int ListRowCount(HWND list);
 std::string ListCell(HWND list, int row, int column);
+std::vector<std::string> ListRow(HWND list, int row);
+std::vector<std::string> ListColumn(HWND list, int column);
 // Selects and focuses one row of a list view (-1 clears the selection).
 void SelectListRow(HWND list, int row);
 

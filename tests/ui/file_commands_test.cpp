@@ -1,115 +1,82 @@
-// Opening, creating and saving data files through the frame's commands.
+// The File menu's commands: opening (with a file's password), New File and
+// its wizard, saving, Password, closing, and the last file opened again at
+// start; then the data file itself on the Windows file system.
 
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "shell/program.h"
 #include "dialog_checks.h"
 #include "driver.h"
 #include "resources/resource.h"
 #include "sample_files.h"
-#include "views/transaction_list.h"
 
 namespace {
-
-constexpr int kFileNameBox = 1148;  // the file name field of the common file dialogs
 
 bool MenuEnabled(int command) { return (GetMenuState(GetMenu(App.frame), command, MF_BYCOMMAND) & MF_GRAYED) == 0; }
 bool ButtonEnabled(int command) { return SendMessageA(App.toolbar, TB_ISBUTTONENABLED, command, 0) != 0; }
 
-// Answers a file dialog with a path.
-Driver::Action ChooseFile(const std::string& path, std::string* title = nullptr) {
-    return [path, title](ModalWindow& dialog) {
-        if (title != nullptr) *title = dialog.Title();
-        dialog.SetText(kFileNameBox, path.c_str());
-        dialog.Click(IDOK);
-    };
-}
-
-
-std::string Saved(const char* name, const Document& document) {
-    const std::string path = TestFile(name);
-    EXPECT_TRUE(document.Save(path));
-    return path;
-}
+using FileCommands = SampleFileOpen;
 
 }  // namespace
 
-TEST(FileCommands, QuotedCommandLineOpensTheFileWithAnAccountStillToChoose) {
-    const std::string path = Saved("quoted name.pwf", SampleDocument());
-    Driver driver(("\"" + path + "\"").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-    EXPECT_EQ(Program.currentFile, path);
-    EXPECT_EQ(WindowText(App.frame), "Pennywhist - quoted name");
-    EXPECT_EQ(Program.document, SampleDocument());
-    EXPECT_EQ(Program.CurrentAccountIndex, -1);
-    EXPECT_FALSE(IsWindowVisible(App.transactionList));
-    // File commands on, account commands still grey.
-    for (int command : {IDM_NEW_ACCOUNT, IDM_SAVE, IDM_SAVE_AS, IDM_PASSWORD, IDM_IMPORT, IDM_BACKUP_RESTORE,
-                        IDM_SHOW_STATS, IDM_ACCOUNTS, IDM_BILLS_DEPOSITS, IDM_CATEGORIES})
-        EXPECT_TRUE(MenuEnabled(command)) << command;
-    for (int command : {IDM_ACCOUNTS, IDM_BILLS_DEPOSITS, IDM_CATEGORIES}) EXPECT_TRUE(ButtonEnabled(command));
-    for (int command : {IDM_NEW_TRANSACTION, IDM_EDIT_TRANSACTION, IDM_DELETE_TRANSACTION, IDM_FIND_TRANSACTION,
-                        IDM_SUMMARY_BY_CATEGORY, IDM_SUMMARY_BY_MONTH, IDM_PRINT})
-        EXPECT_FALSE(MenuEnabled(command)) << command;
-    for (int command : {IDM_NEW_TRANSACTION, IDM_EDIT_TRANSACTION, IDM_DELETE_TRANSACTION})
-        EXPECT_FALSE(ButtonEnabled(command));
-    // The stats panel comes on with the file.
-    EXPECT_TRUE(IsWindowVisible(App.statsPanel));
-}
+TEST(StartAndClose, AQuotedFileIsOpenedSavedOnClosingAndOpenedAgainAtTheNextStartUnlessGone) {
+    const std::string path = SampleFile("quoted name.pwf");
+    Document expected;
+    {
+        Driver driver(("\"" + path + "\"").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
+        EXPECT_EQ(WindowText(App.frame), "Pennywhist - quoted name");
+        EXPECT_EQ(Program.CurrentAccountIndex, -1);
+        EXPECT_FALSE(IsWindowVisible(App.transactionList));
+        EXPECT_TRUE(IsWindowVisible(App.statsPanel));
+        // File commands on, account commands still grey.
+        EXPECT_TRUE(MenuEnabled(IDM_SAVE) && MenuEnabled(IDM_ACCOUNTS) && !MenuEnabled(IDM_NEW_TRANSACTION));
+        EXPECT_TRUE(ButtonEnabled(IDM_ACCOUNTS) && !ButtonEnabled(IDM_NEW_TRANSACTION));
 
-TEST(FileCommands, MissingCommandLineFileIsReportedAndNothingOpens) {
-    std::string message;
-    Driver driver(TestFile("nowhere.pwf").c_str(), Driver::Settings::Fresh, {AnswerMessage(message)});
-    EXPECT_EQ(message, "Error opening file.");
+        Program.document.GetAccount(1).name = "Groceries";
+        expected = Program.document;
+        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);  // no question
+        EXPECT_EQ(driver.RunToEnd(), 0);
+    }
+    Document reread;
+    ASSERT_TRUE(reread.Load(path));
+    EXPECT_EQ(reread, expected);
+    {
+        Driver driver("", Driver::Settings::Kept, {CloseAccounts()});
+        EXPECT_EQ(Program.currentFile, path);
+    }
+    DeleteFileA(path.c_str());
+    Driver driver("", Driver::Settings::Kept);  // no message box: the driver fails on any
     EXPECT_EQ(Program.currentFile, "");
-    EXPECT_EQ(WindowText(App.frame), "Pennywhist");
-    EXPECT_FALSE(MenuEnabled(IDM_SAVE));
-    EXPECT_EQ(Program.document.CategoryCount(), 0);
 }
 
-TEST(FileCommands, OpenRefusesAWrongFirstByteAndKeepsThePreviousFile) {
-    const std::string good = Saved("good.pwf", SampleDocument());
-    std::string bytes = FileBytes(good);
-    bytes[0] = 'p';
+TEST_F(FileCommands, OpenKeepsTheOpenFileForABadFileOrACancelledPassword) {
     const std::string bad = TestFile("bad.pwf");
-    std::ofstream(bad, std::ios::binary) << bytes;
-
-    Driver driver(good.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
+    std::ofstream(bad, std::ios::binary) << "not a Pennywhist file";
+    Document lockedDocument = SampleDocument();
+    lockedDocument.password = "Secret";
+    const std::string locked = SampleFile("locked.pwf", lockedDocument);
     std::string message;
     driver.OnModal(ChooseFile(bad));
     driver.OnModal(AnswerMessage(message));
     driver.Command(IDM_OPEN);
     EXPECT_EQ(message, "Error opening file.");
-    EXPECT_EQ(Program.currentFile, good);
-    EXPECT_EQ(Program.document, SampleDocument());
-    EXPECT_EQ(WindowText(App.frame), "Pennywhist - good");
-}
 
-TEST(FileCommands, PasswordPromptRefusesAnotherCaseAndCancelKeepsThePreviousFile) {
-    const std::string plain = Saved("plain.pwf", SampleDocument());
-    Document protectedDocument = SampleDocument();
-    protectedDocument.password = "Secret";
-    const std::string locked = Saved("locked.pwf", protectedDocument);
-
-    Driver driver(plain.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-    std::string title, message;
     driver.OnModal(ChooseFile(locked));
     driver.OnModal([&](ModalWindow& prompt) {
-        title = prompt.Title();
         prompt.SetText(IDC_OPENING_PASSWORD, "secret");
-        driver.OnModal(AnswerMessage(message));
-        prompt.Click(IDOK);  // refused: the prompt stays open
-        EXPECT_TRUE(IsWindowVisible(prompt.Handle()));
+        ExpectRefusal(driver, prompt, IDOK, "Password is incorrect.", IDC_OPENING_PASSWORD);
         prompt.Click(IDCANCEL);
     });
     driver.Command(IDM_OPEN);
-    EXPECT_EQ(title, "Password");
-    EXPECT_EQ(message, "Password is incorrect.");
-    EXPECT_EQ(Program.currentFile, plain);
-    EXPECT_TRUE(Program.document.password.empty());
+    EXPECT_EQ(Program.currentFile, TestFile("sample.pwf"));
+    EXPECT_EQ(Program.document, SampleDocument());
 
     driver.OnModal(ChooseFile(locked));
     driver.OnModal([](ModalWindow& prompt) {
@@ -119,77 +86,108 @@ TEST(FileCommands, PasswordPromptRefusesAnotherCaseAndCancelKeepsThePreviousFile
     driver.OnModal(CloseAccounts());
     driver.Command(IDM_OPEN);
     EXPECT_EQ(Program.currentFile, locked);
-    EXPECT_STREQ(Program.document.password.c_str(), "Secret");
+    EXPECT_EQ(Program.document, lockedDocument);
 }
 
-TEST(FileCommands, NewFileThenSaveWritesTheEmptyFile) {
-    const std::string previous = Saved("previous.pwf", SampleDocument());
+TEST_F(FileCommands, NewFileSavesTheOpenFileFirstAndItsWizardSetsUpTheAccounts) {
     const std::string created = TestFile("created.pwf");
-    Driver driver(previous.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
     Program.document.GetAccount(0).name = "Renamed";  // unsaved work
-    std::string title, wizard;
-    driver.OnModal(ChooseFile(created, &title));
-    driver.OnModal([&](ModalWindow& dialog) {
-        wizard = dialog.Title();
-        dialog.Click(IDCANCEL);
+    driver.OnModal(ChooseFile(created));
+    driver.OnModal([](ModalWindow& wizard) {
+        EXPECT_EQ(wizard.Title(), "New Pennywhist File");
+        EXPECT_FALSE(wizard.IsControlEnabled(IDOK) || wizard.IsControlEnabled(IDC_STEP_PASSWORD));
+        wizard.Click(IDC_STEP_ACCOUNTS);  // New Account cancelled: the step is not done
+        EXPECT_FALSE(wizard.IsControlEnabled(IDOK) || wizard.IsControlVisible(IDC_TICK_ACCOUNTS));
+        wizard.Click(IDC_STEP_ACCOUNTS);
+        EXPECT_TRUE(wizard.IsControlEnabled(IDOK) && wizard.IsControlVisible(IDC_TICK_ACCOUNTS));
+        wizard.Click(IDC_STEP_PASSWORD);
+        EXPECT_TRUE(wizard.IsControlVisible(IDC_TICK_PASSWORD));
+        wizard.Click(IDOK);
+    });
+    // Step 1: New Account cancelled, then two Bank accounts; Yes asks for another one before the step ends.
+    driver.OnModal([](ModalWindow& dialog) { dialog.Click(IDCANCEL); });
+    for (const auto& [name, another] : {std::pair{"Wallet", IDYES}, std::pair{"Purse", IDNO}}) {
+        driver.OnModal([](ModalWindow& dialog) { dialog.Click(IDOK); });
+        driver.OnModal([name = name](ModalWindow& details) {
+            details.SetText(IDC_ACCOUNT_NAME, name);
+            details.Click(IDOK);
+        });
+        driver.OnModal([another = another](ModalWindow& question) { question.Click(another); });
+    }
+    driver.OnModal([](ModalWindow& password) {
+        EXPECT_EQ(password.Title(), "Password");
+        password.Click(IDCANCEL);
+    });
+    std::vector<std::string> listed;
+    driver.OnModal([&](ModalWindow& accounts) {
+        listed = ListColumn(GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST), 0);
+        accounts.Click(IDCANCEL);
     });
     driver.Command(IDM_NEW_FILE);
-    EXPECT_EQ(title, "Enter a name for your new Pennywhist file");
-    EXPECT_EQ(wizard, "New Pennywhist File");
+    EXPECT_EQ(listed, (std::vector<std::string>{"Wallet", "Purse"}));
     EXPECT_EQ(WindowText(App.frame), "Pennywhist - created");
-    EXPECT_FALSE(FileExists(created));  // only in memory until saved
-
-    // The file it replaced was saved first, with the unsaved work.
     Document reread;
-    ASSERT_TRUE(reread.Load(previous));
+    ASSERT_TRUE(reread.Load(TestFile("sample.pwf")));
     EXPECT_STREQ(reread.GetAccount(0).name.c_str(), "Renamed");
-
+    EXPECT_FALSE(FileExists(created));  // only in memory until saved
     driver.Command(IDM_SAVE);
-    EXPECT_EQ(FileBytes(created).size(), 708u);
+    ASSERT_TRUE(reread.Load(created));
+    EXPECT_EQ(reread, Program.document);
 }
 
-TEST(FileCommands, SaveAsRenamesAndLeavesTheOldFileAsItWas) {
-    const std::string old = Saved("old.pwf", SampleDocument());
-    const std::string before = FileBytes(old);
+TEST_F(FileCommands, SaveAsWritesTheNewFileAndLeavesTheOldOneAsItWas) {
     const std::string renamed = TestFile("renamed.pwf");
-    Driver driver(old.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-    SelectAccount(0);
-    Program.document.GetAccount(0).AddTransaction(MakeTransaction(1, 9.99, 4, 1, 2026, "Bookshop"));
-    std::string title;
-    driver.OnModal(ChooseFile(renamed, &title));
+    Program.document.GetAccount(0).name = "Everyday";
+    driver.OnModal(ChooseFile(renamed));
     driver.Command(IDM_SAVE_AS);
-    EXPECT_EQ(title, "Save File As");
-    EXPECT_EQ(WindowText(App.frame), "Pennywhist - renamed (Checking)");
-    EXPECT_EQ(FileBytes(old), before);
+    EXPECT_EQ(WindowText(App.frame), "Pennywhist - renamed (Everyday)");
+    EXPECT_EQ(FileBytes(TestFile("sample.pwf")), FileBytes(SampleFile("copy.pwf")));
     Document reread;
     ASSERT_TRUE(reread.Load(renamed));
     EXPECT_EQ(reread, Program.document);
 }
 
-TEST(FileCommands, ClosingWritesTheFileWithoutAsking) {
-    const std::string path = Saved("closing.pwf", SampleDocument());
-    Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-    Program.document.GetAccount(1).AddTransaction(MakeTransaction(1, 12.0, 4, 2, 2026, "Bakery"));
-    const Document expected = Program.document;
-    PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
-    EXPECT_EQ(driver.RunToEnd(), 0);
-    Document reread;
-    ASSERT_TRUE(reread.Load(path));
-    EXPECT_EQ(reread, expected);
+TEST_F(FileCommands, PasswordIsSetAfterARefusalKeptOnCancelAndClearedWithANotice) {
+    driver.OnModal([&](ModalWindow& dialog) {
+        EXPECT_EQ(dialog.Title(), "Password");
+        EXPECT_FALSE(dialog.IsControlEnabled(IDC_CURRENT_PASSWORD));  // there is none yet
+        dialog.SetText(IDC_NEW_PASSWORD, "Secret");
+        dialog.SetText(IDC_VERIFY_PASSWORD, "secret");
+        ExpectRefusal(driver, dialog, IDOK, "Passwords do not match.", IDC_NEW_PASSWORD);
+        EXPECT_TRUE(Program.document.password.empty());
+        dialog.SetText(IDC_VERIFY_PASSWORD, "Secret");
+        dialog.Click(IDOK);  // silently: the driver fails the test on any message
+    });
+    driver.Command(IDM_PASSWORD);
+    EXPECT_EQ(Program.document.password, Text31("Secret"));
+
+    std::string message;
+    for (const int button : {IDCANCEL, IDOK}) {
+        driver.OnModal([&](ModalWindow& dialog) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog.Handle(), IDC_CURRENT_PASSWORD));
+            dialog.SetText(IDC_CURRENT_PASSWORD, "Secret");
+            if (button == IDOK) driver.OnModalNext(AnswerMessage(message));
+            dialog.Click(button);
+        });
+        driver.Command(IDM_PASSWORD);
+        EXPECT_EQ(Program.document.password.empty(), button == IDOK);
+    }
+    EXPECT_EQ(message, "Password cleared.");
 }
 
-TEST(FileCommands, AFailedSaveOnClosingAsksBeforeLosingWork) {
-    const std::string path = Saved("readonly.pwf", SampleDocument());
-    Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
+TEST_F(FileCommands, AFileThatCannotBeSavedStopsOpenAndClosingAsksFirst) {
+    const std::string path = TestFile("sample.pwf");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     std::string error, question;
     driver.OnModal(AnswerMessage(error));
+    driver.Command(IDM_OPEN);  // no file dialog follows
+    EXPECT_EQ(error, "Error saving file.");
+
+    driver.OnModal(AnswerMessage(error));
     driver.OnModal(AnswerMessage(question, IDNO));
     SendMessageA(App.frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(error, "Error saving file.");
     EXPECT_EQ(question, "Close anyway? Changes since the last save will be lost.");
     EXPECT_TRUE(IsWindow(App.frame));
-
     driver.OnModal(AnswerMessage(error));
     driver.OnModal(AnswerMessage(question, IDYES));
     PostMessageA(App.frame, WM_CLOSE, 0, 0);
@@ -197,41 +195,24 @@ TEST(FileCommands, AFailedSaveOnClosingAsksBeforeLosingWork) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST(FileCommands, OpenStopsWhenTheOpenFileCannotBeSaved) {
-    const std::string path = Saved("stuck.pwf", SampleDocument());
-    Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    std::string error;
-    driver.OnModal(AnswerMessage(error));
-    driver.Command(IDM_OPEN);  // no file dialog follows
-    EXPECT_EQ(error, "Error saving file.");
-    EXPECT_EQ(Program.currentFile, path);
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
+// The replace-in-one-step save, a read-only file and a missing folder, as Windows itself treats them.
+TEST(WindowsDataFile, SaveReplacesTheFileWholeAndRefusesReadOnlyFilesAndMissingFolders) {
+    const std::string path = TestFile("money.pwf");
+    const Document larger = SampleDocument();
+    ASSERT_TRUE(larger.Save(path));
+    Document smaller;
+    smaller.AddCategory("None");
+    ASSERT_TRUE(smaller.Save(path));
+    const std::string fresh = FileBytes(SampleFile("fresh.pwf", smaller));
+    EXPECT_EQ(FileBytes(path), fresh);
+    Document loaded = larger;
+    ASSERT_TRUE(loaded.Load(path));
+    EXPECT_EQ(loaded, smaller);
 
-TEST(FileCommands, TheLastFileOpensAtStartAndAMissingOneIsForgottenSilently) {
-    const std::string path = Saved("last.pwf", SampleDocument());
-    {
-        Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
-        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
-        EXPECT_EQ(driver.RunToEnd(), 0);
-    }
-    {
-        Driver driver("", Driver::Settings::Kept, {CloseAccounts()});
-        EXPECT_EQ(Program.currentFile, path);
-        EXPECT_EQ(WindowText(App.frame), "Pennywhist - last");
-        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
-        EXPECT_EQ(driver.RunToEnd(), 0);
-    }
-    DeleteFileA(path.c_str());
-    {
-        Driver driver("", Driver::Settings::Kept);  // no message box: the driver fails on any
-        EXPECT_EQ(Program.currentFile, "");
-        EXPECT_EQ(WindowText(App.frame), "Pennywhist");
-        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
-        EXPECT_EQ(driver.RunToEnd(), 0);
-    }
-    // Closing with no file open stores an empty last file: the next start opens nothing.
-    Driver driver("", Driver::Settings::Kept);
-    EXPECT_EQ(Program.currentFile, "");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(larger.Save(path));
+    EXPECT_EQ(FileBytes(path), fresh);
+    EXPECT_FALSE(FileExists(path + ".saving"));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(larger.Save(TestFile("missing\\money.pwf")));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Data files for the UI tests, written with the program's own writer.
+// Data files for the UI tests, written with the program's own writer, and
+// the sample file open as most flows start.
 
 #include <windows.h>
 
@@ -10,43 +11,42 @@
 #include <string>
 
 #include "driver.h"
+#include "model/dates.h"
 #include "model/document.h"
 #include "model/new_file.h"
+#include "views/transaction_list.h"
 
-inline Transaction MakeTransaction(int kind, double amount, int month, int day, int year, const char* payee,
-                                   int category = 0, int number = 0, const char* memo = "") {
-    Transaction t;
-    t.kind = kind;
-    t.amount = amount;
-    t.month = month;
-    t.day = day;
-    t.year = year;
-    t.category = category;
-    t.number = number;
-    t.payee = payee;
-    t.memo = memo;
-    return t;
-}
-
-// A file with the default categories, a Bank account "Checking" with four
-// transactions entered out of date order, and a Budget account "Food".
+// A file with the default categories, a Bank account "Checking" with details
+// and four transactions entered out of date order, and a Budget account "Food".
 inline Document SampleDocument() {
     Document document;
     NewFileSetup(document);
     Account checking;
     checking.type = AccountTypeBank;
     checking.name = "Checking";
-    checking.AddTransaction(MakeTransaction(0, 1000.0, 1, 2, 2026, "", 0, 0, "OPENING BALANCE"));
-    checking.AddTransaction(MakeTransaction(1, 45.5, 3, 14, 2026, "Corner Market", 2, 101));
-    checking.AddTransaction(MakeTransaction(1, 120.0, 2, 1, 2026, "City Power", 1, 102));
-    checking.AddTransaction(MakeTransaction(0, 250.0, 3, 14, 2026, "Acme Payroll", 8, 0, "Paycheck"));
+    checking.comment = "Everyday";
+    checking.accountNumber = "12-345";
+    // Kind, amount, month, day, year, category, number, payee, memo.
+    checking.AddTransaction({0, 1000.0, 1, 2, 2026, 0, 0, "", "OPENING BALANCE"});
+    checking.AddTransaction({1, 45.5, 3, 14, 2026, 2, 101, "Corner Market", ""});
+    checking.AddTransaction({1, 120.0, 2, 1, 2026, 1, 102, "City Power", ""});
+    checking.AddTransaction({0, 250.0, 3, 14, 2026, 8, 0, "Acme Payroll", "Paycheck"});
     document.AddAccount(checking);
     Account food;
     food.type = AccountTypeBudget;
     food.name = "Food";
-    food.AddTransaction(MakeTransaction(0, 500.0, 1, 1, 2026, "", 0, 0, "BUDGET AMOUNT"));
+    food.AddTransaction({0, 500.0, 1, 1, 2026, 0, 0, "", "BUDGET AMOUNT"});
     document.AddAccount(food);
     return document;
+}
+
+inline std::string TestFile(const char* name) { return TestFolder() + "\\" + name; }
+
+// `document` saved under `name` in the test folder; its path.
+inline std::string SampleFile(const char* name, const Document& document = SampleDocument()) {
+    const std::string path = TestFile(name);
+    EXPECT_TRUE(document.Save(path));
+    return path;
 }
 
 // Closes the Accounts dialog that comes up after a file is opened.
@@ -57,14 +57,17 @@ inline Driver::Action CloseAccounts() {
     };
 }
 
-inline std::string TestFile(const char* name) { return TestFolder() + "\\" + name; }
-
-// SampleDocument saved under `name` in the test folder; its path.
-inline std::string OpenSample(const char* name) {
-    const std::string path = TestFile(name);
-    EXPECT_TRUE(SampleDocument().Save(path));
-    return path;
-}
+// The sample file, saved as "sample.pwf", open with "Checking" current and
+// today fixed at 03/20/2026.
+class SampleFileOpen : public ::testing::Test {
+protected:
+    SampleFileOpen() {
+        SetToday(Date{2026, 3, 20});
+        SelectAccount(0);
+    }
+    ~SampleFileOpen() override { SetToday(std::nullopt); }
+    Driver driver{SampleFile("sample.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()}};
+};
 
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

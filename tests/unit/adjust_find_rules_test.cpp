@@ -1,142 +1,112 @@
-// The Adjust rules (label, target check, the entry for the difference) and
-// the Find Next rules (start row, case, which texts are searched, no wrap).
+// The entry for a balance difference, the Adjust rules (target check, the
+// entry added), case folding, and the Find Next rules (start row, case,
+// which texts are searched, no wrap).
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-#include <tuple>
-#include <utility>
-#include <vector>
+#include <optional>
 
 #include "model/adjust_rules.h"
-#include "model/amounts.h"
+#include "model/case_folding.h"
 #include "model/find_rules.h"
+#include "test_files.h"
 
 namespace {
 
-using AdjustResult = AdjustOutcome::Result;
-
 const Date kToday{2026, 5, 17};
 
-Transaction Entry(int kind, double amount) {
-    Transaction t;
-    t.kind = kind;
-    t.amount = amount;
-    return t;
-}
-
-Account AccountOf(std::int32_t type, std::vector<Transaction> transactions) {
-    Account account;
-    account.type = type;
-    account.transactions = std::move(transactions);
-    return account;
-}
+// Balance 60.00: kind 0 adds, any other kind subtracts.
+Account SixtyInBank() { return {.transactions = {{0, 100.0}, {1, 30.0}, {7, 10.0}}}; }
 
 }  // namespace
 
-TEST(AdjustRules, LabelAndRefusalFollowTheAccountType) {
-    const struct { std::int32_t type; const char* label; const char* what; } cases[] = {
-        {AccountTypeBank, "Current balance", "current balance"},
-        {AccountTypeBudget, "Current amount left", "amount left"},
-        {AccountTypeCash, "Current amount left", "amount left"},
+TEST(EntryForDifference, KindZeroAddsKindOneSubtractsExactlyAndZeroGivesNone) {
+    const auto entry = [](std::int32_t kind, double amount) -> std::optional<Transaction> {
+        return Transaction{kind, amount, 1, 2, 2026, 0, 0, "", "MEMO"};
+    };
+    const std::pair<double, std::optional<Transaction>> cases[] = {
+        {12.5, entry(0, 12.5)}, {-0.25, entry(1, 0.25)},
+        {5e-324, entry(0, 5e-324)}, {-5e-324, entry(1, 5e-324)},  // the smallest difference still counts
+        {0.0, std::nullopt},    {-0.0, std::nullopt},
+    };
+    for (const auto& [difference, expected] : cases)
+        EXPECT_EQ(EntryForDifference(difference, {2026, 1, 2}, "MEMO"), expected) << difference;
+}
+
+TEST(AdjustRules, ARefusedTargetIsWordedForTheAccountType) {
+    const struct { std::int32_t type; const char* typed; const Message* message; } cases[] = {
+        {AccountTypeBank, "12a", &kInvalidCurrentBalance}, {AccountTypeCredit, "--5", &kInvalidCurrentBalance},
+        {AccountTypeBudget, "5-", &kInvalidAmountLeft},    {AccountTypeCash, "12a", &kInvalidAmountLeft},
+        {9, "1 0", &kInvalidCurrentBalance},  // an unknown type reads as Other
     };
     for (const auto& c : cases) {
-        EXPECT_STREQ(BalanceLabel(c.type), c.label) << c.type;
-        Account account = AccountOf(c.type, {});
-        for (const char* refused : {"12a", "--5", "5-"}) {
-            const AdjustOutcome outcome = AdjustBalance(account, refused, kToday);
-            EXPECT_EQ(outcome.result, AdjustResult::Invalid) << refused;
-            EXPECT_EQ(outcome.message, "Enter a valid " + std::string(c.what) +
-                                           " (numbers, commas, periods and no other symbols).");
-        }
+        Account account{.type = c.type};
+        EXPECT_EQ(AdjustBalance(account, c.typed, kToday), StaysOpen(c.message, IDC_BALANCE)) << c.typed;
         EXPECT_TRUE(account.transactions.empty());
     }
 }
 
-TEST(AdjustRules, OkAddsOneEntryForTheDifference) {
-    const struct { const char* text; AdjustResult result; std::int32_t kind; double amount; } cases[] = {
-        {"-40", AdjustResult::Added, 1, 100.0},       {"2,000.50", AdjustResult::Added, 0, 1940.5},
-        {"", AdjustResult::Added, 1, 60.0},           {" 5", AdjustResult::Added, 1, 60.0},
-        {"60.00", AdjustResult::Unchanged, 0, 0.0},
-    };
+TEST(AdjustRules, OkAddsOneEntryForTheDifferenceOrEndsUnchanged) {
+    const struct { const char* text; std::int32_t kind; double amount; } cases[] = {
+        {"-40", 1, 100.0}, {"2,000.50", 0, 1940.5}, {"", 1, 60.0}, {" 5", 1, 60.0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        // Balance 60.00: kind 0 adds, any other kind subtracts.
-        Account account = AccountOf(AccountTypeBank, {Entry(0, 100), Entry(1, 30), Entry(7, 10)});
-        const AdjustOutcome outcome = AdjustBalance(account, c.text, kToday);
-        EXPECT_EQ(outcome.result, c.result);
-        EXPECT_EQ(outcome.message, nullptr);
-        if (c.result == AdjustResult::Unchanged) {
-            EXPECT_EQ(outcome.DialogResult(), 2);
-            EXPECT_EQ(account.TransactionCount(), 3);
-            continue;
-        }
+        Account account = SixtyInBank();
+        EXPECT_EQ(AdjustBalance(account, c.text, kToday), Ends(DialogEnd::Changed));
         ASSERT_EQ(account.TransactionCount(), 4);
-        const Transaction& added = account.transactions.back();
-        EXPECT_EQ(std::tuple(added.kind, added.amount, added.memo.view(), Date{added.year, added.month, added.day}),
-                  std::tuple(c.kind, c.amount, std::string_view("ADJUSTMENT"), kToday));
+        EXPECT_EQ(account.transactions.back(), (Transaction{c.kind, c.amount, 5, 17, 2026, 0, 0, "", "ADJUSTMENT"}));
         EXPECT_EQ(AccountBalance(account), *ReadAdjustTarget(c.text));
     }
-}
-
-TEST(AdjustRules, TheComparisonIsExactSoATinyFractionGetsAnEntry) {
-    Account account = AccountOf(AccountTypeBank, {Entry(0, 0.10), Entry(0, 0.20)});
-    const std::string shown = AmountText(AccountBalance(account));
-    ASSERT_EQ(shown, "0.30");
-    EXPECT_EQ(AdjustBalance(account, shown, kToday).result, AdjustResult::Added);
+    // The balance as it is: nothing added, and the dialog ends as after Cancel.
+    Account account = SixtyInBank();
+    const RuleOutcome same = AdjustBalance(account, "60.00", kToday);
+    EXPECT_EQ(same, Ends(DialogEnd::Unchanged));
+    EXPECT_TRUE(same.Closes());
+    EXPECT_EQ(account.TransactionCount(), 3);
+    // The comparison is exact: a balance shown as 0.30 that is a little more gets its entry.
+    account = {.transactions = {{0, 0.10}, {0, 0.20}}};
+    EXPECT_EQ(AdjustBalance(account, "0.30", kToday), Ends(DialogEnd::Changed));
     ASSERT_EQ(account.TransactionCount(), 3);
     EXPECT_EQ(account.transactions.back().kind, 1);
-    EXPECT_EQ(AmountText(account.transactions.back().amount), "0.00");
 }
 
-namespace {
-
-// Rows as (payee, memo, number) in displayed order.
-const std::vector<FindRowTexts> kRows = {
-    {"", "OPENING BALANCE", "0"},
-    {"City Power", "", "57"},
-    {"Corner Market", "", "110"},
-    {"RENT Office", "March", "0"},
-    {"Corner Market", "rent share", "0"},
-};
-
-FindOutcome Next(const std::vector<FindRowTexts>& rows, const std::string& search, FindDirection direction,
-                 int selected, bool matchCase = false) {
-    return FindNext(search, matchCase, direction, selected, static_cast<int>(rows.size()),
-                    [&](int row) { return rows.at(static_cast<std::size_t>(row)); });
+TEST(CaseFolding, OnlyAToZFoldAndTheLengthsMustMatch) {
+    // The bytes next to A-Z and Z-z, and those above 127, stay as they are.
+    EXPECT_EQ(FoldCase("AZaz@[`{09 \xC4\xE4"), "azaz@[`{09 \xC4\xE4");
+    EXPECT_EQ(FoldCase('Q'), 'q');
+    const struct { const char* a; const char* b; bool same; } cases[] = {
+        {"Visa", "vISA", true}, {"", "", true},          {"@", "`", false},   {"[", "{", false},
+        {"\xC4", "\xE4", false}, {"Visa", "Visa ", false}, {"Vis", "Visa", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SameIgnoringCase(c.a, c.b), c.same) << c.a << " / " << c.b;
 }
-
-constexpr FindDirection kDown = FindDirection::Down;
-constexpr FindDirection kUp = FindDirection::Up;
-
-}  // namespace
 
 TEST(FindRules, FindNextOverTheDisplayedRows) {
-    // Row -1: "Done searching through transactions."
+    // Rows as (payee, memo, number) in displayed order.
+    const std::vector<FindRowTexts> rows = {
+        {"", "OPENING BALANCE", "0"}, {"City Power", "", "57"},       {"Corner Market", "", "110"},
+        {"RENT Office", "March", "0"}, {"Corner Market", "rent share", "0"},
+    };
+    constexpr FindDirection kDown = FindDirection::Down, kUp = FindDirection::Up;
     const struct { const char* search; FindDirection direction; int selected; bool matchCase; int row; } cases[] = {
         {"corner", kDown, -1, false, 2},  // from the top when nothing is selected
         {"corner", kDown, 2, false, 4},   // then the row after the selected one
         {"corner", kDown, 4, false, -1},  // the last row: no wrap
         {"corner", kUp, -1, false, -1},   // up with nothing selected: done at once
-        {"corner", kUp, 4, false, 2},
+        {"corner", kUp, 4, false, 2},     {"corner", kUp, 2, false, -1},
         {"rent", kDown, -1, false, 3},    // payee RENT without match case
         {"rent", kDown, -1, true, 4},     // with it: only the memo "rent share"
-        {"10", kDown, -1, false, 2},      // number text 110 holds 10
+        {"corner", kDown, -1, true, -1}, {"Corner", kDown, -1, true, 2},
+        {"10", kDown, -1, false, 2},     {"10", kDown, -1, true, 2},  // number text 110, with match case or not
         {"45.50", kDown, -1, false, -1},  // an amount is not among the texts
     };
     for (const auto& c : cases) {
-        const FindOutcome outcome = Next(kRows, c.search, c.direction, c.selected, c.matchCase);
+        const FindOutcome outcome = FindNext(c.search, c.matchCase, c.direction, c.selected, 5,
+                                             [&](int row) { return rows.at(static_cast<std::size_t>(row)); });
         EXPECT_EQ(outcome.row, c.row) << c.search << " from " << c.selected;
-        EXPECT_STREQ(outcome.message, c.row < 0 ? "Done searching through transactions." : nullptr) << c.search;
+        EXPECT_EQ(outcome.rule, StaysOpen(c.row < 0 ? &kDoneSearching : nullptr)) << c.search;
     }
-    // The same search over a date-sorted list follows the displayed order.
-    const std::vector<FindRowTexts> sorted = {kRows[4], kRows[2], kRows[0]};
-    EXPECT_EQ(Next(sorted, "corner", kDown, -1).row, 0);
-    EXPECT_EQ(Next(sorted, "corner", kDown, 0).row, 1);
-    EXPECT_EQ(Next(sorted, "corner", kDown, 1).row, -1);
-    const FindOutcome empty = Next(kRows, "", kDown, -1);
+    const FindOutcome empty = FindNext("", false, kDown, -1, 5, [](int) { return FindRowTexts{}; });
     EXPECT_EQ(empty.row, -1);
-    EXPECT_STREQ(empty.message, "Enter the text to find.");
-    EXPECT_TRUE(empty.focusSearchText);
+    EXPECT_EQ(empty.rule, StaysOpen(&kEnterTextToFind, IDC_FIND_TEXT));
 }

@@ -1,11 +1,11 @@
-// The document's lists, and deleting a category or an account with the
-// references that point at them.
+// The document's lists, the Accounts dialog's rows, and deleting a category
+// or an account with the references that point at them.
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
+#include <climits>
 
+#include "model/accounts_list.h"
 #include "model/document.h"
 #include "test_files.h"
 
@@ -17,56 +17,44 @@ BillDeposit BillFor(std::int32_t account, std::int32_t category, const char* pay
 
 }  // namespace
 
-TEST(Document, ListsAddAtTheTailAndRemoveInPlace) {
+TEST(Document, ListsAddAtTheTailRemoveInPlaceAndFindOnlyInside) {
     Document document;
     Account account;
-    // The entries of the four lists in order, as "categories|bills|accounts|transactions".
-    auto lists = [&] {
-        std::string text;
-        for (std::int32_t i = 0; i < document.CategoryCount(); ++i) text += document.GetCategory(i).view();
-        text += '|';
-        for (std::int32_t i = 0; i < document.BillDepositCount(); ++i) text += document.GetBillDeposit(i).payee.view();
-        text += '|';
-        for (std::int32_t i = 0; i < document.AccountCount(); ++i) text += document.GetAccount(i).name.view();
-        text += '|';
-        for (std::int32_t i = 0; i < account.TransactionCount(); ++i) text += account.GetTransaction(i).payee.view();
-        return text;
-    };
-    auto add = [&](const char* name) {
-        ASSERT_TRUE(document.AddCategory(Text31(name)));
-        ASSERT_TRUE(document.AddBillDeposit(BillFor(0, 0, name)));
-        ASSERT_TRUE(document.AddAccount(MakeAccount(AccountTypeCash, name, "")));
-        ASSERT_TRUE(account.AddTransaction({0, 1.0, 1, 1, 2020, 0, 0, name, ""}));
-    };
-    auto remove = [&](std::int32_t position) {
-        document.RemoveCategory(position);
-        document.RemoveBillDeposit(position);
-        document.RemoveAccount(position);
-        account.RemoveTransaction(position);
-    };
+    for (const char* name : {"a", "b", "c"})
+        ASSERT_TRUE(document.AddCategory(name) && document.AddBillDeposit(BillFor(0, 0, name)) &&
+                    document.AddAccount({.name = name}) && account.AddTransaction({.payee = name}));
+    document.RemoveCategory(1);
+    document.RemoveBillDeposit(0);
+    document.RemoveAccount(2);
+    account.RemoveTransaction(1);
+    EXPECT_EQ(document.categories, (std::vector<Text31>{"a", "c"}));
+    EXPECT_EQ(document.billDeposits, (std::vector{BillFor(0, 0, "b"), BillFor(0, 0, "c")}));
+    EXPECT_EQ(document.accounts, (std::vector<Account>{{.name = "a"}, {.name = "b"}}));
+    EXPECT_EQ(account.transactions, (std::vector<Transaction>{{.payee = "a"}, {.payee = "c"}}));
 
-    for (const char* name : {"a", "b", "c"}) add(name);
-    EXPECT_EQ(lists(), "abc|abc|abc|abc");
-    remove(1);
-    EXPECT_EQ(lists(), "ac|ac|ac|ac");
-    remove(1);
-    add("d");
-    EXPECT_EQ(lists(), "ad|ad|ad|ad");
-    remove(0);
-    remove(0);
-    EXPECT_EQ(lists(), "|||");
+    // Files and the program-wide indexes may carry any number.
+    EXPECT_EQ(document.FindCategory(1)->view(), "c");
+    EXPECT_EQ(document.FindAccount(1)->name.view(), "b");
+    EXPECT_EQ(account.FindTransaction(1)->payee.view(), "c");
+    EXPECT_EQ(AccountOnRow(document, 1), 1);
+    for (std::int32_t outside : {-1, 2, INT_MAX, INT_MIN}) {
+        SCOPED_TRACE(outside);
+        EXPECT_EQ(document.FindCategory(outside), nullptr);
+        EXPECT_EQ(document.FindAccount(outside), nullptr);
+        EXPECT_EQ(std::as_const(document).FindAccount(outside), nullptr);
+        EXPECT_EQ(account.FindTransaction(outside), nullptr);
+        EXPECT_EQ(AccountOnRow(document, outside), -1);  // "No account is selected."
+    }
 }
 
 TEST(Document, DeleteCategoryRenumbersEveryReference) {
     Document document;
-    for (const char* name : {"None", "One", "Two", "Three", "Four"}) document.AddCategory(Text31(name));
+    for (const char* name : {"None", "One", "Two", "Three", "Four"}) document.AddCategory(name);
     const std::int32_t before[] = {0, 1, 2, 3, 4, 40, -1};
     const std::int32_t after[] = {0, 1, 2, 0, 3, 39, -1};
-    for (int a = 0; a < 2; ++a) {
-        Account account = MakeAccount(AccountTypeBank, "acct", "");
-        for (std::int32_t category : before) account.AddTransaction({0, 1.0, 1, 1, 2020, category, 0, "", ""});
-        document.AddAccount(account);
-    }
+    Account account;
+    for (std::int32_t category : before) account.AddTransaction({.category = category});
+    document.accounts = {account, account};
     for (std::int32_t category : before) document.AddBillDeposit(BillFor(0, category, ""));
 
     document.DeleteCategory(3);
@@ -81,29 +69,25 @@ TEST(Document, DeleteCategoryRenumbersEveryReference) {
     }
 }
 
-TEST(Document, DeleteAccountDropsItsBillsAndRenumbers) {
-    struct Case {
-        std::int32_t current;
-        std::int32_t expected;
-    };
-    for (Case c : {Case{1, -1}, Case{2, 1}, Case{0, 0}, Case{-1, -1}}) {
-        SCOPED_TRACE("current account " + std::to_string(c.current));
+TEST(Document, DeleteAccountDropsItsBillsRenumbersAndKeepsTheSameAccountCurrent) {
+    // The current account before and after deleting account 1.
+    for (auto [current, expected] : {std::pair{1, -1}, {2, 1}, {0, 0}, {-1, -1}}) {
+        SCOPED_TRACE("current account " + std::to_string(current));
         Document document;
-        for (const char* name : {"A", "B", "C"}) document.AddAccount(MakeAccount(AccountTypeCash, name, ""));
+        for (const char* name : {"A", "B", "C"}) document.AddAccount({.name = name});
         for (auto [account, payee] : {std::pair{1, "b1"}, {0, "a"}, {2, "c"}, {1, "b2"}, {2, "c2"}})
             document.AddBillDeposit(BillFor(account, 0, payee));
 
-        std::int32_t current = c.current;
+        // The Accounts dialog's Delete says whether the current account went.
+        Document viaRow = document;
+        const AccountDeletion deletion = DeleteAccountOnRow(viaRow, 1, current);
+        EXPECT_EQ(deletion.currentDeleted, current == 1);
+        EXPECT_EQ(deletion.current, expected);
         document.DeleteAccount(1, current);
+        EXPECT_EQ(current, expected);
+        EXPECT_EQ(viaRow, document);
 
-        EXPECT_EQ(current, c.expected);
-        ASSERT_EQ(document.AccountCount(), 2);
-        EXPECT_EQ(document.GetAccount(1).name.view(), "C");
-        ASSERT_EQ(document.BillDepositCount(), 3);
-        const std::pair<const char*, std::int32_t> bills[] = {{"a", 0}, {"c", 1}, {"c2", 1}};
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(document.GetBillDeposit(i).payee.view(), bills[i].first);
-            EXPECT_EQ(document.GetBillDeposit(i).account, bills[i].second);
-        }
+        EXPECT_EQ(document.accounts, (std::vector<Account>{{.name = "A"}, {.name = "C"}}));
+        EXPECT_EQ(document.billDeposits, (std::vector{BillFor(0, 0, "a"), BillFor(1, 0, "c"), BillFor(1, 0, "c2")}));
     }
 }

@@ -1,33 +1,39 @@
-// A new file: everything cleared, the default categories in place, and the
-// 708 bytes it saves as.
+// The files a user starts from: a new file, everything cleared but the
+// default categories; and the example file the project ships.
 
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <set>
 
 #include "model/new_file.h"
 #include "test_files.h"
 
-TEST(NewFile, DefaultCategoriesOnlyAndSavedAs708Bytes) {
-    const char* const names[] = {"None", "Bills", "Groceries", "Entertainment", "Dining Out", "Household",
-                                 "Automobile", "Cash Withdrawals", "Income", "Personal Care", "Healthcare",
-                                 "Childcare", "Pet Care", "Clothing", "Education", "Insurance", "Rent", "Mortgage",
-                                 "Gifts", "Charitable Donations", "Vacation"};
-    ASSERT_EQ(std::size(names), 21u);
-    Document expected;
-    for (const char* name : names) expected.AddCategory(Text31(name));
-
+TEST(NewFile, DefaultCategoriesOnlyWithNoneFirst) {
     Document document = MakeSampleDocument();
     ASSERT_TRUE(NewFileSetup(document));
     ASSERT_TRUE(NewFileSetup(document));  // twice in a row: not the categories twice
+    Document expected;
+    for (const char* name : kDefaultCategories) expected.AddCategory(name);
     EXPECT_EQ(document, expected);
+    EXPECT_EQ(document.GetCategory(0).view(), "None");  // what category 0 of every reference means
+}
 
-    Bytes file;
-    file.Header(21, 0, 0);
-    for (const char* name : names) file.Text(name, 31);
-    file.Zeros(31);  // no password
-    ASSERT_EQ(file.size(), 708u);
-    ScratchDir dir;
-    ASSERT_TRUE(document.Save(dir.File("New.pwf")));
-    EXPECT_EQ(ReadBytes(dir.File("New.pwf")), file.data());
+TEST(ExampleFile, LoadsWithEveryAccountTypeAndConsistentReferences) {
+    Document document;
+    ASSERT_TRUE(document.Load(PENNYWHIST_EXAMPLE_FILE));
+    ASSERT_EQ(document.CategoryCount(), 21);
+    EXPECT_GT(document.BillDepositCount(), 0);
+
+    std::set<std::int32_t> types;
+    for (const Account& account : document.accounts) {
+        types.insert(account.type);
+        EXPECT_FALSE(account.transactions.empty()) << account.name.c_str();
+        for (const Transaction& t : account.transactions) EXPECT_NE(document.FindCategory(t.category), nullptr);
+    }
+    EXPECT_EQ(types, (std::set<std::int32_t>{AccountTypeBank, AccountTypeCredit, AccountTypeBudget, AccountTypeCash,
+                                             AccountTypeOther}));
+    for (const BillDeposit& b : document.billDeposits) {
+        EXPECT_NE(document.FindAccount(b.account), nullptr);
+        EXPECT_NE(document.FindCategory(b.category), nullptr);
+    }
 }

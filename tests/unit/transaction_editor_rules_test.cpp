@@ -3,23 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "model/new_file.h"
 #include "model/transaction_editor_rules.h"
-#include "model/transaction_rows.h"
+#include "test_files.h"
 
 namespace {
 
 constexpr Date kToday{2026, 3, 20};
 
-Transaction Numbered(std::int32_t number) {
-    Transaction transaction;
-    transaction.number = number;
-    return transaction;
-}
+Transaction Numbered(std::int32_t number) { return {.number = number}; }
 
 TransactionFields Filled(const char* amount) { return {amount, 1, {2026, 2, 28}, 2, "104", "Corner Market", "Weekly"}; }
 
@@ -29,19 +21,17 @@ TEST(TransactionEditorRules, AmountFieldIsCheckedThenConverted) {
     const std::pair<const char*, double> valid[] = {{" 12.50", 0.0}, {"", 0.0}, {"1,234.50", 1234.5}, {"1.2.3", 1.2}};
     for (auto [text, amount] : valid) {
         Account account;
-        EXPECT_TRUE(AddTransactionFromFields(account, Filled(text)).Closes()) << text;
+        EXPECT_EQ(AddTransactionFromFields(account, Filled(text)), Ends(DialogEnd::Changed)) << text;
         ASSERT_EQ(account.TransactionCount(), 1);
         EXPECT_EQ(account.GetTransaction(0).amount, amount) << text;
     }
+    const RuleOutcome refusal = StaysOpen(&kInvalidAmount, IDC_TRANSACTION_AMOUNT);
     for (const char* refused : {"12$", "-5"}) {
         Account account;
         account.AddTransaction(Numbered(7));
         const Account before = account;
-        for (TransactionOutcome outcome : {AddTransactionFromFields(account, Filled(refused)),
-                                           ReplaceTransactionFromFields(account, 0, Filled(refused))}) {
-            EXPECT_STREQ(outcome.message, "Enter a valid amount (numbers, commas, periods and no other symbols).");
-            EXPECT_TRUE(outcome.focusAmount);
-        }
+        EXPECT_EQ(AddTransactionFromFields(account, Filled(refused)), refusal) << refused;
+        EXPECT_EQ(ReplaceTransactionFromFields(account, 0, Filled(refused)), refusal) << refused;
         EXPECT_EQ(account, before) << refused;
     }
 }
@@ -54,21 +44,21 @@ TEST(TransactionEditorRules, NumberFieldIsAnUnsignedWholeNumber) {
 }
 
 TEST(TransactionEditorRules, NewTransactionPresetsByAccount) {
-    // Numbers of the account's transactions in storage order, and the presets.
-    const struct { std::int32_t type; std::vector<std::int32_t> numbers; const char* kind, *number; } cases[] = {
-        {AccountTypeBank, {}, "Withdrawal", "1"},
-        {AccountTypeCredit, {3, 900, 57}, "Charge", "58"},  // the last one stored, not the largest
-        {AccountTypeBudget, {57, 0}, "Spend", "1"},         // an opening entry is number 0
-        {AccountTypeCash, {}, "Spend", "1"},
+    // Numbers of the account's transactions in storage order, and the presets: the
+    // second kind ("Withdrawal", "Spend"), except "Charge" in a Credit account.
+    const struct { std::int32_t type; std::vector<std::int32_t> numbers; int kind; const char* number; } cases[] = {
+        {AccountTypeBank, {}, 1, "1"},
+        {AccountTypeCredit, {3, 900, 57}, 0, "58"},  // the last one stored, not the largest
+        {AccountTypeBudget, {57, 0}, 1, "1"},        // an opening entry is number 0
+        {AccountTypeCash, {-1}, 1, "0"},             // the largest number wraps
     };
     Document document;
     NewFileSetup(document);
     for (const auto& c : cases) {
-        Account account;
-        account.type = c.type;
+        Account account{.type = c.type};
         for (std::int32_t number : c.numbers) account.AddTransaction(Numbered(number));
         const TransactionFields fields = NewTransactionFields(document, account, kToday);
-        EXPECT_STREQ(KindWord(c.type, fields.kind), c.kind) << c.type;
+        EXPECT_EQ(fields.kind, c.kind) << c.type;
         EXPECT_EQ(fields.number, c.number) << c.type;
         EXPECT_EQ(fields.date, kToday);
         EXPECT_EQ(fields.category, 0);
@@ -78,15 +68,10 @@ TEST(TransactionEditorRules, NewTransactionPresetsByAccount) {
 TEST(TransactionEditorRules, EditShowsTheTransactionAndOkWritesItInPlace) {
     Document document;
     NewFileSetup(document);
-    Transaction transaction = Numbered(102);
-    transaction.kind = 5;
-    transaction.amount = 1234.5;
-    transaction.category = 1;
+    Transaction transaction{.kind = 5, .amount = 1234.5, .category = 1, .number = 102};
     TransactionFields fields = EditTransactionFields(document, transaction);
-    EXPECT_EQ(fields.amount, "1234.50");
-    EXPECT_EQ(fields.kind, 1);  // any nonzero kind is the second choice
-    EXPECT_EQ(fields.category, 1);
-    EXPECT_EQ(fields.number, "102");
+    // Any nonzero kind is the second choice.
+    EXPECT_EQ(std::tie(fields.amount, fields.kind, fields.category, fields.number), std::tuple("1234.50", 1, 1, "102"));
     for (std::int32_t outside : {-1, document.CategoryCount()}) {
         transaction.category = outside;
         EXPECT_EQ(EditTransactionFields(document, transaction).category, -1) << outside;
@@ -98,13 +83,9 @@ TEST(TransactionEditorRules, EditShowsTheTransactionAndOkWritesItInPlace) {
     fields = Filled("1,234.50");
     fields.payee = std::string(40, 'p');
     fields.category = -1;
-    EXPECT_TRUE(ReplaceTransactionFromFields(account, 1, fields).Closes());
-    const Transaction& written = account.GetTransaction(1);
-    EXPECT_EQ(written.amount, 1234.5);
-    EXPECT_EQ(written.number, 104);
-    EXPECT_EQ(written.category, -1);
-    EXPECT_EQ(written.payee.view(), std::string(30, 'p'));
-    EXPECT_EQ(Date({written.year, written.month, written.day}), (Date{2026, 2, 28}));
+    EXPECT_EQ(ReplaceTransactionFromFields(account, 1, fields), Ends(DialogEnd::Changed));
+    EXPECT_EQ(account.GetTransaction(1),
+              (Transaction{1, 1234.5, 2, 28, 2026, -1, 104, std::string_view(std::string(30, 'p')), "Weekly"}));
     EXPECT_EQ(account.GetTransaction(2), Numbered(3));
     EXPECT_EQ(account.TransactionCount(), 3);
 }

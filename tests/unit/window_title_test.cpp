@@ -1,27 +1,26 @@
-// The main window's title and the path taken from the command line.
+// The main window: its title, the path taken from the command line, and
+// which commands can be chosen.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "model/command_rules.h"
 #include "model/window_title.h"
+#include "resources/resource.h"
 
 TEST(WindowTitle, ProgramFileAndAccount) {
-    struct Case {
-        const char* path;
-        const char* account;
-        const char* title;
+    const struct { const char* path, *account, *title; } cases[] = {
+        {"C:\\Money\\Home.pwf", "Checking", "Pennywhist - Home (Checking)"},
+        {"C:\\Money\\Home.pwf", nullptr, "Pennywhist - Home"},
+        {"", nullptr, "Pennywhist"}, {"", "Checking", "Pennywhist (Checking)"},
+        {"\\\\server\\my.share\\family.budget.pwf", nullptr, "Pennywhist - family.budget"},
+        {"C:\\Money\\Home.xyz", nullptr, "Pennywhist - Home"},          // the last four characters, whatever
+        {"C:/Money/Home.pwf", nullptr, "Pennywhist - C:/Money/Home"},  // only a backslash separates
+        {"C:\\a.pw", "Cash", "Pennywhist -  (Cash)"},                 // four characters or fewer leave nothing
+        {"x", "A", "Pennywhist -  (A)"},
     };
-    for (Case c : {Case{"C:\\Money\\Home.pwf", "Checking", "Pennywhist - Home (Checking)"},
-                   Case{"C:\\Money\\Home.pwf", nullptr, "Pennywhist - Home"}, Case{"", nullptr, "Pennywhist"},
-                   Case{"", "Checking", "Pennywhist (Checking)"},
-                   Case{"\\\\server\\my.share\\family.budget.pwf", nullptr, "Pennywhist - family.budget"},
-                   Case{"C:\\Money\\Home.xyz", nullptr, "Pennywhist - Home"},  // the last four characters, whatever
-                   Case{"C:/Money/Home.pwf", nullptr, "Pennywhist - C:/Money/Home"},  // only a backslash separates
-                   Case{"C:\\a.pw", "Cash", "Pennywhist -  (Cash)"},  // four characters or fewer leave nothing
-                   Case{"x", "A", "Pennywhist -  (A)"}}) {
-        EXPECT_EQ(MainWindowTitle(c.path, c.account), c.title) << c.path;
-    }
+    for (const auto& c : cases) EXPECT_EQ(MainWindowTitle(c.path, c.account), c.title) << c.path;
 }
 
 TEST(WindowTitle, LongBaseNameIsCutTo49Characters) {
@@ -35,4 +34,16 @@ TEST(WindowTitle, LongBaseNameIsCutTo49Characters) {
 TEST(WindowTitle, RemoveQuotesTakesOutEveryDoubleQuote) {
     EXPECT_EQ(RemoveQuotes("\"C:\\a b\\x.pwf\""), "C:\\a b\\x.pwf");
     EXPECT_EQ(RemoveQuotes("C:\\\"a\"\" b\\x.pwf\"'"), "C:\\a b\\x.pwf'");
+}
+
+TEST(Commands, EachIsEnabledOnlyWithWhatItNeeds) {
+    // One command of each need, with no file, a file, and a file with an account shown.
+    const struct { int command; bool none, file, account; } cases[] = {
+        {IDM_OPEN, true, true, true}, {IDM_SAVE, false, true, true}, {IDM_NEW_TRANSACTION, false, false, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsCommandEnabled(c.command, false, false), c.none) << c.command;
+        EXPECT_EQ(IsCommandEnabled(c.command, true, false), c.file) << c.command;
+        EXPECT_EQ(IsCommandEnabled(c.command, true, true), c.account) << c.command;
+    }
 }

@@ -1,0 +1,197 @@
+// The account and transaction dialogs over the sample file, each from its
+// command: what it opens with, a refusal, what OK, Cancel and Help do, and
+// the views afterwards. The rules are unit-tested natively.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/program.h"
+#include "dialog_checks.h"
+#include "driver.h"
+#include "model/transaction_rows.h"
+#include "resources/resource.h"
+#include "sample_files.h"
+#include "views/transaction_list.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Requests = std::vector<HelpRecorder::Request>;
+
+HWND List(ModalWindow& dialog) { return GetDlgItem(dialog.Handle(), IDC_ACCOUNT_LIST); }
+
+using AccountDialogs = SampleFileOpen;
+using TransactionDialogs = SampleFileOpen;
+
+}  // namespace
+
+TEST_F(AccountDialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) {
+    std::string message;
+    driver.OnModal([&](ModalWindow& dialog) {
+        EXPECT_EQ(ListColumn(List(dialog), 0), (Texts{"Checking", "Food"}));
+        EXPECT_EQ(ListColumn(List(dialog), 1), (Texts{"Bank", "Budget"}));
+        SelectListRow(List(dialog), -1);
+        driver.OnModalNext(AnswerMessage(message));
+        dialog.Click(IDOK);
+        EXPECT_EQ(message, "No account is selected.");
+        SelectListRow(List(dialog), 1);
+        dialog.Click(IDOK);
+    });
+    driver.Command(IDM_ACCOUNTS);
+    EXPECT_EQ(WindowText(App.frame), "Pennywhist - sample (Food)");
+
+    HelpRecorder help;
+    std::string question;
+    driver.OnModal([&](ModalWindow& dialog) {
+        dialog.Click(IDC_HELP_BUTTON);
+        SelectListRow(List(dialog), 0);
+        driver.OnModalNext([&](ModalWindow& details) {
+            EXPECT_EQ(details.Text(IDC_ACCOUNT_COMMENT) + " " + details.Text(IDC_ACCOUNT_NUMBER), "Everyday 12-345");
+            details.SetText(IDC_ACCOUNT_NAME, "food");
+            ExpectRefusal(driver, details, IDOK, "Account name already used, enter another one.", IDC_ACCOUNT_NAME);
+            details.SetText(IDC_ACCOUNT_NAME, "Bank");
+            details.Click(IDOK);
+        });
+        dialog.Click(IDC_ACCOUNT_DETAILS);
+        EXPECT_EQ(ListCell(List(dialog), 0, 0), "Bank");
+
+        SelectListRow(List(dialog), 1);  // the current account: the frame's list follows
+        driver.OnModalNext([&](ModalWindow& adjust) {
+            EXPECT_EQ(adjust.Text(IDC_BALANCE), "500.00");
+            adjust.SetText(IDC_BALANCE, "12a");
+            ExpectRefusal(driver, adjust, IDOK,
+                          "Enter a valid amount left (numbers, commas, periods and no other symbols).", IDC_BALANCE);
+            adjust.SetText(IDC_BALANCE, "450");
+            adjust.Click(IDOK);
+        });
+        dialog.Click(IDC_ADJUST_ACCOUNT);
+        EXPECT_EQ(ListColumn(App.transactionList, ColumnMemo), (Texts{"BUDGET AMOUNT", "ADJUSTMENT"}));
+
+        // The account before the current one: the same account stays current. Then the current one.
+        for (const int current : {0, -1}) {
+            SelectListRow(List(dialog), 0);
+            driver.OnModalNext(AnswerMessage(question, IDYES));
+            dialog.Click(IDC_DELETE_ACCOUNT);
+            EXPECT_EQ(Program.CurrentAccountIndex, current);
+        }
+        EXPECT_EQ(ListRowCount(List(dialog)), 0);
+        EXPECT_FALSE(IsWindowVisible(App.transactionList));
+        // New... closes the list for New Account; cancelled details drop the account made for them.
+        driver.OnModal([](ModalWindow& account) { account.Click(IDOK); });
+        driver.OnModal([](ModalWindow& details) { details.Click(IDCANCEL); });
+        dialog.Click(IDC_NEW_ACCOUNT);
+    });
+    driver.Command(IDM_ACCOUNTS);
+    EXPECT_EQ(Program.document.AccountCount(), 0);
+    EXPECT_TRUE(question.starts_with("Are you sure you want to delete the selected account?")) << question;
+    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 3}}));
+}
+
+TEST_F(AccountDialogs, NewAccountIsKeptWithItsDetailsAndBecomesCurrentOnYes) {
+    HelpRecorder help;
+    driver.OnModal([&](ModalWindow& dialog) {
+        dialog.Choose(IDC_TYPE_CASH);
+        EXPECT_EQ(dialog.Text(IDC_OPENING_AMOUNT_LABEL), "Opening cash amount");
+        dialog.Click(IDC_HELP_BUTTON);
+        dialog.Choose(IDC_TYPE_CREDIT);
+        dialog.SetText(IDC_OPENING_AMOUNT, "3$00");
+        ExpectRefusal(driver, dialog, IDOK,
+                      "Enter a valid opening balance (numbers, commas, periods and no other symbols).",
+                      IDC_OPENING_AMOUNT);
+        EXPECT_EQ(Program.document.AccountCount(), 2);
+        dialog.SetText(IDC_OPENING_AMOUNT, "300");
+        dialog.Click(IDOK);
+    });
+    driver.OnModal([](ModalWindow& details) {
+        EXPECT_TRUE(details.IsControlVisible(IDC_CREDIT_LIMIT));
+        details.Click(IDC_HELP_BUTTON);
+        details.SetText(IDC_ACCOUNT_NAME, "Visa");
+        details.SetText(IDC_CREDIT_LIMIT, "2,000");
+        details.Click(IDOK);
+    });
+    std::string question;
+    driver.OnModal(AnswerMessage(question, IDYES));
+    driver.Command(IDM_NEW_ACCOUNT);
+    EXPECT_EQ(question, "Switch to this account now?");
+    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXTPOPUP, 14}, {HELP_CONTEXTPOPUP, 10}}));
+    EXPECT_EQ(Program.document.GetAccount(2).creditLimit, 2000.0);
+    EXPECT_EQ(WindowText(App.frame), "Pennywhist - sample (Visa)");
+    EXPECT_EQ(ListCell(App.transactionList, 0, ColumnMemo), "OPENING BALANCE");
+}
+
+TEST_F(TransactionDialogs, NewWithAddMoreAddsRowsThenEditChangesTheTransactionOfTheSortedRow) {
+    HelpRecorder help;
+    driver.OnModal([&](ModalWindow& dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_SECOND_KIND), UINT(BST_CHECKED));
+        EXPECT_EQ(dialog.Text(IDC_TRANSACTION_NUMBER), "1");  // the last stored is the paycheck, number 0
+        dialog.Click(IDC_HELP_BUTTON);
+        dialog.SetText(IDC_TRANSACTION_AMOUNT, "12$");
+        ExpectRefusal(driver, dialog, IDC_ADD_MORE,
+                      "Enter a valid amount (numbers, commas, periods and no other symbols).", IDC_TRANSACTION_AMOUNT);
+        EXPECT_EQ(Program.document.GetAccount(0).TransactionCount(), 4);
+        dialog.SetText(IDC_TRANSACTION_AMOUNT, "84.50");
+        SendDlgItemMessageA(dialog.Handle(), IDC_TRANSACTION_CATEGORY, CB_SETCURSEL, 2, 0);
+        dialog.SetText(IDC_TRANSACTION_NUMBER, "103");
+        dialog.SetText(IDC_TRANSACTION_PAYEE, "Corner Market");
+        dialog.SetText(IDC_TRANSACTION_MEMO, "Weekly");
+        driver.OnModalNext([&](ModalWindow& next) {
+            EXPECT_EQ(ListRowCount(App.transactionList), 5);  // the frame refreshed first
+            EXPECT_EQ(next.Text(IDC_TRANSACTION_NUMBER), "104");
+            EXPECT_EQ(next.Text(IDC_TRANSACTION_AMOUNT) + next.Text(IDC_TRANSACTION_PAYEE), "");
+            next.SetText(IDC_TRANSACTION_AMOUNT, "5");
+            next.Click(IDOK);
+        });
+        dialog.Click(IDC_ADD_MORE);
+    });
+    driver.Command(IDM_NEW_TRANSACTION);
+    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 6}}));
+    EXPECT_EQ(ListRow(App.transactionList, 4), (Texts{"103", "03/20/2026", "Withdrawal", "84.50", "Corner Market",
+                                                     "Groceries", "Weekly", "1000.00"}));
+    EXPECT_EQ(ListColumn(App.transactionList, ColumnTotal).back(), "995.00");
+
+    Program.SortDate = kSortAscending;
+    SelectAccount(0);
+    SelectListRow(App.transactionList, 1);  // City Power, stored third
+    driver.OnModal([&](ModalWindow& dialog) {
+        EXPECT_EQ(dialog.Title(), "Edit Transaction");
+        EXPECT_EQ(dialog.Text(IDC_TRANSACTION_PAYEE), "City Power");
+        dialog.SetText(IDC_TRANSACTION_AMOUNT, "130");
+        dialog.Click(IDOK);
+    });
+    driver.Command(IDM_EDIT_TRANSACTION);
+    EXPECT_EQ(Program.document.GetAccount(0).GetTransaction(2).amount, 130.0);
+    EXPECT_EQ(ListCell(App.transactionList, 1, ColumnAmount), "130.00");
+}
+
+// Rows in storage order: OPENING BALANCE, Corner Market #101, City Power #102, Acme Payroll.
+TEST_F(TransactionDialogs, FindNextSelectsTheNextMatchingRowAndSaysWhenThereIsNoMore) {
+    const auto selectedRow = [] { return ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED); };
+    // Find Next, expecting "Done searching through transactions." or no message, then the selected row.
+    const auto findNext = [&](ModalWindow& dialog, bool done, int row) {
+        std::string message;
+        if (done) driver.OnModalNext(AnswerMessage(message));
+        dialog.Click(IDOK);
+        EXPECT_EQ(message, done ? "Done searching through transactions." : "");
+        EXPECT_EQ(selectedRow(), row) << dialog.Text(IDC_FIND_TEXT);
+    };
+    driver.OnModal([&](ModalWindow& dialog) {
+        dialog.SetText(IDC_FIND_TEXT, "10");  // the numbers 101 and 102
+        dialog.Choose(IDC_FIND_DOWN);
+        findNext(dialog, false, 1);
+        findNext(dialog, false, 2);
+        findNext(dialog, true, 2);
+        dialog.Choose(IDC_FIND_UP);
+        findNext(dialog, false, 1);
+        dialog.Choose(IDC_FIND_DOWN);
+        CheckDlgButton(dialog.Handle(), IDC_MATCH_CASE, BST_CHECKED);
+        dialog.SetText(IDC_FIND_TEXT, "PAY");  // "Acme Payroll" and "Paycheck" only without it
+        findNext(dialog, true, 1);
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_FIND_TRANSACTION);
+    EXPECT_EQ(selectedRow(), 1);  // the row found last stays selected
+}
