@@ -2,20 +2,12 @@
 // command: what it opens with, a refusal, what OK, Cancel and Help do, and
 // the views afterwards. The rules are unit-tested natively.
 
-#include <windows.h>
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "shell/program.h"
-#include "dialog_checks.h"
-#include "driver.h"
 #include "model/transaction_rows.h"
 #include "resources/resource.h"
 #include "sample_files.h"
-#include "views/transaction_list.h"
 
 namespace {
 

@@ -5,13 +5,18 @@
 // modal loop; each time it finds the innermost modal window of this thread
 // and hands it to the next queued action. A modal window nobody expected is
 // cancelled after a while and reported, so a test fails instead of hanging.
+// Below the driver, the checks that many flows share.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "shell/help.h"
 
 // A modal window the program opened, as a test sees it.
 class ModalWindow {
@@ -106,3 +111,38 @@ const std::string& TestFolder();
 
 // The per-user settings key of the program.
 inline constexpr char kSettingsKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0";
+
+// Answers the next modal window, a message box of the program, with
+// `button`, keeping its text in `shown`.
+Driver::Action AnswerMessage(std::string& shown, int button = IDOK);
+
+// Answers a common file dialog with `path`.
+Driver::Action ChooseFile(const std::string& path);
+
+// Presses `button` expecting a refusal: `message` in a message box over the
+// dialog, then the dialog still open with the focus on `focusBox` and its
+// whole text selected. The focus is moved away first, so the refusal has to
+// bring it back.
+void ExpectRefusal(Driver& driver, ModalWindow& dialog, int button, const std::string& message, int focusBox);
+
+// Records the help requests made while it lives, instead of starting the
+// help engine; each must name the program's help file.
+class HelpRecorder {
+public:
+    using Request = std::pair<UINT, ULONG_PTR>;  // HELP_CONTEXT or HELP_CONTEXTPOPUP, and the topic
+
+    HelpRecorder() {
+        requests_.clear();
+        SetHelpEngine(Record);
+    }
+    ~HelpRecorder() { SetHelpEngine(nullptr); }
+    HelpRecorder(const HelpRecorder&) = delete;
+    HelpRecorder& operator=(const HelpRecorder&) = delete;
+
+    // The requests so far, then forgets them.
+    std::vector<Request> Take() { return std::exchange(requests_, {}); }
+
+private:
+    static void Record(HWND, const std::string& file, UINT command, ULONG_PTR context);
+    static inline std::vector<Request> requests_;
+};

@@ -3,24 +3,16 @@
 // account with its row commands. The cells, totals, date order, figures and
 // placements are unit-tested natively.
 
-#include <windows.h>
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "shell/program.h"
 #include "app/settings.h"
-#include "dialog_checks.h"
-#include "driver.h"
 #include "model/transaction_rows.h"
 #include "resources/resource.h"
 #include "sample_files.h"
-#include "views/transaction_list.h"
 
 namespace {
 
@@ -152,26 +144,18 @@ TEST(Settings, ASecondStartComesBackAsTheFirstWasSavedAndUnusableValuesAreSkippe
 }
 
 TEST(Settings, HelpFolderIsTheProgramFolderUnlessTheMachineNamesOne) {
-    // Wine's user may write the machine's keys; what this test creates there goes again at the end.
+    // Wine's user may write the machine's keys.
     constexpr char kMachineKey[] = "Software\\Orvanel Software\\Pennywhist";
-    HKEY machine = nullptr;
-    DWORD created = 0;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kMachineKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &machine, &created);
-    ASSERT_NE(machine, nullptr);
-    RegDeleteValueA(machine, "Path");
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, "Path");
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, sizeof exe);
-
     Driver driver;
     EXPECT_EQ(Program.HelpFolder, std::string(exe).substr(0, std::string(exe).find_last_of('\\')));
     const char help[] = "C:\\Program Files\\Pennywhist Help";
-    RegSetValueExA(machine, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(help), sizeof help);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, "Path", REG_SZ, help, sizeof help), ERROR_SUCCESS);
     EXPECT_FALSE(LoadSettings());  // the help folder comes before the per-user settings
     EXPECT_EQ(Program.HelpFolder, help);
-
-    RegDeleteValueA(machine, "Path");
-    RegCloseKey(machine);
-    if (created == REG_CREATED_NEW_KEY) RegDeleteKeyA(HKEY_LOCAL_MACHINE, kMachineKey);
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, "Path");
 }
 
 TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {

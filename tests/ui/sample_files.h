@@ -14,6 +14,7 @@
 #include "model/dates.h"
 #include "model/document.h"
 #include "model/new_file.h"
+#include "shell/program.h"
 #include "views/transaction_list.h"
 
 // A file with the default categories, a Bank account "Checking" with details

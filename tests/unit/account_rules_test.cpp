@@ -1,8 +1,6 @@
 // The account rules: the opening entry New Account makes from the amount
 // typed, its refusals by type, and what Account Details accepts and stores.
 
-#include <gtest/gtest.h>
-
 #include "model/account_rules.h"
 #include "test_files.h"
 

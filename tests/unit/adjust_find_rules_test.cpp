@@ -2,10 +2,6 @@
 // entry added), case folding, and the Find Next rules (start row, case,
 // which texts are searched, no wrap).
 
-#include <gtest/gtest.h>
-
-#include <optional>
-
 #include "model/adjust_rules.h"
 #include "model/case_folding.h"
 #include "model/find_rules.h"

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
-#include <optional>
-#include <string>
-
 #include "model/amounts.h"
 #include "model/dates.h"
 
@@ -54,15 +50,4 @@ TEST(Dates, DateTextInBothOrders) {
     EXPECT_EQ(DateText(1, 5, 2003, kDateFormatAmerican), "01/05/2003");
     EXPECT_EQ(DateText(1, 5, 2003, kDateFormatEuropean), "05/01/2003");
     EXPECT_EQ(DateText(12, 31, 1999, 7), "31/12/1999");  // any nonzero format puts the day first
-}
-
-TEST(Dates, TodayCanBeFixedAndReleasedToTheClock) {
-    SetToday(Date{1999, 2, 28});  // a date the clock cannot give
-    EXPECT_EQ(Today(), (Date{1999, 2, 28}));
-    SetToday(std::nullopt);
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    const Date clock{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    EXPECT_GE(Today(), clock);  // midnight may pass in between
 }

@@ -1,9 +1,6 @@
 // The data file byte for byte: what Save writes, laid out here by hand, and
 // what Load takes back from the same bytes.
 
-#include <gtest/gtest.h>
-
-#include "model/document.h"
 #include "test_files.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // Files the loader must refuse, each time leaving the open document untouched
 // and without reserving memory for counts the file cannot hold.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdlib>

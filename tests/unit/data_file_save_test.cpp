@@ -2,12 +2,9 @@
 // file, and a failed save leaves the old file as it was with no temporary
 // behind; and the writer under Save with a block larger than its buffer.
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 
 #include "model/data_stream.h"
-#include "model/document.h"
 #include "test_files.h"
 
 namespace {

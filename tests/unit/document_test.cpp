@@ -1,12 +1,9 @@
 // The document's lists, the Accounts dialog's rows, and deleting a category
 // or an account with the references that point at them.
 
-#include <gtest/gtest.h>
-
 #include <climits>
 
 #include "model/accounts_list.h"
-#include "model/document.h"
 #include "test_files.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // The files a user starts from: a new file, everything cleared but the
 // default categories; and the example file the project ships.
 
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "model/new_file.h"

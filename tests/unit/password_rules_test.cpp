@@ -1,8 +1,6 @@
 // The password rules: the checks of both dialogs, what they say, where the
 // focus goes, and what becomes the file's password.
 
-#include <gtest/gtest.h>
-
 #include "model/password_rules.h"
 #include "test_files.h"
 
@@ -17,11 +15,6 @@ const std::string kThirty = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
 const std::string kForty = kThirty + "456789ABCD";
 
 }  // namespace
-
-TEST(PasswordRules, CurrentPasswordIsAskedOnlyWhenThereIsOne) {
-    EXPECT_FALSE(AsksForCurrentPassword(Text31()));
-    EXPECT_TRUE(AsksForCurrentPassword(Text31(" ")));
-}
 
 TEST(PasswordRules, ChangeChecksTheCurrentThenTheNewOnesThenSetsOrClears) {
     const struct { std::string stored, current, newText, verify; RuleOutcome outcome; std::string after; } cases[] = {

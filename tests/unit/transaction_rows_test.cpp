@@ -1,14 +1,11 @@
 // The transaction list: cell texts with the kind words, running totals in
 // storage order, the date orders and the header click cycle.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <climits>
 #include <numeric>
 #include <random>
 
-#include "model/dates.h"
 #include "model/program_values.h"
 #include "model/transaction_rows.h"
 #include "test_files.h"
