@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/program.h"
 #include "driver.h"
+#include "shell/program.h"
 #include "views/transaction_list.h"
 
 namespace {

@@ -62,17 +62,15 @@ std::string ControlText(HWND dialog, int control) {
     return text;
 }
 
-bool ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult) {
+void ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult) {
     if (outcome.message != nullptr) ShowMessage(*outcome.message, dialog);
     if (outcome.Closes()) {
         EndDialog(dialog, outcome.end == DialogEnd::Changed ? changedResult : IDCANCEL);
-        return true;
+        return;
     }
-    if (outcome.focus != 0) {
-        if (outcome.emptiesFocus) SetDlgItemTextA(dialog, outcome.focus, "");
-        FocusWithTextSelected(dialog, outcome.focus);
-    }
-    return false;
+    if (outcome.focus == 0) return;
+    if (outcome.emptiesFocus) SetDlgItemTextA(dialog, outcome.focus, "");
+    FocusWithTextSelected(dialog, outcome.focus);
 }
 
 void FocusWithTextSelected(HWND dialog, int control) {

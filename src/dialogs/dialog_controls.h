@@ -14,8 +14,8 @@ std::string ControlText(HWND dialog, int control);
 
 // Shows the outcome's message over the dialog, then ends the dialog (with
 // `changedResult` when it changed something, 2 otherwise) or gives the
-// refused box the focus. True when the dialog has ended.
-bool ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult = IDOK);
+// refused box the focus.
+void ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult = IDOK);
 
 // Gives a box the keyboard focus with its whole text selected, through the
 // dialog manager so that the default button stays the default.
