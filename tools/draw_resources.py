@@ -20,7 +20,7 @@ Files written (resource ids as used by the .rc file):
     sort_down.bmp       123  list header sort arrow, 9x9, 16 colours
     sort_up.bmp         124  list header sort arrow, 9x9, 16 colours
     tick.ico            131  wizard step done, 16/32 px
-    about_banner.bmp    133  About box banner, 300x60, 24bpp
+    about_banner.bmp    133  About box banner, 115x19, 16 colours (VGA palette)
 
 The toolbar strips are loaded with LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS.
 That turns the colour of the first pixel (the silver 192,192,192 background)
@@ -80,23 +80,6 @@ def write_indexed_bmp(path, width, height, bpp, palette, rows):
         f.write(_file_header(offset + len(data), offset))
         f.write(_info_header(width, height, bpp, len(data), n_colours))
         f.write(pal)
-        f.write(bytes(data))
-
-
-def write_rgb_bmp(path, width, height, rows):
-    """Write a bottom-up 24bpp bitmap; rows are top-down lists of RGB."""
-    stride = ((width * 24 + 31) // 32) * 4
-    data = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for (r, g, b) in row:
-            line.extend((b, g, r))
-        line.extend(b'\0' * (stride - len(line)))
-        data.extend(line)
-    offset = 14 + 40
-    with open(path, 'wb') as f:
-        f.write(_file_header(offset + len(data), offset))
-        f.write(_info_header(width, height, 24, len(data), 0))
         f.write(bytes(data))
 
 
@@ -681,10 +664,6 @@ class Canvas:
             rows.append(out)
         return rows
 
-    def rgb_rows(self):
-        return [[(to_byte(p[0]), to_byte(p[1]), to_byte(p[2]))
-                 for p in row] for row in self.px]
-
 
 def outlined(cv, sdf, line, paint, width=1.0, highlight=None, hl_width=1.0):
     """Shape with a dark outline, gradient body and an optional lit inner
@@ -991,104 +970,101 @@ def draw_tick_icon(size):
 # ---------------------------------------------------------------------------
 # About banner
 # ---------------------------------------------------------------------------
+#
+# A 16-colour strip drawn pixel by pixel in VGA colours: a gold coin and the
+# word mark in white on navy, both with a one-pixel black shadow down and to
+# the right, over a gold rule.
 
-# A small proportional pixel font: 7 rows up to the baseline and two below
-# for descenders.  Only the letters the banner needs.
+BANNER_W, BANNER_H = 115, 19
+
+# A bold pixel font with two-pixel stems: 9 rows from the top of the capitals
+# down to the baseline, x-height 6, and 3 rows below for descenders.  Only the
+# letters the banner needs.
 FONT = {
-    'P': ['####.', '#...#', '#...#', '####.', '#....', '#....', '#....'],
-    'F': ['#####', '#....', '#....', '####.', '#....', '#....', '#....'],
-    'M': ['#...#', '##.##', '#.#.#', '#.#.#', '#...#', '#...#', '#...#'],
-    'a': ['.....', '.....', '.###.', '....#', '.####', '#...#', '.####'],
-    'c': ['.....', '.....', '.###.', '#....', '#....', '#...#', '.###.'],
-    'e': ['.....', '.....', '.###.', '#...#', '#####', '#....', '.###.'],
-    'g': ['.....', '.....', '.####', '#...#', '#...#', '#...#', '.####',
-          '....#', '.###.'],
-    'h': ['#....', '#....', '#.##.', '##..#', '#...#', '#...#', '#...#'],
-    'i': ['#', '.', '#', '#', '#', '#', '#'],
-    'l': ['#', '#', '#', '#', '#', '#', '#'],
-    'm': ['.....', '.....', '##.#.', '#.#.#', '#.#.#', '#.#.#', '#.#.#'],
-    'n': ['.....', '.....', '#.##.', '##..#', '#...#', '#...#', '#...#'],
-    'o': ['.....', '.....', '.###.', '#...#', '#...#', '#...#', '.###.'],
-    'r': ['.....', '.....', '#.##.', '##..#', '#....', '#....', '#....'],
-    's': ['.....', '.....', '.####', '#....', '.###.', '....#', '####.'],
-    't': ['.#..', '.#..', '###.', '.#..', '.#..', '.#..', '..##'],
-    'w': ['.....', '.....', '#...#', '#...#', '#.#.#', '#.#.#', '.#.#.'],
-    'y': ['.....', '.....', '#...#', '#...#', '#...#', '#..##', '.##.#',
-          '....#', '.###.'],
-    '0': ['.###.', '#...#', '#...#', '#...#', '#...#', '#...#', '.###.'],
-    '2': ['.###.', '#...#', '....#', '...#.', '..#..', '.#...', '#####'],
-    '.': ['.', '.', '.', '.', '.', '.', '#'],
-    ' ': ['...', '...', '...', '...', '...', '...', '...'],
+    'P': ['######.', '##...##', '##...##', '##...##', '######.',
+          '##.....', '##.....', '##.....', '##.....'],
+    'e': ['......', '......', '......', '.####.', '##..##',
+          '######', '##....', '##...#', '.####.'],
+    'h': ['##....', '##....', '##....', '##.##.', '###.##',
+          '##..##', '##..##', '##..##', '##..##'],
+    'i': ['##', '##', '..', '##', '##', '##', '##', '##', '##'],
+    'n': ['......', '......', '......', '##.##.', '###.##',
+          '##..##', '##..##', '##..##', '##..##'],
+    's': ['......', '......', '......', '.#####', '##....',
+          '.####.', '....##', '....##', '#####.'],
+    't': ['.....', '.##..', '.##..', '#####', '.##..',
+          '.##..', '.##..', '.##..', '..###'],
+    'w': ['.......', '.......', '.......', '##...##', '##...##',
+          '##.#.##', '##.#.##', '#######', '.##.##.'],
+    'y': ['......', '......', '......', '##..##', '##..##',
+          '##..##', '##..##', '##.###', '.##.##', '....##', '##..##',
+          '.####.'],
 }
 
+# Gold coin with a raised rim and a glint at the top left.
+BANNER_COIN = [
+    '....OOOOO....',
+    '..OOYYYYYOO..',
+    '.OYWWYYYYYYO.',
+    '.OWWYOOOYYYO.',
+    'OYWYOYYYOYYYO',
+    'OYYOYYYYYOYYO',
+    'OYYOYYYYYOYYO',
+    'OYYOYYYYYOYYO',
+    'OYYYOYYYOYYYO',
+    '.OYYYOOOYYYO.',
+    '.OYYYYYYYYYO.',
+    '..OOYYYYYOO..',
+    '....OOOOO....',
+]
+BANNER_ROLES = {'O': OLIVE, 'Y': YELLOW, 'W': WHITE}
 
-def text_width(text, scale):
-    w = sum(len(FONT[ch][0]) for ch in text) + (len(text) - 1)
-    return w * scale
+
+def text_width(text):
+    return sum(len(FONT[ch][0]) for ch in text) + (len(text) - 1)
 
 
-def draw_text(cv, text, x, y, scale, colour, shadow=None):
-    """Blocky text with its top-left at (x, y)."""
-    for pass_colour, off in ((shadow, 1), (colour, 0)):
-        if pass_colour is None:
-            continue
+def stamp(rows, x, y, grid, colour_of):
+    """Set the pixels of a grid of characters; colour_of maps a character to
+    a palette index, or to None to leave the pixel alone."""
+    for gy, line in enumerate(grid):
+        for gx, ch in enumerate(line):
+            c = colour_of(ch)
+            if c is not None:
+                rows[y + gy][x + gx] = c
+
+
+def draw_text(rows, text, x, y, colour, shadow):
+    """Text with its top-left at (x, y) and a shadow one pixel down-right."""
+    for c, off in ((shadow, 1), (colour, 0)):
         cx = x
         for ch in text:
-            glyph = FONT[ch]
-            for gy, line in enumerate(glyph):
-                for gx, bit in enumerate(line):
-                    if bit != '#':
-                        continue
-                    for dy in range(scale):
-                        for dx in range(scale):
-                            px = cx + gx * scale + dx + off
-                            py = y + gy * scale + dy + off
-                            if 0 <= px < cv.w and 0 <= py < cv.h:
-                                a = 1.0
-                                if isinstance(pass_colour[0], tuple):
-                                    c, a = pass_colour
-                                else:
-                                    c = pass_colour
-                                cv.blend(px, py, c, a)
-            cx += (len(glyph[0]) + 1) * scale
+            stamp(rows, cx + off, y + off, FONT[ch],
+                  lambda bit: c if bit == '#' else None)
+            cx += len(FONT[ch][0]) + 1
 
 
 def draw_banner():
-    w, h = 300, 60
-    cv = Canvas(w, h, (0.0, 0.0, 0.0, 1.0))
-    left, right = (18, 72, 62), (30, 64, 104)
-    for y in range(h):
-        for x in range(w):
-            t = x / (w - 1.0)
-            c = mix(left, right, t)
-            # a touch lighter towards the top
-            c = mix(c, (255, 255, 255), 0.07 * (1.0 - y / (h - 1.0)))
-            cv.px[y][x] = [c[0], c[1], c[2], 1.0]
-    # faint rings, like coin edges, off to the right
-    for cx, cy, r in ((262, 44, 46), (292, 6, 30)):
-        ring = subtract(sd_circle(cx, cy, r), sd_circle(cx, cy, r - 6))
-        cv.fill(ring, (255, 255, 255), opacity=0.04,
-                box=(cx - r - 1, cy - r - 1, cx + r + 1, cy + r + 1))
+    """The About box banner as top-down rows of VGA palette indices."""
+    w, h = BANNER_W, BANNER_H
+    rows = [[NAVY] * w for _ in range(h)]
     # gold rule along the bottom
-    for x in range(w):
-        t = x / (w - 1.0)
-        cv.px[h - 2][x] = list(mix((214, 160, 40), (150, 110, 30), t)) + [1.0]
-        cv.px[h - 1][x] = list(mix((120, 84, 16), (80, 60, 20), t)) + [1.0]
+    rows[h - 2] = [YELLOW] * w
+    rows[h - 1] = [OLIVE] * w
 
-    icon = draw_app_icon(48)
-    cv.draw(icon, 8, 5)
-
+    # coin and word mark, centred as a group; capitals and coin share a
+    # middle line
     title = 'Pennywhist'
-    scale = 3
-    tx, ty = 70, 9
-    draw_text(cv, title, tx, ty, scale, (250, 252, 248),
-              shadow=((0, 0, 0), 0.35))
-    vx = tx + text_width(title + ' ', scale) + scale
-    draw_text(cv, '2.0', vx, ty, scale, (246, 200, 72),
-              shadow=((0, 0, 0), 0.35))
-    draw_text(cv, 'Personal Finance Manager', tx + 1, ty + 33, 1,
-              (176, 214, 196))
-    return cv
+    coin_w, coin_h = len(BANNER_COIN[0]), len(BANNER_COIN)
+    gap = 6
+    x = (w - (coin_w + gap + text_width(title))) // 2
+    coin_y = 2
+    text_y = coin_y + (coin_h - len(FONT['P'])) // 2
+    stamp(rows, x + 1, coin_y + 1, BANNER_COIN,
+          lambda ch: BLACK if ch in BANNER_ROLES else None)
+    stamp(rows, x, coin_y, BANNER_COIN, BANNER_ROLES.get)
+    draw_text(rows, title, x + coin_w + gap, text_y, WHITE, BLACK)
+    return rows
 
 
 # ---------------------------------------------------------------------------
@@ -1111,7 +1087,8 @@ def main():
               [(n, draw_calendar_icon(n).rgba_rows()) for n in (16, 32)])
     write_ico(out('tick.ico'),
               [(n, draw_tick_icon(n).rgba_rows()) for n in (16, 32)])
-    write_rgb_bmp(out('about_banner.bmp'), 300, 60, draw_banner().rgb_rows())
+    write_indexed_bmp(out('about_banner.bmp'), BANNER_W, BANNER_H, 4, VGA,
+                      draw_banner())
 
 
 if __name__ == '__main__':

@@ -7,8 +7,12 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
+#include "app/settings.h"
+#include "dialogs/categories_dialog.h"
+#include "dialogs/options_dialog.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "views/transaction_list.h"
 
 namespace {
 
@@ -36,15 +40,15 @@ constexpr CommandHandler kCommands[] = {
     {IDM_FIND_TRANSACTION, OnFindTransaction},
     {IDM_ACCOUNTS, OnAccounts},
     {IDM_BILLS_DEPOSITS, nullptr},
-    {IDM_CATEGORIES, nullptr},
+    {IDM_CATEGORIES, OnCategories},
     {IDM_CALCULATOR, OnCalculator},
-    {IDM_OPTIONS, nullptr},
+    {IDM_OPTIONS, OnOptions},
     {IDM_SHOW_STATS, OnShowStats},
     {IDM_SUMMARY_BY_CATEGORY, nullptr},
     {IDM_SUMMARY_BY_MONTH, nullptr},
-    {IDM_HELP_CONTENTS, nullptr},
-    {IDM_GETTING_STARTED, nullptr},
-    {IDM_ABOUT, nullptr},
+    {IDM_HELP_CONTENTS, OnHelpContents},
+    {IDM_GETTING_STARTED, OnGettingStarted},
+    {IDM_ABOUT, OnAbout},
 };
 static_assert(std::size(kCommands) == IDM_LAST_COMMAND - IDM_FIRST_COMMAND + 1);
 
@@ -56,6 +60,15 @@ void RunCommand(int command) {
             if (handler.run != nullptr) handler.run();
             return;
         }
+}
+
+void OnCategories() { ShowCategoriesDialog(App.frame, FillTransactionList); }
+
+void OnOptions() {
+    if (ShowOptionsDialog(App.frame) != IDOK) return;
+    SaveSettings();
+    // Every date shown takes the new order; without a current account only the stats panel shows one.
+    RefreshTransactionViews();
 }
 
 void OnCalculator() {

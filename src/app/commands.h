@@ -22,5 +22,12 @@ void OnDeleteTransaction();
 void OnFindTransaction();
 
 // Tools (commands.cpp)
+void OnCategories();
 void OnCalculator();
+void OnOptions();
 void OnShowStats();
+
+// Help (help_commands.cpp)
+void OnHelpContents();
+void OnGettingStarted();
+void OnAbout();

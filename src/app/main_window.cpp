@@ -92,6 +92,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SaveSettings();
         DestroyWindow(window);
         return 0;
+    case WM_QUERYENDSESSION:
+        // Logging off or shutting down saves as closing the window does; a
+        // user who keeps the window after a failed save keeps the session too.
+        return SaveBeforeClosing();
+    case WM_ENDSESSION:
+        // The process ends without WM_CLOSE once this returns.
+        if (wParam) SaveSettings();
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <string>
 
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "app/toolbar.h"
+#include "model/case_folding.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 #include "views/stats_panel.h"
@@ -68,11 +70,23 @@ void OpenStartFile(const char* commandLine) {
     Program.currentFile.clear();
 }
 
+// Names are compared folded as the system folds the letters of its code page.
+void UseSystemCaseFolding() {
+    std::array<unsigned char, 256> lower;
+    for (int c = 0; c < 256; ++c) {
+        char letter = static_cast<char>(c);
+        CharLowerBuffA(&letter, 1);
+        lower[c] = static_cast<unsigned char>(letter);
+    }
+    SetCaseFolding(lower);
+}
+
 }  // namespace
 
 bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     Program = ProgramValues{};
     App.instance = instance;
+    UseSystemCaseFolding();
 
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_DATE_CLASSES};

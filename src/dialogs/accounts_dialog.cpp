@@ -7,13 +7,12 @@
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"
 #include "model/accounts_list.h"
+#include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"
 #include "shell/program.h"
 
 namespace {
-
-constexpr DWORD kAccountsHelpTopic = 3;
 
 // What one opening of the dialog works with.
 struct AccountsContext {
@@ -143,7 +142,7 @@ bool OnCommand(HWND dialog, int control) {
         OnDelete(dialog);
         return true;
     case IDC_HELP_BUTTON:
-        ShowHelpTopic(dialog, kAccountsHelpTopic);
+        ShowHelpTopic(dialog, kHelpAccounts);
         return true;
     }
     return false;

@@ -1,5 +1,6 @@
 #include "dialogs/new_file_wizard.h"
 
+#include "dialogs/categories_dialog.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/new_account_dialog.h"
 #include "dialogs/password_dialog.h"
@@ -51,7 +52,8 @@ bool OnCommand(HWND wizard, int control) {
         MoveDefaultTo(wizard, IDC_STEP_CATEGORIES);
         return true;
     case IDC_STEP_CATEGORIES:
-        // The Categories dialog opens here once it exists; for now the step only marks itself done.
+        // A new file has no account shown yet: no list to refresh.
+        ShowCategoriesDialog(wizard, nullptr);
         ShowTick(wizard, IDC_TICK_CATEGORIES);
         MoveDefaultTo(wizard, IDC_STEP_BILLS_DEPOSITS);
         return true;

@@ -6,14 +6,13 @@
 
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"
+#include "model/help_topics.h"
 #include "model/transaction_editor_rules.h"
 #include "resources/resource.h"
 #include "shell/help.h"
 #include "shell/program.h"
 
 namespace {
-
-constexpr DWORD kTransactionHelpTopic = 6;
 
 // What one opening of either dialog works on; it lives while the dialog is open.
 struct Editing {
@@ -92,7 +91,7 @@ bool OnCommand(HWND dialog, int control) {
         Store(dialog, true);
         return true;
     case IDC_HELP_BUTTON:
-        ShowHelpTopic(dialog, kTransactionHelpTopic);
+        ShowHelpTopic(dialog, kHelpTransactions);
         return true;
     }
     return false;

@@ -1,11 +1,17 @@
 #pragma once
 // Comparing texts without regard to case: the one folding that name checks
-// and searches share.
+// and searches share. Texts are in the program's ANSI code page; its letters
+// fold as the system folds them. Until the program installs the system's
+// folding, it is that of code page 1252: A-Z, the accented capitals from
+// 0xC0 to 0xDE (not 0xD7, the multiplication sign), and 0x8A, 0x8C, 0x8E and
+// 0x9F (S and Z with caron, the OE ligature, Y with diaeresis).
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The character with A-Z turned into a-z; every other byte as it is.
+// The character folded to lower case.
 char FoldCase(char c);
 
 // The text with every character folded.
@@ -13,3 +19,8 @@ std::string FoldCase(std::string_view text);
 
 // Whether the two texts are equal once folded.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+// Folds as `lower` says: the lower-case form of every byte value, as the
+// system's conversion of the code page gives it; std::nullopt goes back to
+// code page 1252.
+void SetCaseFolding(const std::optional<std::array<unsigned char, 256>>& lower);

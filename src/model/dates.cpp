@@ -9,7 +9,7 @@ std::optional<Date> fixedToday;
 
 std::string DateText(std::int32_t month, std::int32_t day, std::int32_t year, std::int32_t dateFormat) {
     char buffer[48];
-    if (dateFormat == kDateFormatAmerican)
+    if (IsAmericanDateFormat(dateFormat))
         std::snprintf(buffer, sizeof buffer, "%02d/%02d/%d", month, day, year);
     else
         std::snprintf(buffer, sizeof buffer, "%02d/%02d/%d", day, month, year);

@@ -19,6 +19,9 @@ struct Date {
 inline constexpr std::int32_t kDateFormatAmerican = 0;
 inline constexpr std::int32_t kDateFormatEuropean = 1;
 
+// The Options dialog's choice: American for 0, European for every other value.
+inline bool IsAmericanDateFormat(std::int32_t dateFormat) { return dateFormat == kDateFormatAmerican; }
+
 // "%02d/%02d/%d": month/day/year when dateFormat is 0, day/month/year otherwise.
 std::string DateText(std::int32_t month, std::int32_t day, std::int32_t year, std::int32_t dateFormat);
 

@@ -15,6 +15,7 @@ inline constexpr Message kErrorOpeningFile{"Error opening file.", MessageIcon::S
 inline constexpr Message kErrorSavingFile{"Error saving file.", MessageIcon::Stop};
 inline constexpr Message kErrorAddingNoneCategory{"Error adding \"None\" category.", MessageIcon::Stop};
 inline constexpr Message kErrorAddingAccount{"Error adding account.", MessageIcon::Stop};
+inline constexpr Message kErrorAddingCategory{"Error adding category.", MessageIcon::Stop};
 inline constexpr Message kErrorAddingTransaction{"Error adding transaction.", MessageIcon::Stop};
 inline constexpr Message kErrorUpdatingTransactionList{"Error updating transaction list.", MessageIcon::Stop};
 inline constexpr Message kErrorStartingCalculator{"Error starting calculator.", MessageIcon::Stop};
@@ -32,6 +33,7 @@ inline constexpr Message kErrorCreatingPopup{"Error creating popup menu.", Messa
 // Refused input and unmet preconditions.
 inline constexpr Message kNoTransactionSelected{"No transaction is selected.", MessageIcon::Exclamation};
 inline constexpr Message kNoAccountSelected{"No account is selected.", MessageIcon::Exclamation};
+inline constexpr Message kNoCategorySelected{"No category is selected.", MessageIcon::Exclamation};
 inline constexpr Message kInvalidAmount{"Enter a valid amount (numbers, commas, periods and no other symbols).",
                                         MessageIcon::Exclamation};
 inline constexpr Message kInvalidOpeningBalance{
@@ -48,6 +50,9 @@ inline constexpr Message kInvalidCreditLimit{
     "Enter a valid credit limit (numbers, commas, periods and no other symbols).", MessageIcon::Exclamation};
 inline constexpr Message kEnterAccountName{"Enter a name for the account.", MessageIcon::Exclamation};
 inline constexpr Message kAccountNameUsed{"Account name already used, enter another one.", MessageIcon::Exclamation};
+inline constexpr Message kEnterNewCategoryName{"Enter a name for the new category.", MessageIcon::Exclamation};
+inline constexpr Message kEnterCategoryName{"Enter a name for the category.", MessageIcon::Exclamation};
+inline constexpr Message kCategoryNameUsed{"Category name already used, enter another one.", MessageIcon::Exclamation};
 inline constexpr Message kPasswordIncorrect{"Password is incorrect.", MessageIcon::Exclamation};
 inline constexpr Message kPasswordsDoNotMatch{"Passwords do not match.", MessageIcon::Exclamation};
 inline constexpr Message kEnterTextToFind{"Enter the text to find.", MessageIcon::Exclamation};
@@ -65,5 +70,7 @@ inline constexpr Message kDeleteAccountQuestion{
     "Are you sure you want to delete the selected account?\n\n"
     "All transactions and bills/deposits in the account will be deleted...",
     MessageIcon::Exclamation, true};
+inline constexpr Message kDeleteCategoryQuestion{"Are you sure you want to delete the selected category?",
+                                                 MessageIcon::Exclamation, true};
 inline constexpr Message kCloseAnywayQuestion{"Close anyway? Changes since the last save will be lost.",
                                               MessageIcon::Exclamation, true};

@@ -35,8 +35,8 @@ std::uint64_t DateSortKey(const std::string& dateText, std::int32_t dateFormat) 
     // the order of the date format.
     std::string key;
     AppendPart(key, dateText, 6, 4);
-    const std::size_t monthAt = dateFormat == kDateFormatAmerican ? 0 : 3;
-    const std::size_t dayAt = dateFormat == kDateFormatAmerican ? 3 : 0;
+    const std::size_t monthAt = IsAmericanDateFormat(dateFormat) ? 0 : 3;
+    const std::size_t dayAt = IsAmericanDateFormat(dateFormat) ? 3 : 0;
     // A text that ends early ends its key there, as a zero-terminated key would.
     if (key.size() == 4) {
         AppendPart(key, dateText, monthAt, 2);

@@ -21,12 +21,17 @@
 #define IDD_NEW_ACCOUNT 105
 #define IDD_ACCOUNT_DETAILS 106
 #define IDD_ACCOUNTS 107
+#define IDD_CATEGORIES 108
+#define IDD_NEW_CATEGORY 109
+#define IDD_EDIT_CATEGORY 110
 #define IDD_PASSWORD 111
 #define IDD_ENTER_PASSWORD 112
 #define IDD_NEW_TRANSACTION 113
 #define IDD_EDIT_TRANSACTION 114
 #define IDD_STATS_PANEL 118
 #define IDD_FIND_TRANSACTION 122
+#define IDD_OPTIONS 126
+#define IDD_ABOUT 127
 #define IDD_NEW_FILE_WIZARD 130
 #define IDD_ADJUST 135
 
@@ -128,6 +133,17 @@
 // Adjust dialog
 #define IDC_BALANCE_LABEL 1085
 #define IDC_BALANCE 1086
+
+// Categories dialog ("New" is IDOK, "Close" IDCANCEL)
+#define IDC_CATEGORY_LIST 1021
+#define IDC_EDIT_CATEGORY 1020
+#define IDC_DELETE_CATEGORY 1018
+// New and Edit Category dialogs
+#define IDC_CATEGORY_NAME 1000
+
+// Options dialog
+#define IDC_DATE_AMERICAN 1064
+#define IDC_DATE_EUROPEAN 1065
 
 // Password dialog
 #define IDC_NEW_PASSWORD 1019

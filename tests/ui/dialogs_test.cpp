@@ -3,6 +3,8 @@
 // the views afterwards. The rules are unit-tested natively.
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/transaction_rows.h"
@@ -18,6 +20,14 @@ HWND List(ModalWindow& dialog) { return GetDlgItem(dialog.Handle(), IDC_ACCOUNT_
 
 using AccountDialogs = SampleFileOpen;
 using TransactionDialogs = SampleFileOpen;
+using CategoryDialogs = SampleFileOpen;
+using OptionsAndHelp = SampleFileOpen;
+
+std::string ListBoxRow(HWND list, int row) {
+    char text[32] = {};
+    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+    return text;
+}
 
 }  // namespace
 
@@ -43,6 +53,7 @@ TEST_F(AccountDialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) 
         SelectListRow(List(dialog), 0);
         driver.OnModalNext([&](ModalWindow& details) {
             EXPECT_EQ(details.Text(IDC_ACCOUNT_COMMENT) + " " + details.Text(IDC_ACCOUNT_NUMBER), "Everyday 12-345");
+            details.Click(IDC_HELP_BUTTON);
             details.SetText(IDC_ACCOUNT_NAME, "food");
             ExpectRefusal(driver, details, IDOK, "Account name already used, enter another one.", IDC_ACCOUNT_NAME);
             details.SetText(IDC_ACCOUNT_NAME, "Bank");
@@ -80,15 +91,17 @@ TEST_F(AccountDialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) 
     driver.Command(IDM_ACCOUNTS);
     EXPECT_EQ(Program.document.AccountCount(), 0);
     EXPECT_TRUE(question.starts_with("Are you sure you want to delete the selected account?")) << question;
-    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 3}}));
+    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 3}, {HELP_CONTEXTPOPUP, 9}}));
 }
 
 TEST_F(AccountDialogs, NewAccountIsKeptWithItsDetailsAndBecomesCurrentOnYes) {
     HelpRecorder help;
     driver.OnModal([&](ModalWindow& dialog) {
-        dialog.Choose(IDC_TYPE_CASH);
-        EXPECT_EQ(dialog.Text(IDC_OPENING_AMOUNT_LABEL), "Opening cash amount");
-        dialog.Click(IDC_HELP_BUTTON);
+        for (const int type : {IDC_TYPE_BANK, IDC_TYPE_CREDIT, IDC_TYPE_BUDGET, IDC_TYPE_CASH, IDC_TYPE_OTHER}) {
+            dialog.Choose(type);
+            dialog.Click(IDC_HELP_BUTTON);
+        }
+        EXPECT_EQ(dialog.Text(IDC_OPENING_AMOUNT_LABEL), "Opening balance");
         dialog.Choose(IDC_TYPE_CREDIT);
         dialog.SetText(IDC_OPENING_AMOUNT, "3$00");
         ExpectRefusal(driver, dialog, IDOK,
@@ -109,7 +122,8 @@ TEST_F(AccountDialogs, NewAccountIsKeptWithItsDetailsAndBecomesCurrentOnYes) {
     driver.OnModal(AnswerMessage(question, IDYES));
     driver.Command(IDM_NEW_ACCOUNT);
     EXPECT_EQ(question, "Switch to this account now?");
-    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXTPOPUP, 14}, {HELP_CONTEXTPOPUP, 10}}));
+    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXTPOPUP, 12}, {HELP_CONTEXTPOPUP, 12}, {HELP_CONTEXTPOPUP, 13},
+                                     {HELP_CONTEXTPOPUP, 14}, {HELP_CONTEXTPOPUP, 12}, {HELP_CONTEXTPOPUP, 10}}));
     EXPECT_EQ(Program.document.GetAccount(2).creditLimit, 2000.0);
     EXPECT_EQ(WindowText(App.frame), "Pennywhist - sample (Visa)");
     EXPECT_EQ(ListCell(App.transactionList, 0, ColumnMemo), "OPENING BALANCE");
@@ -135,6 +149,9 @@ TEST_F(TransactionDialogs, NewWithAddMoreAddsRowsThenEditChangesTheTransactionOf
             EXPECT_EQ(next.Text(IDC_TRANSACTION_NUMBER), "104");
             EXPECT_EQ(next.Text(IDC_TRANSACTION_AMOUNT) + next.Text(IDC_TRANSACTION_PAYEE), "");
             next.SetText(IDC_TRANSACTION_AMOUNT, "5");
+            // Typed, not set: the box scrolls to take all 30 wide characters.
+            for (int i = 0; i < 30; ++i) SendDlgItemMessageA(next.Handle(), IDC_TRANSACTION_PAYEE, WM_CHAR, 'W', 1);
+            EXPECT_EQ(next.Text(IDC_TRANSACTION_PAYEE), std::string(30, 'W'));
             next.Click(IDOK);
         });
         dialog.Click(IDC_ADD_MORE);
@@ -186,4 +203,83 @@ TEST_F(TransactionDialogs, FindNextSelectsTheNextMatchingRowAndSaysWhenThereIsNo
     });
     driver.Command(IDM_FIND_TRANSACTION);
     EXPECT_EQ(selectedRow(), 1);  // the row found last stays selected
+}
+
+TEST_F(CategoryDialogs, NewRenameAndDeleteReachEveryReferenceAndLeaveNoRowSelected) {
+    std::string message;
+    driver.OnModal([&](ModalWindow& dialog) {
+        HWND list = GetDlgItem(dialog.Handle(), IDC_CATEGORY_LIST);
+        const auto rows = [list] { return int(SendMessageA(list, LB_GETCOUNT, 0, 0)); };
+        const auto selected = [list] { return int(SendMessageA(list, LB_GETCURSEL, 0, 0)); };
+        EXPECT_EQ(std::pair(rows(), ListBoxRow(list, 0)), std::pair(20, std::string("Bills")));  // "None" is not listed
+        EXPECT_EQ(selected(), 0);
+        driver.OnModalNext([&](ModalWindow& add) {
+            add.SetText(IDC_CATEGORY_NAME, "GROCERIES");
+            ExpectRefusal(driver, add, IDOK, "Category name already used, enter another one.", IDC_CATEGORY_NAME);
+            add.SetText(IDC_CATEGORY_NAME, "Caf\xE9");
+            add.Click(IDOK);
+        });
+        dialog.Click(IDOK);
+        EXPECT_EQ(ListBoxRow(list, 20), "Caf\xE9");
+
+        SendMessageA(list, LB_SETCURSEL, 1, 0);
+        driver.OnModalNext([&](ModalWindow& rename) {
+            EXPECT_EQ(rename.Text(IDC_CATEGORY_NAME), "Groceries");
+            rename.SetText(IDC_CATEGORY_NAME, "CAF\xC9");  // the same name in other capitals
+            ExpectRefusal(driver, rename, IDOK, "Category name already used, enter another one.", IDC_CATEGORY_NAME);
+            rename.SetText(IDC_CATEGORY_NAME, "Food");
+            rename.Click(IDOK);
+        });
+        dialog.Click(IDC_EDIT_CATEGORY);
+        EXPECT_EQ(std::pair(ListBoxRow(list, 1), selected()), std::pair(std::string("Food"), int(LB_ERR)));
+        EXPECT_EQ(ListColumn(App.transactionList, ColumnCategory), (Texts{"None", "Food", "Bills", "Income"}));
+        for (const int button : {IDC_EDIT_CATEGORY, IDC_DELETE_CATEGORY}) {
+            driver.OnModalNext(AnswerMessage(message));
+            dialog.Click(button);
+            EXPECT_EQ(message, "No category is selected.");
+        }
+
+        SendMessageA(list, LB_SETCURSEL, 0, 0);
+        driver.OnModalNext(AnswerMessage(message, IDYES));
+        dialog.Click(IDC_DELETE_CATEGORY);
+        EXPECT_EQ(message, "Are you sure you want to delete the selected category?");
+        EXPECT_EQ(std::tuple(rows(), ListBoxRow(list, 0), selected()), std::tuple(20, std::string("Food"), int(LB_ERR)));
+        EXPECT_EQ(ListColumn(App.transactionList, ColumnCategory), (Texts{"None", "Food", "None", "Income"}));
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_CATEGORIES);
+}
+
+TEST_F(OptionsAndHelp, TheDateOrderIsShownAndStoredAtOnceAndEveryHelpTriggerAsksItsTopic) {
+    const auto stored = [] {
+        DWORD value = 99, size = sizeof value;
+        RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "DateFormat", RRF_RT_REG_DWORD, nullptr, &value, &size);
+        return value;
+    };
+    for (const int button : {IDCANCEL, IDOK}) {
+        driver.OnModal([button](ModalWindow& dialog) {
+            EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_DATE_AMERICAN), UINT(BST_CHECKED));
+            dialog.Choose(IDC_DATE_EUROPEAN);
+            dialog.Click(button);
+        });
+        driver.Command(IDM_OPTIONS);
+        EXPECT_EQ(ListCell(App.transactionList, 1, ColumnDate), button == IDOK ? "14/03/2026" : "03/14/2026");
+        EXPECT_EQ(stored(), button == IDOK ? 1u : 99u);
+    }
+    EXPECT_EQ(WindowText(GetDlgItem(App.statsPanel, IDC_TODAYS_DATE)), "20/03/2026");
+
+    HelpRecorder help;
+    driver.Command(IDM_HELP_CONTENTS);
+    driver.PressKey(VK_F1);
+    driver.Command(IDM_GETTING_STARTED);
+    EXPECT_EQ(help.Take(), (Requests{{HELP_FINDER, 0}, {HELP_FINDER, 0}, {HELP_CONTEXT, 1}}));
+
+    RECT banner{};
+    driver.OnModal([&](ModalWindow& about) {
+        EXPECT_EQ(about.Title(), "About Pennywhist");
+        GetClientRect(GetWindow(about.Handle(), GW_CHILD), &banner);
+        PostMessageA(about.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    driver.Command(IDM_ABOUT);  // returns once Esc has closed it
+    EXPECT_EQ(std::pair(banner.right, banner.bottom), std::pair(LONG(115), LONG(19)));
 }

@@ -168,6 +168,15 @@ TEST_F(FileCommands, PasswordIsSetAfterARefusalKeptOnCancelAndClearedWithANotice
     EXPECT_EQ(message, "Password cleared.");
 }
 
+TEST_F(FileCommands, EndingTheWindowsSessionSavesTheOpenFile) {
+    Program.document.GetAccount(1).name = "Groceries";
+    EXPECT_TRUE(SendMessageA(App.frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageA(App.frame, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    Document reread;
+    ASSERT_TRUE(reread.Load(TestFile("sample.pwf")));
+    EXPECT_EQ(reread, Program.document);
+}
+
 TEST_F(FileCommands, AFileThatCannotBeSavedStopsOpenAndClosingAsksFirst) {
     const std::string path = TestFile("sample.pwf");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -181,6 +190,10 @@ TEST_F(FileCommands, AFileThatCannotBeSavedStopsOpenAndClosingAsksFirst) {
     SendMessageA(App.frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(question, "Close anyway? Changes since the last save will be lost.");
     EXPECT_TRUE(IsWindow(App.frame));
+    // Logging off asks the same; No keeps the session.
+    driver.OnModal(AnswerMessage(error));
+    driver.OnModal(AnswerMessage(question, IDNO));
+    EXPECT_FALSE(SendMessageA(App.frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     driver.OnModal(AnswerMessage(error));
     driver.OnModal(AnswerMessage(question, IDYES));
     PostMessageA(App.frame, WM_CLOSE, 0, 0);

@@ -66,15 +66,26 @@ TEST(AdjustRules, OkAddsOneEntryForTheDifferenceOrEndsUnchanged) {
     EXPECT_EQ(account.transactions.back().kind, 1);
 }
 
-TEST(CaseFolding, OnlyAToZFoldAndTheLengthsMustMatch) {
-    // The bytes next to A-Z and Z-z, and those above 127, stay as they are.
-    EXPECT_EQ(FoldCase("AZaz@[`{09 \xC4\xE4"), "azaz@[`{09 \xC4\xE4");
-    EXPECT_EQ(FoldCase('Q'), 'q');
+TEST(CaseFolding, TheLettersOfCodePage1252FoldAndTheLengthsMustMatch) {
+    // A-Z, the accented capitals but the multiplication sign, and S, Z with caron,
+    // OE and Y with diaeresis; the bytes beside them stay as they are.
+    EXPECT_EQ(FoldCase("AZ@[`{09 CAF\xC9 \xC0\xDE\xD7\xDF\xBF \x8A\x8C\x8E\x9F"),
+              "az@[`{09 caf\xE9 \xE0\xFE\xD7\xDF\xBF \x9A\x9C\x9E\xFF");
     const struct { const char* a; const char* b; bool same; } cases[] = {
-        {"Visa", "vISA", true}, {"", "", true},          {"@", "`", false},   {"[", "{", false},
-        {"\xC4", "\xE4", false}, {"Visa", "Visa ", false}, {"Vis", "Visa", false},
+        {"Visa", "vISA", true}, {"Caf\xE9", "CAF\xC9", true}, {"", "", true}, {"@", "`", false},
+        {"\xD7", "\xF7", false}, {"Visa", "Visa ", false}, {"Vis", "Visa", false},
     };
     for (const auto& c : cases) EXPECT_EQ(SameIgnoringCase(c.a, c.b), c.same) << c.a << " / " << c.b;
+
+    // The program installs the system's own folding of its code page.
+    std::array<unsigned char, 256> lower{};
+    for (int c = 0; c < 256; ++c) lower[c] = static_cast<unsigned char>(c);
+    lower[0xA3] = 0xB3;  // code page 1250's L with stroke
+    SetCaseFolding(lower);
+    const bool strokes = SameIgnoringCase("\xA3", "\xB3"), plain = SameIgnoringCase("A", "a");
+    SetCaseFolding(std::nullopt);
+    EXPECT_TRUE(strokes);
+    EXPECT_FALSE(plain);
 }
 
 TEST(FindRules, FindNextOverTheDisplayedRows) {

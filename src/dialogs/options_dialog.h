@@ -1,0 +1,8 @@
+#pragma once
+// The Options dialog (126): the date order every date is shown in.
+
+#include <windows.h>
+
+// Runs the dialog over `owner`: 1 after OK, with Program.DateFormat set to
+// the order chosen (0 American, 1 European), 2 after Cancel, which changes nothing.
+INT_PTR ShowOptionsDialog(HWND owner);
