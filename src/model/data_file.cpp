@@ -128,10 +128,14 @@ bool Document::Save(const std::string& path) const {
 }
 
 bool Document::Load(const std::string& path) {
-    FileView file(path);
+    InputFile file(path);
     if (!file.IsOpen()) return false;
-    DataReader in(file);
-    return Read(in);
+    try {
+        DataReader in(file);
+        return Read(in);
+    } catch (const std::bad_alloc&) {
+        return false;  // no memory for the read buffer
+    }
 }
 
 bool Document::Read(DataReader& in) {

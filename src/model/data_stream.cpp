@@ -1,19 +1,46 @@
 #include "model/data_stream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
-// Large blocks keep the number of writes and releases small.
+// Large blocks keep the number of reads and writes small; the read block is
+// small enough to add little to a large load's memory.
+constexpr std::size_t kReadBlock = 4 << 20;
 constexpr std::size_t kWriteBlock = 4 << 20;
-constexpr std::size_t kReleaseBlock = 8 << 20;
 }  // namespace
 
-DataReader::DataReader(FileView& view)
-    : cursor_(view.Data()), end_(view.Data() + view.Size()), view_(&view), releaseAt_(cursor_ + kReleaseBlock) {}
+DataReader::DataReader(InputFile& file)
+    : file_(&file),
+      unread_(file.Size()),
+      capacity_(static_cast<std::size_t>(std::min<std::uint64_t>(kReadBlock, file.Size()))) {
+    buffer_ = std::make_unique_for_overwrite<unsigned char[]>(capacity_);
+    cursor_ = end_ = buffer_.get();
+}
 
-void DataReader::ReleaseRead() {
-    view_->Release(cursor_);
-    releaseAt_ = cursor_ + kReleaseBlock;
+const unsigned char* DataReader::Refill(std::size_t count) {
+    const auto buffered = static_cast<std::size_t>(end_ - cursor_);
+    if (file_ == nullptr || count - buffered > unread_) return nullptr;
+    // The bytes still buffered, fewer than `count`, move to the front.
+    if (count > capacity_) {
+        auto larger = std::make_unique_for_overwrite<unsigned char[]>(count);
+        std::memcpy(larger.get(), cursor_, buffered);
+        buffer_ = std::move(larger);
+        capacity_ = count;
+    } else {
+        std::memmove(buffer_.get(), cursor_, buffered);
+    }
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(capacity_ - buffered, unread_));
+    cursor_ = buffer_.get();
+    if (!file_->Read(buffer_.get() + buffered, wanted)) {
+        end_ = cursor_;  // nothing more comes from this file
+        unread_ = 0;
+        return nullptr;
+    }
+    end_ = cursor_ + buffered + wanted;
+    unread_ -= wanted;
+    cursor_ += count;
+    return buffer_.get();
 }
 
 bool DataReader::Read(void* out, std::size_t count) {

@@ -1,11 +1,12 @@
 #pragma once
 // Little-endian byte streams for the data file. The reader always knows how
 // many bytes are left, so a loader can check a count against them before it
-// allocates anything; the writer buffers large blocks.
+// allocates anything; both buffer large blocks.
 
 #include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "platform/platform_file.h"
@@ -17,20 +18,23 @@ class DataReader {
 public:
     // Reads from memory the caller keeps alive.
     DataReader(const unsigned char* data, std::size_t size) : cursor_(data), end_(data + size) {}
-    // Reads a whole file view, handing back the bytes read as it goes, so a
-    // large file is never held twice.
-    explicit DataReader(FileView& view);
+    // Reads an open file through a buffer of a few MiB (less for a smaller
+    // file), refilled as the bytes are taken. A read error, or a file that
+    // ends before the size it had when opened, ends the stream: that read and
+    // every later one fail. Throws std::bad_alloc.
+    explicit DataReader(InputFile& file);
     DataReader(const DataReader&) = delete;
     DataReader& operator=(const DataReader&) = delete;
 
     // False, with nothing consumed, when fewer than `count` bytes are left.
     bool Read(void* out, std::size_t count);
-    // The next `count` bytes in place; nullptr when fewer are left.
+    // The next `count` bytes in place, valid until the next read; nullptr
+    // when fewer are left. Throws std::bad_alloc only for a `count` larger
+    // than the buffer.
     const unsigned char* Next(std::size_t count) {
-        if (static_cast<std::size_t>(end_ - cursor_) < count) return nullptr;
+        if (static_cast<std::size_t>(end_ - cursor_) < count) return Refill(count);
         const unsigned char* bytes = cursor_;
         cursor_ += count;
-        if (cursor_ >= releaseAt_ && view_ != nullptr) ReleaseRead();
         return bytes;
     }
     bool ReadInt32(std::int32_t& value) { return Read(&value, sizeof value); }
@@ -44,7 +48,8 @@ public:
         return true;
     }
 
-    std::uint64_t Remaining() const { return static_cast<std::uint64_t>(end_ - cursor_); }
+    // Counted in the file's size, not in what is buffered.
+    std::uint64_t Remaining() const { return static_cast<std::uint64_t>(end_ - cursor_) + unread_; }
 
     // True when `count` records of at least `recordSize` bytes each can still be in the stream.
     bool CanHold(std::int32_t count, std::uint64_t recordSize) const {
@@ -52,12 +57,15 @@ public:
     }
 
 private:
-    void ReleaseRead();
+    // Next when the buffer holds fewer than `count` bytes.
+    const unsigned char* Refill(std::size_t count);
 
-    const unsigned char* cursor_;
-    const unsigned char* end_;
-    FileView* view_ = nullptr;
-    const unsigned char* releaseAt_ = nullptr;  // where the next release is due
+    const unsigned char* cursor_ = nullptr;
+    const unsigned char* end_ = nullptr;  // of the bytes in memory
+    InputFile* file_ = nullptr;
+    std::uint64_t unread_ = 0;  // bytes of the file not yet in the buffer
+    std::unique_ptr<unsigned char[]> buffer_;
+    std::size_t capacity_ = 0;
 };
 
 class DataWriter {

@@ -68,8 +68,9 @@ struct Document {
     bool Save(const std::string& path) const;
 
     // Replaces the document with the file's contents. False, with the document
-    // unchanged, when the file cannot be opened, is not a version 1 data file,
-    // is short, over-long or inconsistent, or memory runs out.
+    // unchanged, when the file cannot be opened or read to its end (a drive
+    // that goes away part way), is not a version 1 data file, is short,
+    // over-long or inconsistent, or memory runs out.
     bool Load(const std::string& path);
 
     // The loader over any stream; same contract as Load.

@@ -19,26 +19,28 @@ bool PutInPlace(const std::string& temporary, const std::string& target);
 // system can back it with large pages; nothing happens where that is unknown.
 void PrepareBulkMemory(void* block, std::size_t bytes);
 
-// A read-only view of a whole existing file, for loading it without copies.
-class FileView {
+// An existing file read from front to back with plain reads. A mapped view
+// is not used: when the drive goes away part way (a removed USB stick, a
+// dropped network share), touching its pages kills the program, where a read
+// just fails.
+class InputFile {
 public:
-    explicit FileView(const std::string& path);
-    FileView(const FileView&) = delete;
-    FileView& operator=(const FileView&) = delete;
-    ~FileView();
+    explicit InputFile(const std::string& path);
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    ~InputFile();
 
     // False when the file is missing, not a plain file, or cannot be read.
-    bool IsOpen() const { return open_; }
-    const unsigned char* Data() const { return data_; }
-    std::size_t Size() const { return size_; }
+    bool IsOpen() const { return handle_ != kClosed; }
+    // The size the file had when it was opened.
+    std::uint64_t Size() const { return size_; }
 
-    // Tells the view that the bytes before `position` will not be read
-    // again, so their memory can go; the view stays valid from there on.
-    void Release(const unsigned char* position);
+    // Fills `out` with the next `count` bytes; false on a read error or when
+    // the file ends before them.
+    bool Read(void* out, std::size_t count);
 
 private:
-    bool open_ = false;
-    const unsigned char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t released_ = 0;
+    static constexpr std::intptr_t kClosed = -1;
+    std::intptr_t handle_ = kClosed;  // a descriptor on POSIX, a HANDLE on Windows
+    std::uint64_t size_ = 0;
 };

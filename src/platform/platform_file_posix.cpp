@@ -1,5 +1,6 @@
 // Data file steps on POSIX systems (the native build of the core).
 
+#include <errno.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -37,37 +38,33 @@ bool PutInPlace(const std::string& temporary, const std::string& target) {
     return true;
 }
 
-FileView::FileView(const std::string& path) {
-    const int descriptor = open(path.c_str(), O_RDONLY);
+InputFile::InputFile(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) return;
     struct stat status {};
-    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
-        size_ = static_cast<std::size_t>(status.st_size);
-        if (size_ == 0) {
-            open_ = true;
-        } else {
-            // Populated at once: the loader reads every byte, front to back.
-            void* view = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
-            if (view != MAP_FAILED) {
-                data_ = static_cast<const unsigned char*>(view);
-                open_ = true;
-            }
-        }
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(descriptor);
+        return;
     }
-    close(descriptor);
+    posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);  // a hint: its failure changes nothing
+    handle_ = descriptor;
+    size_ = static_cast<std::uint64_t>(status.st_size);
 }
 
-void FileView::Release(const unsigned char* position) {
-    // Whole pages only: the page holding `position` may still be read.
-    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    const std::size_t end = static_cast<std::size_t>(position - data_) / page * page;
-    if (data_ == nullptr || end <= released_) return;
-    madvise(const_cast<unsigned char*>(data_) + released_, end - released_, MADV_DONTNEED);
-    released_ = end;
+InputFile::~InputFile() {
+    if (IsOpen()) close(static_cast<int>(handle_));
 }
 
-FileView::~FileView() {
-    if (data_ != nullptr) munmap(const_cast<unsigned char*>(data_), size_);
+bool InputFile::Read(void* out, std::size_t count) {
+    auto* bytes = static_cast<unsigned char*>(out);
+    while (count > 0) {
+        const ssize_t got = read(static_cast<int>(handle_), bytes, count);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;  // an error, or the end of a file that became shorter
+        bytes += got;
+        count -= static_cast<std::size_t>(got);
+    }
+    return true;
 }
 
 void PrepareBulkMemory(void* block, std::size_t bytes) {

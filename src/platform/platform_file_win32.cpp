@@ -24,30 +24,36 @@ bool PutInPlace(const std::string& temporary, const std::string& target) {
     return MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-FileView::FileView(const std::string& path) {
+InputFile::InputFile(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     LARGE_INTEGER length;
-    if (GetFileSizeEx(file, &length) && length.QuadPart >= 0 &&
-        static_cast<std::uint64_t>(length.QuadPart) <= SIZE_MAX) {
-        size_ = static_cast<std::size_t>(length.QuadPart);
-        if (size_ == 0) {
-            open_ = true;  // an empty file cannot be mapped
-        } else if (HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr)) {
-            data_ = static_cast<const unsigned char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
-            open_ = data_ != nullptr;
-            CloseHandle(mapping);  // the view keeps the mapping alive
-        }
+    // A disk file only: not a device or a pipe, which a path can name too.
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &length) || length.QuadPart < 0) {
+        CloseHandle(file);
+        return;
     }
-    CloseHandle(file);
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+    size_ = static_cast<std::uint64_t>(length.QuadPart);
 }
 
-// The system trims a read-only view's pages from the working set by itself.
-void FileView::Release(const unsigned char*) {}
+InputFile::~InputFile() {
+    if (IsOpen()) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
 
-FileView::~FileView() {
-    if (data_ != nullptr) UnmapViewOfFile(data_);
+bool InputFile::Read(void* out, std::size_t count) {
+    auto* bytes = static_cast<unsigned char*>(out);
+    while (count > 0) {
+        constexpr DWORD kLargestRead = 1u << 30;  // ReadFile counts in 32 bits
+        const DWORD asked = count > kLargestRead ? kLargestRead : static_cast<DWORD>(count);
+        DWORD got = 0;
+        // A drive that went away fails the read (ERROR_DEVICE_NOT_CONNECTED and the like).
+        if (!ReadFile(reinterpret_cast<HANDLE>(handle_), bytes, asked, &got, nullptr) || got == 0) return false;
+        bytes += got;
+        count -= got;
+    }
+    return true;
 }
 
 void PrepareBulkMemory(void*, std::size_t) {}

@@ -1,5 +1,6 @@
 // Files the loader must refuse, each time leaving the open document untouched
-// and without reserving memory for counts the file cannot hold.
+// and without reserving memory for counts the file cannot hold; and a file
+// that gets shorter while it is read, as on a drive that goes away.
 
 #include <algorithm>
 #include <climits>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "model/data_stream.h"
 #include "test_files.h"
 
 // While `watching`, the largest single allocation is kept, and anything above
@@ -112,4 +114,27 @@ TEST(DataFileRefusal, MissingFileOrFolder) {
     for (const std::string& path : {dir.File("no such file.pwf"), dir.path, std::string()})
         EXPECT_FALSE(document.Load(path)) << path;
     EXPECT_EQ(document, original);
+}
+
+TEST(DataFileRefusal, FileCutShortWhileItIsRead) {
+    // Larger than the reader's 4 MiB buffer, so a cut past it shows only part way through.
+    Document big = MakeSampleDocument();
+    big.accounts[0].transactions.resize(60000, big.accounts[0].transactions[1]);
+    ScratchDir dir;
+    const std::string path = dir.File("big.pwf");
+    ASSERT_TRUE(big.Save(path));
+    const std::uintmax_t size = std::filesystem::file_size(path);
+    ASSERT_GT(size, 5u << 20);
+    const Document original = MakeSampleDocument();
+    for (std::uintmax_t kept : {std::uintmax_t{0}, std::uintmax_t{5} << 20, size - 1}) {
+        ASSERT_TRUE(big.Save(path));
+        InputFile file(path);
+        ASSERT_TRUE(file.IsOpen());
+        DataReader in(file);
+        std::filesystem::resize_file(path, kept);
+        Document document = original;
+        EXPECT_FALSE(document.Read(in)) << "cut to " << kept;
+        EXPECT_TRUE(document == original) << "cut to " << kept;
+        EXPECT_EQ(in.Remaining(), 0u) << "a failed read ends the stream";
+    }
 }

@@ -21,7 +21,7 @@ bool NoTemporaryLeft(const ScratchDir& dir) {
 
 TEST(DataFileSave, EveryFieldRoundTripsAcrossBufferBoundaries) {
     // Full-width texts in every record kind, and an account of about 9.4 MB:
-    // more than two of the writer's buffers and the reader's release block.
+    // more than two of the writer's and of the reader's 4 MiB buffers.
     Document document = MakeSampleDocument();
     document.password.Set(std::string(30, 'p'));
     document.AddCategory(Text31(std::string(30, 'c')));
