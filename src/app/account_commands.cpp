@@ -1,4 +1,5 @@
-// The account commands: New Account and the Accounts dialog.
+// The account commands: New Account, the Accounts dialog, and the bills and
+// deposits scheduled for the accounts.
 
 #include <windows.h>
 
@@ -6,7 +7,9 @@
 
 #include "app/commands.h"
 #include "dialogs/accounts_dialog.h"
+#include "dialogs/bills_dialog.h"
 #include "dialogs/new_account_dialog.h"
+#include "model/bill_rules.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 #include "views/transaction_list.h"
@@ -29,4 +32,12 @@ void OnAccounts() {
         SelectAccount(switchTo);
     else if (result == IDC_NEW_ACCOUNT)
         OnNewAccount();
+}
+
+void OnBillsDeposits() {
+    if (!CanScheduleBillDeposits(Program.document)) {
+        ShowMessage(kNoAccountForBills);
+        return;
+    }
+    ShowBillsDialog(App.frame, MainWindowViews());
 }

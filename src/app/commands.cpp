@@ -12,6 +12,7 @@
 #include "dialogs/options_dialog.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "views/stats_panel.h"
 #include "views/transaction_list.h"
 
 namespace {
@@ -39,7 +40,7 @@ constexpr CommandHandler kCommands[] = {
     {IDM_DELETE_TRANSACTION, OnDeleteTransaction},
     {IDM_FIND_TRANSACTION, OnFindTransaction},
     {IDM_ACCOUNTS, OnAccounts},
-    {IDM_BILLS_DEPOSITS, nullptr},
+    {IDM_BILLS_DEPOSITS, OnBillsDeposits},
     {IDM_CATEGORIES, OnCategories},
     {IDM_CALCULATOR, OnCalculator},
     {IDM_OPTIONS, OnOptions},
@@ -62,7 +63,9 @@ void RunCommand(int command) {
         }
 }
 
-void OnCategories() { ShowCategoriesDialog(App.frame, FillTransactionList); }
+MainWindowRefresh MainWindowViews() { return {FillTransactionList, RefreshStats}; }
+
+void OnCategories() { ShowCategoriesDialog(App.frame, MainWindowViews()); }
 
 void OnOptions() {
     if (ShowOptionsDialog(App.frame) != IDOK) return;

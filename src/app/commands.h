@@ -3,6 +3,8 @@
 // command; RunCommand picks them by identifier. Each opens what its command
 // shows and refreshes the views after what changed.
 
+#include "shell/program.h"
+
 // File menu (file_commands.cpp)
 void OnNewFile();
 void OnOpen();
@@ -11,15 +13,19 @@ void OnSaveAs();
 void OnPassword();
 void OnClose();
 
-// Accounts (account_commands.cpp)
+// Accounts, and bills and deposits (account_commands.cpp)
 void OnNewAccount();
 void OnAccounts();
+void OnBillsDeposits();
 
 // Transactions of the current account (transaction_commands.cpp)
 void OnNewTransaction();
 void OnEditTransaction();
 void OnDeleteTransaction();
 void OnFindTransaction();
+
+// The views a dialog refreshes while it stays open.
+MainWindowRefresh MainWindowViews();
 
 // Tools (commands.cpp)
 void OnCategories();

@@ -85,7 +85,7 @@ void OnNewFile() {
     }
     Program.currentFile = path;
     SelectAccount(-1);
-    if (ShowNewFileWizard(App.frame) == IDOK) PostCommand(IDM_ACCOUNTS);
+    if (ShowNewFileWizard(App.frame, MainWindowViews()) == IDOK) PostCommand(IDM_ACCOUNTS);
     if (statsWereOn) RunCommand(IDM_SHOW_STATS);
 }
 

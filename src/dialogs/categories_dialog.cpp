@@ -8,8 +8,6 @@
 
 namespace {
 
-using RefreshList = bool (*)();
-
 HWND CategoryList(HWND dialog) { return GetDlgItem(dialog, IDC_CATEGORY_LIST); }
 
 void InsertRow(HWND dialog, int row, std::int32_t category) {
@@ -19,8 +17,8 @@ void InsertRow(HWND dialog, int row, std::int32_t category) {
 
 // The names and references other dialogs show have changed.
 void RefreshAfterChange(HWND dialog) {
-    const RefreshList refresh = DialogContext<RefreshList>(dialog);
-    if (refresh != nullptr && !refresh()) ShowMessage(kErrorUpdatingTransactionList, dialog);
+    if (!DialogContext<const MainWindowRefresh>(dialog).fillTransactionList())
+        ShowMessage(kErrorUpdatingTransactionList, dialog);
 }
 
 // The category of the selected row into SelectedCategoryIndex; false, after
@@ -76,6 +74,8 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowCategoriesDialog(HWND owner, bool (*refreshList)()) {
-    return RunDialog(owner, IDD_CATEGORIES, {.init = OnInit, .ok = OnNew, .command = OnCommand}, &refreshList);
+INT_PTR ShowCategoriesDialog(HWND owner, const MainWindowRefresh& views) {
+    MainWindowRefresh refresh = views;
+    return RunDialog(owner, IDD_CATEGORIES, {.init = OnInit, .ok = OnNew, .command = OnCommand},
+                     &refresh);
 }

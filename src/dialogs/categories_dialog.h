@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include "shell/program.h"
+
 // Runs the dialog over `owner`; it ends with 2 ("Close"). After a rename or a
-// delete it calls `refreshList` (when given) to show the current account's
-// rows again, and says "Error updating transaction list." when that fails.
-INT_PTR ShowCategoriesDialog(HWND owner, bool (*refreshList)());
+// delete it fills the transaction list again, saying "Error updating
+// transaction list." when that fails.
+INT_PTR ShowCategoriesDialog(HWND owner, const MainWindowRefresh& views);

@@ -1,5 +1,7 @@
 #include "dialogs/dialog_controls.h"
 
+#include <commctrl.h>
+
 #include "shell/program.h"
 
 namespace {
@@ -36,6 +38,10 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     const RunningDialog* running = Running(dialog);
     if (running == nullptr) return FALSE;
     const DialogHandlers& handlers = running->handlers;
+    if (message == WM_NOTIFY && handlers.notify != nullptr) {
+        handlers.notify(dialog, *reinterpret_cast<NMHDR*>(lParam));
+        return TRUE;
+    }
     if (message == WM_COMMAND) {
         // Enter, Esc and the close box come as clicks too.
         if (HIWORD(wParam) != BN_CLICKED) return FALSE;
@@ -77,4 +83,46 @@ void FocusWithTextSelected(HWND dialog, int control) {
     HWND box = GetDlgItem(dialog, control);
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
     SendMessageA(box, EM_SETSEL, 0, -1);
+}
+
+namespace {
+
+void AddEntry(HWND list, const char* text) { SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
+
+}  // namespace
+
+void FillCategoryList(HWND dialog, int control, int choice) {
+    HWND list = GetDlgItem(dialog, control);
+    for (const Text31& name : Program.document.categories) AddEntry(list, name.c_str());
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+}
+
+void FillAccountList(HWND dialog, int control, int choice) {
+    HWND list = GetDlgItem(dialog, control);
+    for (const Account& account : Program.document.accounts) AddEntry(list, account.name.c_str());
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+}
+
+int DropDownChoice(HWND dialog, int control) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, control, CB_GETCURSEL, 0, 0));
+}
+
+void SetPickerDate(HWND dialog, int control, const Date& date) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(date.year);
+    time.wMonth = static_cast<WORD>(date.month);
+    time.wDay = static_cast<WORD>(date.day);
+    SendDlgItemMessageA(dialog, control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+Date PickerDate(HWND dialog, int control) {
+    SYSTEMTIME time{};
+    SendDlgItemMessageA(dialog, control, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    return Date{time.wYear, time.wMonth, time.wDay};
+}
+
+void PlaceAtOwnersCorner(HWND dialog) {
+    POINT corner{0, 0};
+    ClientToScreen(GetWindow(dialog, GW_OWNER), &corner);
+    SetWindowPos(dialog, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

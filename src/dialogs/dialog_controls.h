@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "model/dates.h"
 #include "model/rule_outcome.h"
 
 // The whole text of a control (the core's rules keep what counts of it).
@@ -16,6 +17,20 @@ std::string ControlText(HWND dialog, int control);
 // `changedResult` when it changed something, 2 otherwise) or gives the
 // refused box the focus.
 void ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult = IDOK);
+
+// The drop-down lists of the editors: every category, or every account, of
+// the open file in list order, with entry `choice` selected (-1 for none).
+void FillCategoryList(HWND dialog, int control, int choice);
+void FillAccountList(HWND dialog, int control, int choice);
+// The entry selected in a drop-down list, -1 for none.
+int DropDownChoice(HWND dialog, int control);
+
+// A date picker's date (time of day zero).
+void SetPickerDate(HWND dialog, int control, const Date& date);
+Date PickerDate(HWND dialog, int control);
+
+// Moves a dialog to the top-left corner of its owner's client area.
+void PlaceAtOwnersCorner(HWND dialog);
 
 // Gives a box the keyboard focus with its whole text selected, through the
 // dialog manager so that the default button stays the default.
@@ -32,6 +47,8 @@ struct DialogHandlers {
     // Any other button; true when it handled the click. Cancel (also Esc and
     // the close box) ends the dialog with IDCANCEL unless handled here.
     bool (*command)(HWND dialog, int control) = nullptr;
+    // WM_NOTIFY from a control (a virtual list asking for its texts).
+    void (*notify)(HWND dialog, NMHDR& header) = nullptr;
 };
 
 // Runs the dialog `templateId` over `owner` until a handler ends it; returns

@@ -1,5 +1,6 @@
 #include "dialogs/new_file_wizard.h"
 
+#include "dialogs/bills_dialog.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/new_account_dialog.h"
@@ -52,13 +53,12 @@ bool OnCommand(HWND wizard, int control) {
         MoveDefaultTo(wizard, IDC_STEP_CATEGORIES);
         return true;
     case IDC_STEP_CATEGORIES:
-        // A new file has no account shown yet: no list to refresh.
-        ShowCategoriesDialog(wizard, nullptr);
+        ShowCategoriesDialog(wizard, DialogContext<const MainWindowRefresh>(wizard));
         ShowTick(wizard, IDC_TICK_CATEGORIES);
         MoveDefaultTo(wizard, IDC_STEP_BILLS_DEPOSITS);
         return true;
     case IDC_STEP_BILLS_DEPOSITS:
-        // The Bills & Deposits dialog opens here once it exists; for now the step only marks itself done.
+        ShowBillsDialog(wizard, DialogContext<const MainWindowRefresh>(wizard));
         ShowTick(wizard, IDC_TICK_BILLS_DEPOSITS);
         MoveDefaultTo(wizard, IDC_STEP_PASSWORD);
         return true;
@@ -74,6 +74,8 @@ bool OnCommand(HWND wizard, int control) {
 
 }  // namespace
 
-INT_PTR ShowNewFileWizard(HWND owner) {
-    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand});
+INT_PTR ShowNewFileWizard(HWND owner, const MainWindowRefresh& views) {
+    MainWindowRefresh refresh = views;
+    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand},
+                     &refresh);
 }

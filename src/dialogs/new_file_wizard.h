@@ -3,5 +3,8 @@
 
 #include <windows.h>
 
-// Runs the wizard over `owner`; 1 after "Done!", 2 when it is closed or cancelled.
-INT_PTR ShowNewFileWizard(HWND owner);
+#include "shell/program.h"
+
+// Runs the wizard over `owner`; 1 after "Done!", 2 when it is closed or
+// cancelled. Its categories and bills steps refresh the views through `views`.
+INT_PTR ShowNewFileWizard(HWND owner, const MainWindowRefresh& views);

@@ -23,21 +23,10 @@ struct Editing {
     bool IsNew() const { return position == kNewTransaction; }
 };
 
-void FillCategories(HWND dialog, std::int32_t choice) {
-    HWND list = GetDlgItem(dialog, IDC_TRANSACTION_CATEGORY);
-    for (const Text31& name : Program.document.categories)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
-}
-
 void FillFields(HWND dialog, std::int32_t accountType, const TransactionFields& fields) {
-    FillCategories(dialog, fields.category);
+    FillCategoryList(dialog, IDC_TRANSACTION_CATEGORY, fields.category);
     SetDlgItemTextA(dialog, IDC_TRANSACTION_NUMBER, fields.number.c_str());
-    SYSTEMTIME date{};
-    date.wYear = static_cast<WORD>(fields.date.year);
-    date.wMonth = static_cast<WORD>(fields.date.month);
-    date.wDay = static_cast<WORD>(fields.date.day);
-    SendDlgItemMessageA(dialog, IDC_TRANSACTION_DATE, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+    SetPickerDate(dialog, IDC_TRANSACTION_DATE, fields.date);
     SetDlgItemTextA(dialog, IDC_TRANSACTION_AMOUNT, fields.amount.c_str());
     SetDlgItemTextA(dialog, IDC_TRANSACTION_PAYEE, fields.payee.c_str());
     SetDlgItemTextA(dialog, IDC_TRANSACTION_MEMO, fields.memo.c_str());
@@ -50,11 +39,8 @@ TransactionFields ReadFields(HWND dialog) {
     TransactionFields fields;
     fields.amount = ControlText(dialog, IDC_TRANSACTION_AMOUNT);
     fields.kind = IsDlgButtonChecked(dialog, IDC_FIRST_KIND) == BST_CHECKED ? 0 : 1;
-    SYSTEMTIME date{};
-    SendDlgItemMessageA(dialog, IDC_TRANSACTION_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
-    fields.date = Date{date.wYear, date.wMonth, date.wDay};
-    fields.category =
-        static_cast<std::int32_t>(SendDlgItemMessageA(dialog, IDC_TRANSACTION_CATEGORY, CB_GETCURSEL, 0, 0));
+    fields.date = PickerDate(dialog, IDC_TRANSACTION_DATE);
+    fields.category = DropDownChoice(dialog, IDC_TRANSACTION_CATEGORY);
     fields.number = ControlText(dialog, IDC_TRANSACTION_NUMBER);
     fields.payee = ControlText(dialog, IDC_TRANSACTION_PAYEE);
     fields.memo = ControlText(dialog, IDC_TRANSACTION_MEMO);

@@ -63,6 +63,7 @@ auto* Find(List& list, std::int32_t position) {
 const Text31* Document::FindCategory(std::int32_t position) const { return Find(categories, position); }
 Account* Document::FindAccount(std::int32_t position) { return Find(accounts, position); }
 const Account* Document::FindAccount(std::int32_t position) const { return Find(accounts, position); }
+BillDeposit* Document::FindBillDeposit(std::int32_t position) { return Find(billDeposits, position); }
 
 void Document::Clear() {
     password = Text31();

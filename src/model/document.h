@@ -45,6 +45,7 @@ struct Document {
     const Text31* FindCategory(std::int32_t position) const;
     Account* FindAccount(std::int32_t position);
     const Account* FindAccount(std::int32_t position) const;
+    BillDeposit* FindBillDeposit(std::int32_t position);
 
     void ClearCategories() { categories.clear(); }
     void ClearBillDeposits() { billDeposits.clear(); }

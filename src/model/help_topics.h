@@ -5,4 +5,5 @@
 
 inline constexpr unsigned kHelpGettingStarted = 1;
 inline constexpr unsigned kHelpAccounts = 3;
+inline constexpr unsigned kHelpBillsDeposits = 4;
 inline constexpr unsigned kHelpTransactions = 6;

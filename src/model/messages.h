@@ -16,6 +16,7 @@ inline constexpr Message kErrorSavingFile{"Error saving file.", MessageIcon::Sto
 inline constexpr Message kErrorAddingNoneCategory{"Error adding \"None\" category.", MessageIcon::Stop};
 inline constexpr Message kErrorAddingAccount{"Error adding account.", MessageIcon::Stop};
 inline constexpr Message kErrorAddingCategory{"Error adding category.", MessageIcon::Stop};
+inline constexpr Message kErrorAddingBillDeposit{"Error adding bill/deposit.", MessageIcon::Stop};
 inline constexpr Message kErrorAddingTransaction{"Error adding transaction.", MessageIcon::Stop};
 inline constexpr Message kErrorUpdatingTransactionList{"Error updating transaction list.", MessageIcon::Stop};
 inline constexpr Message kErrorStartingCalculator{"Error starting calculator.", MessageIcon::Stop};
@@ -34,6 +35,9 @@ inline constexpr Message kErrorCreatingPopup{"Error creating popup menu.", Messa
 inline constexpr Message kNoTransactionSelected{"No transaction is selected.", MessageIcon::Exclamation};
 inline constexpr Message kNoAccountSelected{"No account is selected.", MessageIcon::Exclamation};
 inline constexpr Message kNoCategorySelected{"No category is selected.", MessageIcon::Exclamation};
+inline constexpr Message kNoBillDepositSelected{"No bill/deposit is selected.", MessageIcon::Exclamation};
+inline constexpr Message kNoAccountForBills{"You must create an account before you can create a bill/deposit.",
+                                            MessageIcon::Exclamation};
 inline constexpr Message kInvalidAmount{"Enter a valid amount (numbers, commas, periods and no other symbols).",
                                         MessageIcon::Exclamation};
 inline constexpr Message kInvalidOpeningBalance{
@@ -72,5 +76,7 @@ inline constexpr Message kDeleteAccountQuestion{
     MessageIcon::Exclamation, true};
 inline constexpr Message kDeleteCategoryQuestion{"Are you sure you want to delete the selected category?",
                                                  MessageIcon::Exclamation, true};
+inline constexpr Message kDeleteBillDepositQuestion{"Are you sure you want to delete the selected bill/deposit?",
+                                                    MessageIcon::Exclamation, true};
 inline constexpr Message kCloseAnywayQuestion{"Close anyway? Changes since the last save will be lost.",
                                               MessageIcon::Exclamation, true};

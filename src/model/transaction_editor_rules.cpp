@@ -47,15 +47,19 @@ std::int32_t ReadNumberField(std::string_view text) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
+std::uint32_t NextTransactionNumber(const Account& account) {
+    // Unsigned, so that the largest number wraps instead of overflowing.
+    const std::uint32_t last =
+        account.transactions.empty() ? 0u : static_cast<std::uint32_t>(account.transactions.back().number);
+    return last + 1u;
+}
+
 TransactionFields NewTransactionFields(const Document& document, const Account& account, Date today) {
     TransactionFields fields;
     fields.kind = PresetKind(account.type);
     fields.date = today;
     fields.category = CategoryChoice(document, 0);
-    // Unsigned, so that the largest number wraps instead of overflowing.
-    const std::uint32_t last =
-        account.transactions.empty() ? 0u : static_cast<std::uint32_t>(account.transactions.back().number);
-    fields.number = NumberFieldText(static_cast<std::int32_t>(last + 1u));
+    fields.number = NumberFieldText(static_cast<std::int32_t>(NextTransactionNumber(account)));
     return fields;
 }
 

@@ -36,6 +36,10 @@ std::string NumberFieldText(std::int32_t number);
 // empty text, any other character or a larger value gives 0.
 std::int32_t ReadNumberField(std::string_view text);
 
+// The number after the account's last transaction in storage order, as an
+// unsigned number that wraps past the largest; 1 when it has none.
+std::uint32_t NextTransactionNumber(const Account& account);
+
 // New Transaction opens with no amount, payee or memo, today's date, the
 // first category, the preset kind and the number after the account's last
 // transaction in storage order (1 when there is none).

@@ -28,7 +28,11 @@
 #define IDD_ENTER_PASSWORD 112
 #define IDD_NEW_TRANSACTION 113
 #define IDD_EDIT_TRANSACTION 114
+#define IDD_BILLS_DEPOSITS 115
+#define IDD_NEW_BILL_DEPOSIT 116
+#define IDD_EDIT_BILL_DEPOSIT 117
 #define IDD_STATS_PANEL 118
+#define IDD_PROCESS_BILL_DEPOSIT 120
 #define IDD_FIND_TRANSACTION 122
 #define IDD_OPTIONS 126
 #define IDD_ABOUT 127
@@ -133,6 +137,29 @@
 // Adjust dialog
 #define IDC_BALANCE_LABEL 1085
 #define IDC_BALANCE 1086
+
+// Bills & Deposits dialog ("Close" is IDCANCEL)
+#define IDC_BILL_LIST 1032
+#define IDC_PROCESS_BILL 1040
+#define IDC_EDIT_BILL 1020
+#define IDC_NEW_BILL 1019
+#define IDC_DELETE_BILL 1018
+// New and Edit Bill/Deposit dialogs, and Process Bill/Deposit (amount, date,
+// category, number, payee and memo as in the transaction editors)
+#define IDC_BILL_AMOUNT 1025
+#define IDC_KIND_BILL 1033
+#define IDC_KIND_DEPOSIT 1034
+#define IDC_OCCURS_ONCE 1035
+#define IDC_OCCURS_DAILY 1036
+#define IDC_OCCURS_WEEKLY 1037
+#define IDC_OCCURS_EVERY_OTHER_WEEK 1038
+#define IDC_OCCURS_MONTHLY 1039
+#define IDC_BILL_DATE 1029
+#define IDC_BILL_CATEGORY 1021
+#define IDC_BILL_NUMBER 1028
+#define IDC_BILL_PAYEE 1030
+#define IDC_BILL_MEMO 1031
+#define IDC_BILL_ACCOUNT 1016
 
 // Categories dialog ("New" is IDOK, "Close" IDCANCEL)
 #define IDC_CATEGORY_LIST 1021

@@ -28,6 +28,13 @@ struct MainWindowHandles {
 
 extern MainWindowHandles App;
 
+// The main window's refreshes, for a dialog that changes what the views show
+// while it stays open: app/ hands them over, the dialog calls them.
+struct MainWindowRefresh {
+    bool (*fillTransactionList)();  // false when the rows cannot be made
+    void (*refreshStats)();
+};
+
 inline constexpr char kProgramName[] = "Pennywhist";
 
 // A message box of the program: caption "Pennywhist", the message's icon,

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/bill_rules.h"
 #include "model/transaction_rows.h"
 #include "resources/resource.h"
 #include "sample_files.h"
@@ -22,6 +23,7 @@ using AccountDialogs = SampleFileOpen;
 using TransactionDialogs = SampleFileOpen;
 using CategoryDialogs = SampleFileOpen;
 using OptionsAndHelp = SampleFileOpen;
+using BillDialogs = SampleFileOpen;
 
 std::string ListBoxRow(HWND list, int row) {
     char text[32] = {};
@@ -90,6 +92,9 @@ TEST_F(AccountDialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) 
     });
     driver.Command(IDM_ACCOUNTS);
     EXPECT_EQ(Program.document.AccountCount(), 0);
+    driver.OnModal(AnswerMessage(message));
+    driver.Command(IDM_BILLS_DEPOSITS);  // nothing to schedule for
+    EXPECT_EQ(message, "You must create an account before you can create a bill/deposit.");
     EXPECT_TRUE(question.starts_with("Are you sure you want to delete the selected account?")) << question;
     EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 3}, {HELP_CONTEXTPOPUP, 9}}));
 }
@@ -282,4 +287,98 @@ TEST_F(OptionsAndHelp, TheDateOrderIsShownAndStoredAtOnceAndEveryHelpTriggerAsks
     });
     driver.Command(IDM_ABOUT);  // returns once Esc has closed it
     EXPECT_EQ(std::pair(banner.right, banner.bottom), std::pair(LONG(115), LONG(19)));
+}
+
+// Rows of the sample's "Checking": the last transaction number is 0.
+TEST_F(BillDialogs, ScheduleEditDeleteAndProcessIntoTheirOwnOrAnotherAccount) {
+    HelpRecorder help;
+    std::string message;
+    HWND list = nullptr;
+    const auto itemButtonsEnabled = [&](ModalWindow& dialog) {
+        return dialog.IsControlEnabled(IDC_PROCESS_BILL) + dialog.IsControlEnabled(IDC_EDIT_BILL) +
+               dialog.IsControlEnabled(IDC_DELETE_BILL);
+    };
+    const auto schedule = [&](ModalWindow& dialog, const char* amount, int kind, int occurrence, WORD day,
+                              const char* payee) {
+        driver.OnModalNext([=, &dialog](ModalWindow& editor) {
+            POINT corner{0, 0};
+            ClientToScreen(dialog.Handle(), &corner);
+            RECT placed;
+            GetWindowRect(editor.Handle(), &placed);
+            EXPECT_EQ(std::pair(placed.left, placed.top), std::pair(corner.x, corner.y));
+            EXPECT_EQ(SendDlgItemMessageA(editor.Handle(), IDC_BILL_ACCOUNT, CB_GETCURSEL, 0, 0), 0);  // the current one
+            editor.SetText(IDC_BILL_AMOUNT, amount);
+            editor.Choose(kind);
+            editor.Choose(occurrence);
+            SYSTEMTIME due{};
+            due.wYear = 2026;
+            due.wMonth = 4;
+            due.wDay = day;
+            SendDlgItemMessageA(editor.Handle(), IDC_BILL_DATE, DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&due));
+            editor.SetText(IDC_BILL_PAYEE, payee);
+            editor.Click(IDOK);
+        });
+        dialog.Click(IDC_NEW_BILL);
+    };
+    driver.OnModal([&](ModalWindow& dialog) {
+        list = GetDlgItem(dialog.Handle(), IDC_BILL_LIST);
+        EXPECT_EQ(itemButtonsEnabled(dialog), 0);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog.Handle(), IDC_NEW_BILL));
+        dialog.Click(IDC_HELP_BUTTON);
+        schedule(dialog, "1,234.5", IDC_KIND_BILL, IDC_OCCURS_MONTHLY, 30, "Landlord");
+        EXPECT_EQ(itemButtonsEnabled(dialog), 3);
+        schedule(dialog, "50", IDC_KIND_DEPOSIT, IDC_OCCURS_ONCE, 2, "Refund");  // earlier, yet the last row
+        EXPECT_EQ(ListRow(list, 0), (Texts{"04/30/2026", "Bill", "1234.50", "Landlord", "Pending"}));
+        EXPECT_EQ(ListRow(list, 1), (Texts{"04/02/2026", "Deposit", "50.00", "Refund", "Pending"}));
+        Program.DateFormat = kDateFormatEuropean;
+        EXPECT_EQ(ListCell(list, 0, BillColumnDueDate), "30/04/2026");
+        Program.DateFormat = kDateFormatAmerican;
+
+        SelectListRow(list, 1);
+        driver.OnModalNext([&](ModalWindow& editor) {
+            EXPECT_EQ(editor.Title() + " " + editor.Text(IDC_BILL_AMOUNT), "Edit Bill/Deposit 50.00");
+            editor.SetText(IDC_BILL_AMOUNT, "x");
+            ExpectRefusal(driver, editor, IDOK, "Enter a valid amount (numbers, commas, periods and no other symbols).",
+                          IDC_BILL_AMOUNT);
+            editor.SetText(IDC_BILL_AMOUNT, "60");
+            editor.Click(IDOK);
+        });
+        dialog.Click(IDC_EDIT_BILL);
+        EXPECT_EQ(ListCell(list, 1, BillColumnAmount), "60.00");
+        driver.OnModalNext(AnswerMessage(message, IDNO));
+        dialog.Click(IDC_DELETE_BILL);
+        EXPECT_EQ(message, "Are you sure you want to delete the selected bill/deposit?");
+        EXPECT_EQ(ListRowCount(list), 2);
+
+        // Enter in the list is "Process...": the monthly bill goes to "Food", a Budget account.
+        SelectListRow(list, 0);
+        SetFocus(list);
+        PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    driver.OnModal([](ModalWindow& process) {
+        EXPECT_EQ(process.Text(IDC_BILL_NUMBER), "1");  // after the last of the bill's own account
+        SendDlgItemMessageA(process.Handle(), IDC_BILL_ACCOUNT, CB_SETCURSEL, 1, 0);
+        process.Click(IDOK);
+    });
+    driver.OnModal([&](ModalWindow& dialog) {
+        const Transaction& spent = Program.document.GetAccount(1).transactions.back();
+        EXPECT_EQ(std::tuple(spent.kind, spent.amount, spent.payee.view()), std::tuple(1, 1234.5, "Landlord"));
+        EXPECT_EQ(Program.document.GetBillDeposit(0).account, 0);
+        EXPECT_EQ(ListCell(list, 0, BillColumnDueDate), "05/30/2026");  // one month on
+        EXPECT_EQ(ListRowCount(App.transactionList), 4);                // Checking's list is as it was
+
+        driver.OnModalNext(AnswerMessage(message, IDYES));
+        dialog.Click(IDC_DELETE_BILL);
+        // The deposit, once only, goes into Checking, the current account, and is gone from the list.
+        SelectListRow(list, 0);
+        driver.OnModalNext([](ModalWindow& process) { process.Click(IDOK); });
+        dialog.Click(IDC_PROCESS_BILL);
+        EXPECT_EQ(ListRowCount(list), 0);
+        EXPECT_EQ(itemButtonsEnabled(dialog), 0);
+        EXPECT_EQ(ListCell(App.transactionList, 4, ColumnPayee), "Refund");
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_BILLS_DEPOSITS);
+    EXPECT_EQ(Program.document.BillDepositCount(), 0);
+    EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 4}}));
 }

@@ -86,13 +86,22 @@ TEST_F(FileCommands, NewFileSavesTheOpenFileFirstAndItsWizardSetsUpTheAccounts) 
     const std::string created = TestFile("created.pwf");
     Program.document.GetAccount(0).name = "Renamed";  // unsaved work
     driver.OnModal(ChooseFile(created));
-    driver.OnModal([](ModalWindow& wizard) {
+    driver.OnModal([&](ModalWindow& wizard) {
         EXPECT_EQ(wizard.Title(), "New Pennywhist File");
         EXPECT_FALSE(wizard.IsControlEnabled(IDOK) || wizard.IsControlEnabled(IDC_STEP_PASSWORD));
         wizard.Click(IDC_STEP_ACCOUNTS);  // New Account cancelled: the step is not done
         EXPECT_FALSE(wizard.IsControlEnabled(IDOK) || wizard.IsControlVisible(IDC_TICK_ACCOUNTS));
         wizard.Click(IDC_STEP_ACCOUNTS);
         EXPECT_TRUE(wizard.IsControlEnabled(IDOK) && wizard.IsControlVisible(IDC_TICK_ACCOUNTS));
+        std::string opened;
+        for (const int step : {IDC_STEP_CATEGORIES, IDC_STEP_BILLS_DEPOSITS}) {
+            driver.OnModalNext([&](ModalWindow& dialog) {
+                opened += dialog.Title() + ";";
+                dialog.Click(IDCANCEL);
+            });
+            wizard.Click(step);
+        }
+        EXPECT_EQ(opened, "Categories;Bills & Deposits;");
         wizard.Click(IDC_STEP_PASSWORD);
         EXPECT_TRUE(wizard.IsControlVisible(IDC_TICK_PASSWORD));
         wizard.Click(IDOK);

@@ -1,0 +1,208 @@
+#include "model/bill_rules.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "model/amounts.h"
+#include "model/stats_figures.h"
+#include "model/transaction_editor_rules.h"
+#include "resources/resource.h"
+
+namespace {
+
+RuleOutcome AmountRefused() { return Refused(kInvalidAmount, IDC_BILL_AMOUNT); }
+
+// The account list's entry for an account reference: itself inside the list, else -1.
+std::int32_t AccountChoice(const Document& document, std::int32_t account) {
+    return document.FindAccount(account) != nullptr ? account : -1;
+}
+
+// The item the editor's fields give, or the outcome that refuses them.
+std::optional<BillDeposit> BillDepositOf(const Document& document, const BillFields& fields, RuleOutcome& refusal) {
+    const std::optional<double> amount = ReadAmountField(fields.amount);
+    if (!amount) {
+        refusal = AmountRefused();
+        return std::nullopt;
+    }
+    if (document.FindAccount(fields.account) == nullptr) {
+        refusal = Failed(kNoAccountSelected);
+        return std::nullopt;
+    }
+    BillDeposit bill;
+    bill.kind = fields.kind == BillKind ? BillKind : DepositKind;
+    bill.amount = *amount;
+    bill.month = fields.dueDate.month;
+    bill.day = fields.dueDate.day;
+    bill.year = fields.dueDate.year;
+    bill.category = fields.category;
+    bill.number = 0;
+    bill.payee.Set(fields.payee);  // bounded copies: the first 30 characters
+    bill.memo.Set(fields.memo);
+    bill.occurrence = fields.occurrence;
+    bill.account = fields.account;
+    return bill;
+}
+
+// Stored dates come from files and may hold any number: the steps are
+// computed in 64 bits and stored back with the usual two's complement wrap.
+std::int32_t Stored(std::int64_t value) { return static_cast<std::int32_t>(value); }
+
+}  // namespace
+
+bool CanScheduleBillDeposits(const Document& document) { return document.AccountCount() > 0; }
+
+std::string BillCellText(const BillDeposit& bill, int column, const Date& today, std::int32_t dateFormat) {
+    switch (column) {
+    case BillColumnDueDate:
+        return DateText(bill.month, bill.day, bill.year, dateFormat);
+    case BillColumnType:
+        return bill.kind == BillKind ? "Bill" : "Deposit";
+    case BillColumnAmount:
+        return AmountText(bill.amount);
+    case BillColumnPayee:
+        return std::string(bill.payee.view());
+    case BillColumnStatus:
+        switch (GetDueStatus(Date{bill.year, bill.month, bill.day}, today)) {
+        case DueStatus::Overdue:
+            return "Overdue";
+        case DueStatus::Due:
+            return "Due";
+        case DueStatus::Pending:
+            return "Pending";
+        }
+        break;
+    }
+    return std::string();
+}
+
+BillFields NewBillFields(const Document& document, std::int32_t currentAccountIndex, const Date& today) {
+    BillFields fields;
+    fields.kind = BillKind;
+    fields.occurrence = OccurrenceOnce;
+    fields.dueDate = today;
+    fields.category = CategoryChoice(document, 0);
+    if (document.FindAccount(currentAccountIndex) != nullptr)
+        fields.account = currentAccountIndex;
+    else
+        fields.account = document.AccountCount() > 0 ? 0 : -1;
+    return fields;
+}
+
+BillFields EditBillFields(const Document& document, const BillDeposit& bill) {
+    BillFields fields;
+    fields.amount = AmountText(bill.amount);
+    fields.kind = bill.kind == BillKind ? BillKind : DepositKind;
+    fields.occurrence =
+        bill.occurrence >= OccurrenceOnce && bill.occurrence <= OccurrenceEveryOtherWeek ? bill.occurrence
+                                                                                         : OccurrenceMonthly;
+    fields.dueDate = Date{bill.year, bill.month, bill.day};
+    fields.category = CategoryChoice(document, bill.category);
+    fields.account = AccountChoice(document, bill.account);
+    fields.payee = bill.payee.view();
+    fields.memo = bill.memo.view();
+    return fields;
+}
+
+RuleOutcome AddBillDepositFromFields(Document& document, const BillFields& fields) {
+    RuleOutcome refusal;
+    const std::optional<BillDeposit> bill = BillDepositOf(document, fields, refusal);
+    if (!bill) return refusal;
+    if (!document.AddBillDeposit(*bill)) return Failed(kErrorAddingBillDeposit);
+    return Accepted();
+}
+
+RuleOutcome ReplaceBillDepositFromFields(Document& document, std::int32_t index, const BillFields& fields) {
+    RuleOutcome refusal;
+    const std::optional<BillDeposit> bill = BillDepositOf(document, fields, refusal);
+    if (!bill) return refusal;
+    document.GetBillDeposit(index) = *bill;
+    return Accepted();
+}
+
+std::int32_t ProcessedKind(std::int32_t accountType, std::int32_t billKind) {
+    const bool bill = billKind == BillKind;
+    if (accountType == AccountTypeCredit) return bill ? 0 : 1;
+    return bill ? 1 : 0;
+}
+
+ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bill) {
+    ProcessFields fields;
+    fields.amount = AmountText(bill.amount);
+    fields.date = Date{bill.year, bill.month, bill.day};
+    fields.category = CategoryChoice(document, bill.category);
+    const Account* own = document.FindAccount(bill.account);
+    fields.number = NumberFieldText(static_cast<std::int32_t>(own != nullptr ? NextTransactionNumber(*own) : 1u));
+    fields.payee = bill.payee.view();
+    fields.memo = bill.memo.view();
+    fields.account = AccountChoice(document, bill.account);
+    return fields;
+}
+
+RuleOutcome ProcessBillDeposit(Document& document, const BillDeposit& bill, const ProcessFields& fields) {
+    const std::optional<double> amount = ReadAmountField(fields.amount);
+    if (!amount) return AmountRefused();
+    Account* account = document.FindAccount(fields.account);
+    if (account == nullptr) return Failed(kNoAccountSelected);
+    Transaction transaction;
+    transaction.kind = ProcessedKind(account->type, bill.kind);
+    transaction.amount = *amount;
+    transaction.month = fields.date.month;
+    transaction.day = fields.date.day;
+    transaction.year = fields.date.year;
+    transaction.category = fields.category;
+    transaction.number = ReadNumberField(fields.number);
+    transaction.payee.Set(fields.payee);
+    transaction.memo.Set(fields.memo);
+    if (!account->AddTransaction(transaction)) return Failed(kErrorAddingTransaction);
+    return Accepted();
+}
+
+bool IsLeapYear(std::int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+std::int32_t MonthLength(std::int32_t month, std::int32_t year) {
+    static constexpr std::int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 31;
+    if (month == 2 && IsLeapYear(year)) return 29;
+    return kLengths[month - 1];
+}
+
+void AdvanceDueDate(BillDeposit& bill) {
+    std::int64_t day = bill.day, month = bill.month, year = bill.year;
+    const auto nextMonth = [&] {
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    };
+    switch (bill.occurrence) {
+    case OccurrenceOnce:
+        return;
+    case OccurrenceDaily:
+    case OccurrenceWeekly:
+    case OccurrenceEveryOtherWeek: {
+        day += bill.occurrence == OccurrenceDaily ? 1 : bill.occurrence == OccurrenceWeekly ? 7 : 14;
+        const std::int32_t length = MonthLength(bill.month, bill.year);
+        if (day > length) {
+            day -= length;
+            nextMonth();
+        }
+        break;
+    }
+    default:  // Monthly, and any value a file may carry
+        nextMonth();
+        day = std::min<std::int64_t>(day, MonthLength(Stored(month), Stored(year)));
+        break;
+    }
+    bill.day = Stored(day);
+    bill.month = Stored(month);
+    bill.year = Stored(year);
+}
+
+bool FinishProcessing(Document& document, std::int32_t index) {
+    if (document.GetBillDeposit(index).occurrence == OccurrenceOnce) {
+        document.RemoveBillDeposit(index);
+        return true;
+    }
+    AdvanceDueDate(document.GetBillDeposit(index));
+    return false;
+}
