@@ -10,6 +10,7 @@
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"
+#include "shell/list_view.h"
 #include "shell/program.h"
 
 namespace {
@@ -23,15 +24,6 @@ struct AccountsContext {
 void ShowCurrentAccount(HWND dialog) { DialogContext<AccountsContext>(dialog).showCurrentAccount(); }
 
 HWND AccountList(HWND dialog) { return GetDlgItem(dialog, IDC_ACCOUNT_LIST); }
-
-void AddColumn(HWND list, int column, const char* title, int width) {
-    LVCOLUMNA info{};
-    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    info.pszText = const_cast<char*>(title);
-    info.cx = width;
-    info.iSubItem = column;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-}
 
 void SetCell(HWND list, int row, int column, const char* text) {
     LVITEMA item{};
@@ -72,8 +64,8 @@ void EnableAccountButtons(HWND dialog) {
 bool OnInit(HWND dialog) {
     HWND list = AccountList(dialog);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    AddColumn(list, 0, "Name", 200);
-    AddColumn(list, 1, "Type", 90);
+    AddListColumn(list, 0, "Name", 200);
+    AddListColumn(list, 1, "Type", 90);
     for (const Account& account : Program.document.accounts) AddRow(list, account);
     EnableAccountButtons(dialog);
     const std::int32_t current = AccountOnRow(Program.document, Program.CurrentAccountIndex);

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "dialogs/bill_editors.h"
@@ -13,6 +11,7 @@
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"
+#include "shell/list_view.h"
 
 namespace {
 
@@ -43,15 +42,6 @@ void EnableItemButtons(HWND dialog) {
     if (!any) SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_NEW_BILL)), TRUE);
 }
 
-void AddColumn(HWND list, int column, const char* title, int width) {
-    LVCOLUMNA info{};
-    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    info.pszText = const_cast<char*>(title);
-    info.cx = width;
-    info.iSubItem = column;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-}
-
 bool OnInit(HWND dialog) {
     HWND list = BillList(dialog);
     const struct {
@@ -59,7 +49,7 @@ bool OnInit(HWND dialog) {
         int width;
     } columns[kBillColumnCount] = {{"Due Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 100}, {"Status", 75}};
     for (int column = 0; column < kBillColumnCount; ++column)
-        AddColumn(list, column, columns[column].title, columns[column].width);
+        AddListColumn(list, column, columns[column].title, columns[column].width);
     const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     Context(dialog).today = Today();
@@ -71,14 +61,9 @@ bool OnInit(HWND dialog) {
 void OnNotify(HWND dialog, NMHDR& header) {
     if (header.hwndFrom != BillList(dialog) || header.code != LVN_GETDISPINFOA) return;
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
-    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
-    item.pszText[0] = '\0';
     const BillDeposit* bill = Program.document.FindBillDeposit(item.iItem);
-    if (bill == nullptr) return;
-    const std::string text = BillCellText(*bill, item.iSubItem, Context(dialog).today, Program.DateFormat);
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-    std::memcpy(item.pszText, text.data(), length);
-    item.pszText[length] = '\0';
+    AnswerCellText(item, bill != nullptr ? BillCellText(*bill, item.iSubItem, Context(dialog).today, Program.DateFormat)
+                                         : std::string());
 }
 
 // The selected row's item into SelectedBillIndex; false, after saying so,

@@ -139,21 +139,12 @@ ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bil
 }
 
 RuleOutcome ProcessBillDeposit(Document& document, const BillDeposit& bill, const ProcessFields& fields) {
-    const std::optional<double> amount = ReadAmountField(fields.amount);
-    if (!amount) return AmountRefused();
+    std::optional<Transaction> transaction = TransactionOf(fields);
+    if (!transaction) return AmountRefused();
     Account* account = document.FindAccount(fields.account);
     if (account == nullptr) return Failed(kNoAccountSelected);
-    Transaction transaction;
-    transaction.kind = ProcessedKind(account->type, bill.kind);
-    transaction.amount = *amount;
-    transaction.month = fields.date.month;
-    transaction.day = fields.date.day;
-    transaction.year = fields.date.year;
-    transaction.category = fields.category;
-    transaction.number = ReadNumberField(fields.number);
-    transaction.payee.Set(fields.payee);
-    transaction.memo.Set(fields.memo);
-    if (!account->AddTransaction(transaction)) return Failed(kErrorAddingTransaction);
+    transaction->kind = ProcessedKind(account->type, bill.kind);
+    if (!account->AddTransaction(*transaction)) return Failed(kErrorAddingTransaction);
     return Accepted();
 }
 

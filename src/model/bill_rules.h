@@ -9,6 +9,7 @@
 #include "model/dates.h"
 #include "model/document.h"
 #include "model/rule_outcome.h"
+#include "model/transaction_editor_rules.h"
 
 // Bills & Deposits opens only when the file has an account to schedule for;
 // otherwise it says "You must create an account before you can create a bill/deposit.".
@@ -67,15 +68,10 @@ RuleOutcome ReplaceBillDepositFromFields(Document& document, std::int32_t index,
 // withdrawal or spending (1) in every other; a deposit the opposite.
 std::int32_t ProcessedKind(std::int32_t accountType, std::int32_t billKind);
 
-// The fields of the Process Bill/Deposit dialog: the transaction to make.
-struct ProcessFields {
-    std::string amount;
-    Date date;                   // the picker's date
-    std::int32_t category = -1;  // the entry of the category list, -1 for none
-    std::string number;
-    std::string payee;
-    std::string memo;
-    std::int32_t account = -1;   // the entry of the account list, -1 for none
+// The fields of the Process Bill/Deposit dialog: the transaction to make (its
+// kind is not asked: it follows the account chosen) and the account.
+struct ProcessFields : TransactionFields {
+    std::int32_t account = -1;  // the entry of the account list, -1 for none
 };
 
 // Process opens with the item's amount, due date, category, payee, memo and

@@ -8,7 +8,10 @@
 
 namespace {
 
-// The transaction the fields give, or std::nullopt when the amount is refused.
+RuleOutcome AmountRefused() { return Refused(kInvalidAmount, IDC_TRANSACTION_AMOUNT); }
+
+}  // namespace
+
 std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
     const std::optional<double> amount = ReadAmountField(fields.amount);
     if (!amount) return std::nullopt;
@@ -24,10 +27,6 @@ std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
     transaction.memo.Set(fields.memo);
     return transaction;
 }
-
-RuleOutcome AmountRefused() { return Refused(kInvalidAmount, IDC_TRANSACTION_AMOUNT); }
-
-}  // namespace
 
 std::int32_t PresetKind(std::int32_t accountType) { return accountType == AccountTypeCredit ? 0 : 1; }
 

@@ -3,6 +3,7 @@
 // what they check, and what they write into the current account.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,9 @@ TransactionFields NewTransactionFields(const Document& document, const Account& 
 
 // Edit Transaction opens with the transaction's own values.
 TransactionFields EditTransactionFields(const Document& document, const Transaction& transaction);
+
+// The transaction the fields give, or std::nullopt when the amount is refused.
+std::optional<Transaction> TransactionOf(const TransactionFields& fields);
 
 // An OK (or "Add more..."): a refused amount sends the focus back to the
 // amount box; a transaction that cannot be appended leaves the dialog open

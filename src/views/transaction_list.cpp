@@ -13,6 +13,7 @@
 #include "model/transaction_rows.h"
 #include "model/window_title.h"
 #include "resources/resource.h"
+#include "shell/list_view.h"
 #include "shell/program.h"
 #include "views/stats_panel.h"
 
@@ -60,17 +61,14 @@ int StorageIndexOfRow(int row) {
     return index < account->TransactionCount() ? index : -1;
 }
 
+// A row the rows no longer hold shows empty.
 void OnGetDisplayInfo(NMLVDISPINFOA& info) {
-    if ((info.item.mask & LVIF_TEXT) == 0 || info.item.pszText == nullptr || info.item.cchTextMax <= 0) return;
-    info.item.pszText[0] = '\0';
     const Account* account = CurrentAccount();
     const int index = StorageIndexOfRow(info.item.iItem);
-    if (account == nullptr || index < 0) return;
-    const std::string text =
-        TransactionCellText(Program.document, *account, rows, index, info.item.iSubItem, Program.DateFormat);
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-    std::memcpy(info.item.pszText, text.data(), length);
-    info.item.pszText[length] = '\0';
+    AnswerCellText(info.item, account != nullptr && index >= 0
+                                  ? TransactionCellText(Program.document, *account, rows, index, info.item.iSubItem,
+                                                        Program.DateFormat)
+                                  : std::string());
 }
 
 LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) {
@@ -106,12 +104,7 @@ bool CreateTransactionList() {
     if (App.transactionList == nullptr) return false;
     ListView_SetExtendedListViewStyle(App.transactionList, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     for (int i = 0; i < kColumnCount; ++i) {
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<char*>(kColumns[i].title);
-        column.cx = kColumns[i].width;
-        column.iSubItem = i;
-        if (SendMessageA(App.transactionList, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column)) != i) {
+        if (!AddListColumn(App.transactionList, i, kColumns[i].title, kColumns[i].width)) {
             DestroyWindow(App.transactionList);
             App.transactionList = nullptr;
             return false;
