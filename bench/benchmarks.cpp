@@ -28,6 +28,9 @@
 
 #include "model/dates.h"
 #include "model/document.h"
+#include "model/program_values.h"
+#include "model/report_layout.h"
+#include "model/summary_rows.h"
 #include "model/transaction_rows.h"
 
 namespace {
@@ -298,6 +301,39 @@ void BM_SwitchAccount(benchmark::State& state) {
     }
 }
 
+// The rows of the summary dialogs over a million transactions: three of the
+// eight categories (about 375,000 rows), and one month (about 3,000 rows).
+// Freeing the rows is left out, as for Load.
+template <typename MakeRows>
+void TimeSummaryRows(benchmark::State& state, MakeRows makeRows) {
+    std::size_t rowCount = 0;
+    for (auto _ : state) {
+        std::vector<SummaryRow> rows = makeRows();
+        state.PauseTiming();
+        rowCount = rows.size();
+        rows = {};
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = static_cast<double>(rowCount);
+}
+
+void BM_SummaryByCategory(benchmark::State& state) {
+    const Document document = MakeDocument(kMillion);
+    TimeSummaryRows(state, [&] {
+        return CategorySummaryRows(document, document.GetAccount(0), {7, 2, 5}, kDateFormatAmerican);
+    });
+}
+
+void BM_SummaryByMonth(benchmark::State& state) {
+    const Document document = MakeDocument(kMillion);
+    TimeSummaryRows(state, [&] {
+        return MonthSummaryRows(document, document.GetAccount(0), 3, 2013, kDateFormatAmerican);
+    });
+}
+
+BENCHMARK(BM_SummaryByCategory)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SummaryByMonth)->Iterations(10)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_Load)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(kMillion)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
@@ -310,6 +346,76 @@ BENCHMARK(BM_SwitchAccount)
     ->ArgsProduct({{10'000, 100'000, kMillion}, {0, 1, 2}})
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
+
+// The list as the screen shows it: every cell's text kept in one buffer, so
+// that reading a cell costs about what copying it out of the list view does.
+class StoredList : public ReportTable {
+public:
+    StoredList(const Document& document, const Account& account) {
+        const TransactionRows rows = BuildTransactionRows(account, kSortUnsorted, kDateFormatAmerican);
+        rowCount_ = static_cast<int>(rows.order.size());
+        starts_.reserve(rows.order.size() * kColumns + 1);
+        for (std::int32_t index : rows.order)
+            for (int column = 0; column < kColumns; ++column) {
+                starts_.push_back(static_cast<std::uint32_t>(characters_.size()));
+                characters_ += TransactionCellText(document, account, rows, index, column, kDateFormatAmerican);
+            }
+        starts_.push_back(static_cast<std::uint32_t>(characters_.size()));
+    }
+    int ColumnCount() const override { return kColumns; }
+    int RowCount() const override { return rowCount_; }
+    ReportColumn Column(int column) const override {
+        static constexpr const char* kHeadings[kColumns] = {"Num",   "Date",     "Type", "Amount",
+                                                            "Payee", "Category", "Memo", "Balance"};
+        const bool figure = column == ColumnAmount || column == ColumnTotal;
+        return {kHeadings[column], false, figure ? TextAlign::Right : TextAlign::Left};
+    }
+    std::string Cell(int row, int column) const override {
+        const std::size_t cell = static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column);
+        return characters_.substr(starts_[cell], starts_[cell + 1] - starts_[cell]);
+    }
+
+private:
+    static constexpr int kColumns = 8;
+    int rowCount_ = 0;
+    std::string characters_;
+    std::vector<std::uint32_t> starts_;
+};
+
+// A letter page at 600 dpi in 10-point type; it counts the texts and draws nothing.
+class CountingCanvas : public ReportCanvas {
+public:
+    int FontHeight(Font font) override { return font == Font::DoubleTitle ? 200 : font == Font::Footer ? 67 : 83; }
+    int TextWidth(Font, std::string_view text) override { return 45 * static_cast<int>(text.size()); }
+    void Text(Font, const PrintRect&, std::string_view, TextAlign) override { ++texts; }
+    void Line(int, int, int, int, int) override {}
+    void Frame(const PrintRect&) override {}
+    void StartPage() override {}
+    void EndPage() override {}
+    int PageWidth() override { return 4800; }
+    int PageHeight() override { return 6300; }
+    std::int64_t texts = 0;
+};
+
+// Measuring the columns and laying out every page of a 1M-row list; its
+// texts are built once, untimed.
+void BM_PrintLayout(benchmark::State& state) {
+    const StoredList list = [&] {
+        const Document document = MakeDocument(static_cast<std::int32_t>(state.range(0)));
+        return StoredList(document, document.GetAccount(0));
+    }();
+    int pages = 0;
+    std::int64_t texts = 0;
+    for (auto _ : state) {
+        CountingCanvas canvas;
+        pages = PrintReport(list, canvas, ReportOptions{}, "Checking", PrintTime{2026, 3, 7, 9, 5, 2});
+        texts = canvas.texts;
+    }
+    state.counters["pages"] = pages;
+    state.counters["texts"] = static_cast<double>(texts);
+}
+
+BENCHMARK(BM_PrintLayout)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -33,6 +33,11 @@ void OnCalculator();
 void OnOptions();
 void OnShowStats();
 
+// Printing and summaries of the current account (report_commands.cpp)
+void OnPrint();
+void OnSummaryByCategory();
+void OnSummaryByMonth();
+
 // Help (help_commands.cpp)
 void OnHelpContents();
 void OnGettingStarted();

@@ -58,12 +58,13 @@ bool OnInit(HWND dialog) {
     return Program.document.BillDepositCount() > 0;
 }
 
-void OnNotify(HWND dialog, NMHDR& header) {
-    if (header.hwndFrom != BillList(dialog) || header.code != LVN_GETDISPINFOA) return;
+LRESULT OnNotify(HWND dialog, NMHDR& header) {
+    if (header.hwndFrom != BillList(dialog) || header.code != LVN_GETDISPINFOA) return 0;
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
     const BillDeposit* bill = Program.document.FindBillDeposit(item.iItem);
     AnswerCellText(item, bill != nullptr ? BillCellText(*bill, item.iSubItem, Context(dialog).today, Program.DateFormat)
                                          : std::string());
+    return 0;
 }
 
 // The selected row's item into SelectedBillIndex; false, after saying so,

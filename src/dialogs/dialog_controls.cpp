@@ -39,7 +39,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     if (running == nullptr) return FALSE;
     const DialogHandlers& handlers = running->handlers;
     if (message == WM_NOTIFY && handlers.notify != nullptr) {
-        handlers.notify(dialog, *reinterpret_cast<NMHDR*>(lParam));
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, handlers.notify(dialog, *reinterpret_cast<NMHDR*>(lParam)));
         return TRUE;
     }
     if (message == WM_COMMAND) {
@@ -61,12 +61,7 @@ INT_PTR RunDialog(HWND owner, int templateId, const DialogHandlers& handlers, vo
 
 void* RunningDialogContext(HWND dialog) { return Running(dialog)->context; }
 
-std::string ControlText(HWND dialog, int control) {
-    HWND box = GetDlgItem(dialog, control);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string ControlText(HWND dialog, int control) { return TextOf(GetDlgItem(dialog, control)); }
 
 void ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult) {
     if (outcome.message != nullptr) ShowMessage(*outcome.message, dialog);

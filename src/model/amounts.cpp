@@ -1,6 +1,8 @@
 #include "model/amounts.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +26,13 @@ bool CheckAmountText(std::string& text) {
 double AmountFromText(const char* text) { return std::strtod(text, nullptr); }
 
 std::string AmountText(double amount) {
+    // std::to_chars gives printf's digits in the C locale, several times
+    // faster: lists and summaries format amounts by the hundred thousand.
+    char text[32];
+    if (std::isfinite(amount)) {
+        const auto [end, error] = std::to_chars(text, text + sizeof text, amount, std::chars_format::fixed, 2);
+        if (error == std::errc()) return std::string(text, end);
+    }
     char buffer[352];  // enough for the largest double in fixed notation
     std::snprintf(buffer, sizeof buffer, "%.02f", amount);
     return buffer;

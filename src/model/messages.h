@@ -59,6 +59,7 @@ inline constexpr Message kEnterCategoryName{"Enter a name for the category.", Me
 inline constexpr Message kCategoryNameUsed{"Category name already used, enter another one.", MessageIcon::Exclamation};
 inline constexpr Message kPasswordIncorrect{"Password is incorrect.", MessageIcon::Exclamation};
 inline constexpr Message kPasswordsDoNotMatch{"Passwords do not match.", MessageIcon::Exclamation};
+inline constexpr Message kSelectCategory{"Select at least one category.", MessageIcon::Exclamation};
 inline constexpr Message kEnterTextToFind{"Enter the text to find.", MessageIcon::Exclamation};
 inline constexpr Message kDoneSearching{"Done searching through transactions.", MessageIcon::Exclamation};
 

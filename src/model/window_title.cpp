@@ -21,3 +21,7 @@ std::string RemoveQuotes(std::string path) {
     path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
     return path;
 }
+
+std::string PrintTitle(const std::string& windowTitle, std::size_t most, const char* suffix) {
+    return windowTitle.substr(0, most) + suffix;
+}

@@ -14,5 +14,9 @@ std::string TitleBaseName(const std::string& path);
 // " (" account name ")" when an account is current (accountName not null).
 std::string MainWindowTitle(const std::string& filePath, const char* accountName);
 
+// The title of a printout: the window's title, at most `most` characters,
+// then `suffix`.
+std::string PrintTitle(const std::string& windowTitle, std::size_t most, const char* suffix = "");
+
 // A path as given on a command line, with every double quote removed.
 std::string RemoveQuotes(std::string path);

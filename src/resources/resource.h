@@ -36,6 +36,8 @@
 #define IDD_FIND_TRANSACTION 122
 #define IDD_OPTIONS 126
 #define IDD_ABOUT 127
+#define IDD_SUMMARY_BY_CATEGORY 128
+#define IDD_SUMMARY_BY_MONTH 129
 #define IDD_NEW_FILE_WIZARD 130
 #define IDD_ADJUST 135
 
@@ -160,6 +162,12 @@
 #define IDC_BILL_PAYEE 1030
 #define IDC_BILL_MEMO 1031
 #define IDC_BILL_ACCOUNT 1016
+
+// Summary by Category and Summary by Month ("Generate Summary" is IDOK, "Close" IDCANCEL)
+#define IDC_SUMMARY_CATEGORIES 1021
+#define IDC_SUMMARY_MONTH 1079
+#define IDC_SUMMARY_TABLE 1068
+#define IDC_PRINT_SUMMARY 1069
 
 // Categories dialog ("New" is IDOK, "Close" IDCANCEL)
 #define IDC_CATEGORY_LIST 1021

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "model/messages.h"
 #include "model/program_values.h"
 #include "shell/win32_handles.h"
@@ -41,3 +43,6 @@ inline constexpr char kProgramName[] = "Pennywhist";
 // OK or Yes and No; owned by the frame unless a dialog owns it. The button
 // chosen (IDOK, IDYES or IDNO).
 int ShowMessage(const Message& message, HWND owner = nullptr);
+
+// The whole text of a window or a control.
+std::string TextOf(HWND window);

@@ -32,8 +32,13 @@ private:
 };
 
 inline BOOL WINAPI ReleaseBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
+inline BOOL WINAPI ReleaseFont(HFONT font) { return DeleteObject(font); }
+inline BOOL WINAPI ReleasePen(HPEN pen) { return DeleteObject(pen); }
 
 using UniqueBitmap = UniqueHandle<HBITMAP, ReleaseBitmap>;
+using UniqueFont = UniqueHandle<HFONT, ReleaseFont>;
+using UniquePen = UniqueHandle<HPEN, ReleasePen>;
+using UniqueDC = UniqueHandle<HDC, DeleteDC>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
 using UniqueAccelerators = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 
@@ -50,6 +55,22 @@ public:
 
 private:
     HDC dc_;
+};
+
+// An object selected into a device context for the calling code's scope;
+// the one it replaced comes back at the end.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
 };
 
 // Shows the wait cursor until the scope ends, then the previous cursor.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 #include "model/amounts.h"
 #include "model/dates.h"
 
@@ -44,6 +47,23 @@ TEST(Amounts, AmountTextHasTwoDecimalsAndNoSeparators) {
     EXPECT_EQ(AmountText(-0.004), "-0.00");
     EXPECT_EQ(AmountText(1234567.891), "1234567.89");
     EXPECT_EQ(AmountText(-1.7976931348623157e308).size(), 1u + 309u + 3u);  // nothing cut off
+}
+
+TEST(AmountsAndDates, TheQuickTextsAreThoseOfPrintf) {
+    char expected[352];
+    for (double amount : {2.675, 0.125, 0.005, 1234567.895, -0.004, 1e20, 1e300, -1e300, double(INFINITY), double(NAN)}) {
+        std::snprintf(expected, sizeof expected, "%.02f", amount);
+        EXPECT_EQ(AmountText(amount), expected) << amount;
+    }
+    const struct { int month, day, year; } dates[] = {{3, 5, 2024}, {12, 31, 999}, {1, 1, 10000}, {123, -4, -7},
+                                                      {0, 0, 0},    {99, 9, 1000}, {1, 100, 9999}};
+    for (const auto& d : dates)
+        for (const std::int32_t format : {kDateFormatAmerican, kDateFormatEuropean}) {
+            const bool american = format == kDateFormatAmerican;
+            std::snprintf(expected, sizeof expected, "%02d/%02d/%d", american ? d.month : d.day,
+                          american ? d.day : d.month, d.year);
+            EXPECT_EQ(DateText(d.month, d.day, d.year, format), expected) << d.month << "/" << d.day << "/" << d.year;
+        }
 }
 
 TEST(Dates, DateTextInBothOrders) {

@@ -1,0 +1,40 @@
+#include "dialogs/month_summary_dialog.h"
+
+#include <commctrl.h>
+
+#include "dialogs/dialog_controls.h"
+#include "dialogs/summary_table.h"
+#include "resources/resource.h"
+#include "shell/program.h"
+
+namespace {
+
+// The picker starts at today, the control's own default.
+bool OnInit(HWND dialog) {
+    SendDlgItemMessageA(dialog, IDC_SUMMARY_MONTH, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("MMMM, yyyy"));
+    CreateSummaryColumns(dialog, kMonthSummaryColumns);
+    return true;
+}
+
+// "Generate Summary" is the OK button; the picker's day does not matter.
+void OnGenerate(HWND dialog) {
+    const Date picked = PickerDate(dialog, IDC_SUMMARY_MONTH);
+    const Account& account = Program.document.GetAccount(Program.CurrentAccountIndex);
+    ShowSummaryRows(dialog,
+                    MonthSummaryRows(Program.document, account, picked.month, picked.year, Program.DateFormat));
+    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
+}
+
+bool OnCommand(HWND dialog, int control) {
+    if (control != IDC_PRINT_SUMMARY) return false;
+    PrintSummary(dialog, " - Summary by Month");
+    return true;
+}
+
+}  // namespace
+
+INT_PTR ShowMonthSummaryDialog(HWND owner) {
+    if (Program.document.FindAccount(Program.CurrentAccountIndex) == nullptr) return IDCANCEL;
+    return RunDialog(owner, IDD_SUMMARY_BY_MONTH,
+                     {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify});
+}

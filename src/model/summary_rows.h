@@ -1,0 +1,43 @@
+#pragma once
+// What the Summary by Category and Summary by Month dialogs show: the
+// current account's transactions of the chosen categories or month as rows
+// of cell texts, with the totals lines that close each group.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/document.h"
+
+// A column of a summary table.
+struct SummaryColumn {
+    const char* title;
+    int width;  // in pixels
+};
+
+inline constexpr SummaryColumn kCategorySummaryColumns[] = {
+    {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 100}, {"Payee", 100}, {"Memo", 125},
+};
+inline constexpr SummaryColumn kMonthSummaryColumns[] = {
+    {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 100}, {"Category", 100}, {"Memo", 125},
+};
+
+// One row: a text for every column of its table ("" for an empty cell).
+using SummaryRow = std::vector<std::string>;
+
+// The category summary of `account` for the categories at `categories`
+// (positions, taken in ascending order whatever order they come in): per
+// category an empty row, its name in "Amount", an empty row, its transactions
+// in the account's order, an empty row, and the two totals lines in "Memo"
+// ("Deposits:  %.02f" and "Withdrawals:  %.02f" in a Bank account, in the
+// words of the account's type). A category without transactions still has
+// its heading and its totals at 0.00.
+std::vector<SummaryRow> CategorySummaryRows(const Document& document, const Account& account,
+                                            std::vector<std::int32_t> categories, std::int32_t dateFormat);
+
+// The month summary of `account`: its transactions of that month of that
+// year in the account's order, then an empty row and the two totals lines in
+// "Memo". The "Category" column shows the category's name (empty for a
+// reference outside the list).
+std::vector<SummaryRow> MonthSummaryRows(const Document& document, const Account& account, std::int32_t month,
+                                         std::int32_t year, std::int32_t dateFormat);

@@ -1,0 +1,149 @@
+// The summaries of the current account and the printouts. No printer is
+// installed here: the pages are drawn on a metafile and read back as texts
+// with their places.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/summary_rows.h"
+#include "reports/report_printer.h"
+#include "resources/resource.h"
+#include "sample_files.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Reports = SampleFileOpen;
+
+struct PrintedText {
+    std::string text;
+    int x;
+    int y;
+    int page;  // from 1: a page begins with its title
+};
+
+struct Printout {
+    std::string title;
+    std::vector<PrintedText> texts;
+    int pages = 0;
+};
+
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    Printout& printout = *reinterpret_cast<Printout*>(data);
+    if (record->iType != EMR_EXTTEXTOUTW) return 1;
+    const auto& drawn = *reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+    const auto* wide = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + drawn.emrtext.offString);
+    std::string text(drawn.emrtext.nChars * 2, '\0');
+    text.resize(WideCharToMultiByte(CP_ACP, 0, wide, drawn.emrtext.nChars, text.data(), int(text.size()), nullptr,
+                                    nullptr));
+    if (text == printout.title) ++printout.pages;
+    printout.texts.push_back({text, drawn.emrtext.ptlReference.x, drawn.emrtext.ptlReference.y, printout.pages});
+    return 1;
+}
+
+// The list drawn as the printer draws it, on a metafile of the screen's size.
+Printout PrintOnMetafile(HWND list, const std::string& title) {
+    ReportPrinter printer;
+    printer.printerDC = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    printer.listView = list;
+    printer.titleSize = printer.footerSize = printer.bodySize = 12;
+    const int pages = printer.DrawPages(title);
+    HENHMETAFILE drawing = CloseEnhMetaFile(printer.printerDC);
+    printer.printerDC = nullptr;  // a metafile's context is closed, not deleted
+    Printout printout;
+    printout.title = title;
+    EnumEnhMetaFile(nullptr, drawing, CollectText, &printout, nullptr);
+    DeleteEnhMetaFile(drawing);
+    EXPECT_EQ(pages, printout.pages);
+    return printout;
+}
+
+const PrintedText* Find(const Printout& printout, const std::string& text, int page = 0) {
+    for (const PrintedText& printed : printout.texts)
+        if (printed.text == text && (page == 0 || printed.page == page)) return &printed;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(Reports, TheTransactionListPrintsOnPagesWithTitleHeadingsRowsAndFooter) {
+    // Enough rows for a second page.
+    for (int i = 0; i < 80; ++i)
+        Program.document.GetAccount(0).AddTransaction({1, 1.0 + i, 4, 1, 2026, 2, 200 + i, "Grocer", "weekly"});
+    SelectAccount(0);
+    const Printout printout = PrintOnMetafile(App.transactionList, "Pennywhist - sample (Checking)");
+    ASSERT_GE(printout.pages, 2);
+    for (int page = 1; page <= printout.pages; ++page) {
+        SCOPED_TRACE(page);
+        const PrintedText* number = Find(printout, "#", page);
+        const PrintedText* date = Find(printout, "Date", page);
+        const PrintedText* footer = Find(printout, "Page : " + std::to_string(page), page);
+        ASSERT_TRUE(number && date && footer);
+        EXPECT_EQ(number->y, date->y);  // the headings on one line, left to right
+        EXPECT_LT(number->x, date->x);
+        EXPECT_GT(footer->y, number->y);
+    }
+    // The first row under the headings; the last row on the last page, above its footer.
+    const PrintedText* first = Find(printout, "03/14/2026", 1);
+    const PrintedText* heading = Find(printout, "Date", 1);
+    ASSERT_TRUE(first && heading);
+    EXPECT_EQ(first->x, heading->x);
+    EXPECT_GT(first->y, heading->y);
+    const PrintedText* last = Find(printout, "279", printout.pages);
+    ASSERT_NE(last, nullptr);
+    EXPECT_LT(last->y, Find(printout, "Page : " + std::to_string(printout.pages))->y);
+    EXPECT_EQ(Find(printout, "279", 1), nullptr);
+
+    // No printer: Print shows the print dialog's own message and prints nothing.
+    driver.OnModal([](ModalWindow& box) { box.Click(GetDlgItem(box.Handle(), IDNO) ? IDNO : IDOK); });
+    driver.Command(IDM_PRINT);
+}
+
+TEST_F(Reports, SummariesGatherTheirRowsAndAskForACategoryFirst) {
+    std::string message;
+    driver.OnModal([&](ModalWindow& dialog) {
+        HWND table = GetDlgItem(dialog.Handle(), IDC_SUMMARY_TABLE);
+        HWND categories = GetDlgItem(dialog.Handle(), IDC_SUMMARY_CATEGORIES);
+        EXPECT_FALSE(dialog.IsControlEnabled(IDC_PRINT_SUMMARY));
+        SendMessageA(categories, LB_SETSEL, TRUE, 2);  // Groceries
+        dialog.Click(IDOK);
+        EXPECT_EQ(ListColumn(table, 3)[1], "Groceries");
+        EXPECT_EQ(ListRow(table, 3), (Texts{"101", "03/14/2026", "Withdrawal", "45.50", "Corner Market", ""}));
+        EXPECT_EQ(ListColumn(table, 5).back(), "Withdrawals:  45.50");
+        EXPECT_TRUE(dialog.IsControlEnabled(IDC_PRINT_SUMMARY));
+        // No row can be selected.
+        SelectListRow(table, 3);
+        EXPECT_EQ(ListView_GetNextItem(table, -1, LVNI_SELECTED), -1);
+
+        const Printout printout = PrintOnMetafile(table, "Pennywhist - sample (Checking) - Summary by Category");
+        EXPECT_EQ(printout.pages, 1);
+        ASSERT_TRUE(Find(printout, "Corner Market") && Find(printout, "Payee"));
+        EXPECT_EQ(Find(printout, "Corner Market")->x, Find(printout, "Payee")->x);
+        EXPECT_NE(Find(printout, "Page : 1"), nullptr);
+
+        SendMessageA(categories, LB_SETSEL, FALSE, 2);
+        driver.OnModalNext(AnswerMessage(message));
+        dialog.Click(IDOK);
+        EXPECT_EQ(message, "Select at least one category.");
+        EXPECT_EQ(ListRowCount(table), 0);
+        EXPECT_TRUE(dialog.IsControlEnabled(IDC_PRINT_SUMMARY));
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_SUMMARY_BY_CATEGORY);
+
+    driver.OnModal([&](ModalWindow& dialog) {
+        SYSTEMTIME march{};
+        march.wYear = 2026;
+        march.wMonth = 3;
+        march.wDay = 1;  // any day of the month
+        SendDlgItemMessageA(dialog.Handle(), IDC_SUMMARY_MONTH, DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&march));
+        dialog.Click(IDOK);
+        HWND table = GetDlgItem(dialog.Handle(), IDC_SUMMARY_TABLE);
+        EXPECT_EQ(ListColumn(table, 4), (Texts{"Corner Market", "Acme Payroll", "", "", ""}));
+        EXPECT_EQ(ListColumn(table, 6), (Texts{"", "Paycheck", "", "Deposits:  250.00", "Withdrawals:  45.50"}));
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_SUMMARY_BY_MONTH);
+}

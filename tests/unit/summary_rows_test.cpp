@@ -1,0 +1,101 @@
+// The summary dialogs' rows: per chosen category a heading, its transactions
+// and the totals in the words of the account's type; one month's
+// transactions with their category, then the totals.
+
+#include <cmath>
+
+#include "model/amounts.h"
+#include "model/summary_rows.h"
+#include "test_files.h"
+
+namespace {
+
+using Rows = std::vector<SummaryRow>;
+
+// One category's rows: an empty row, the name under "Amount", an empty row,
+// the transactions, an empty row and the two totals lines under "Memo".
+Rows CategoryGroup(const char* name, const Rows& transactions, const char* in, const char* out) {
+    const SummaryRow empty(6);
+    Rows rows = {empty, {"", "", "", name, "", ""}, empty};
+    rows.insert(rows.end(), transactions.begin(), transactions.end());
+    rows.insert(rows.end(), {empty, {"", "", "", "", "", in}, {"", "", "", "", "", out}});
+    return rows;
+}
+
+// None, Bills, Groceries, Rent; one account of `type` with `transactions`.
+Document OneAccount(std::int32_t type, std::vector<Transaction> transactions) {
+    Document document = MakeSampleDocument();
+    document.ClearAccounts();
+    document.AddAccount({.type = type, .transactions = std::move(transactions)});
+    return document;
+}
+
+}  // namespace
+
+TEST(SummaryByCategory, GroupAndTotalsInTheWordsOfTheAccountType) {
+    const struct { std::int32_t type; const char *in, *out, *inTotal, *outTotal; } cases[] = {
+        {AccountTypeBank, "Deposit", "Withdrawal", "Deposits:  100.00", "Withdrawals:  30.00"},
+        {AccountTypeCredit, "Charge", "Payment", "Charges:  100.00", "Payments:  30.00"},
+        {AccountTypeBudget, "Receive", "Spend", "Received:  100.00", "Spent:  30.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("account type " + std::to_string(c.type));
+        // Any nonzero kind counts with the second total; Bills is not chosen.
+        const Document document = OneAccount(c.type, {{0, 100.0, 1, 2, 2025, 2, 12, "Employer", "Pay"},
+                                                      {1, 8.0, 1, 3, 2025, 1, 0, "Phone", ""},
+                                                      {3, 30.0, 1, 4, 2025, 2, -5, "", "Shop"}});
+        EXPECT_EQ(CategorySummaryRows(document, document.GetAccount(0), {2}, kDateFormatAmerican),
+                  CategoryGroup("Groceries",
+                                {{"12", "01/02/2025", c.in, "100.00", "Employer", "Pay"},
+                                 {"-5", "01/04/2025", c.out, "30.00", "", "Shop"}},
+                                c.inTotal, c.outTotal));
+    }
+}
+
+TEST(SummaryByCategory, ChosenCategoriesOnceEachInListOrderWithNoneForTheUncategorized) {
+    Document document = MakeSampleDocument();  // other accounts hold None and Bills transactions too
+    const Account& checking = document.GetAccount(0);
+    // Reverse order, a duplicate and positions outside the list; Rent has no transactions.
+    const Rows rows = CategorySummaryRows(document, checking, {3, 0, 4, 3, -1, 99}, kDateFormatAmerican);
+    Rows expected = CategoryGroup("None", {{"0", "01/15/2026", "Deposit", "1200.00", "Employer", "Pay"}},
+                                  "Deposits:  1200.00", "Withdrawals:  0.00");
+    const Rows rent = CategoryGroup("Rent", {}, "Deposits:  0.00", "Withdrawals:  0.00");
+    expected.insert(expected.end(), rent.begin(), rent.end());
+    EXPECT_EQ(rows, expected);
+
+    EXPECT_EQ(CategorySummaryRows(document, checking, {}, kDateFormatAmerican), Rows());
+    EXPECT_EQ(CategorySummaryRows(document, checking, {-1, 4, 1 << 30}, kDateFormatAmerican), Rows());
+}
+
+TEST(SummaryByMonth, TheMonthsTransactionsWithTheirCategoryThenTotals) {
+    const Document document = OneAccount(AccountTypeBank, {
+        {0, 100.0, 3, 5, 2024, 2, 7, "Market", "weekly"},
+        {1, 30.0, 3, 20, 2023, 2, 0, "Last year", ""},  // the same month of another year
+        {1, 30.0, 3, 31, 2024, 9, -2, "Outside", "the list"},
+        {0, 5.0, 4, 1, 2024, 0, 0, "Next month", ""},
+        {2, 12.5, 3, 1, 2024, 0, 0, "", ""},
+    });
+    const SummaryRow empty(7);
+    EXPECT_EQ(MonthSummaryRows(document, document.GetAccount(0), 3, 2024, kDateFormatAmerican),
+              (Rows{{"7", "03/05/2024", "Deposit", "100.00", "Market", "Groceries", "weekly"},
+                    {"-2", "03/31/2024", "Withdrawal", "30.00", "Outside", "", "the list"},
+                    {"0", "03/01/2024", "Withdrawal", "12.50", "", "None", ""},
+                    empty,
+                    {"", "", "", "", "", "", "Deposits:  100.00"},
+                    {"", "", "", "", "", "", "Withdrawals:  42.50"}}));
+    // A month without transactions.
+    EXPECT_EQ(MonthSummaryRows(document, document.GetAccount(0), 2, 2024, kDateFormatAmerican),
+              (Rows{empty, {"", "", "", "", "", "", "Deposits:  0.00"},
+                    {"", "", "", "", "", "", "Withdrawals:  0.00"}}));
+}
+
+TEST(SummaryByMonth, DateCellsFollowTheDateFormatInBothSummaries) {
+    const Document document = OneAccount(AccountTypeCash, {{0, 1.0, 3, 5, 2024, 1, 0, "", ""}});
+    const struct { std::int32_t format; const char* date; } cases[] = {
+        {kDateFormatAmerican, "03/05/2024"}, {kDateFormatEuropean, "05/03/2024"}, {7, "05/03/2024"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("date format " + std::to_string(c.format));
+        EXPECT_EQ(CategorySummaryRows(document, document.GetAccount(0), {1}, c.format).at(3).at(1), c.date);
+        EXPECT_EQ(MonthSummaryRows(document, document.GetAccount(0), 3, 2024, c.format).at(0).at(1), c.date);
+    }
+}
