@@ -26,8 +26,10 @@
 #include <string_view>
 #include <vector>
 
+#include "model/data_stream.h"
 #include "model/dates.h"
 #include "model/document.h"
+#include "model/legacy_import.h"
 #include "model/program_values.h"
 #include "model/report_layout.h"
 #include "model/summary_rows.h"
@@ -416,6 +418,81 @@ void BM_PrintLayout(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PrintLayout)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// A 1.1x account file of `count` transactions, laid out field by field
+// (the program has no writer for it), written on first use.
+const std::string& LegacyFile(std::int32_t count) {
+    static constexpr std::string_view kCategories[] = {"None/Miscellaneous", "Groceries", "Fuel", "Income",
+                                                       "Rent", "Utilities"};
+    static constexpr std::string_view kMemos[] = {"Weekly groceries", "Paycheck", "Electric bill", "Gas", ""};
+    static std::map<std::int32_t, std::string> files;
+    auto found = files.find(count);
+    if (found != files.end()) return found->second;
+    const std::string path = ScratchFile("legacy-" + std::to_string(count) + ".pwa");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file != nullptr;
+    if (written) {
+        DataWriter out(file);
+        const auto text = [&out](std::string_view value, std::size_t width) {
+            std::string field(value);
+            field.resize(width, '\0');
+            out.Write(field.data(), width);
+        };
+        text("Pennywhist Account", 19);
+        out.WriteInt32(2);
+        text("Old Checking", 31);
+        text("Kept since 1998", 251);
+        text("", 31);
+        out.WriteDouble(1500.0);
+        out.WriteDouble(0.0);
+        out.WriteInt32(0);
+        out.WriteDouble(0.0);
+        out.WriteInt32(static_cast<std::int32_t>(std::size(kCategories)));
+        for (std::string_view name : kCategories) text(name, 31);
+        out.WriteInt32(0);
+        out.WriteInt32(count);
+        for (std::int32_t i = 0; i < count; ++i) {
+            out.WriteInt32(i % 4 == 1 ? 0 : 1);
+            out.WriteDouble(static_cast<double>(1 + (std::int64_t{i} * 7919) % 250000) / 100.0);
+            out.WriteInt32(i % 7);  // 6 is outside the list
+            text(kMemos[static_cast<std::size_t>(i) % std::size(kMemos)], 251);
+            for (std::int32_t value : {1 + i % 12, 1 + i % 28, 1990 + (i / 336) % 10, 0, 0, 0}) out.WriteInt32(value);
+        }
+        written = out.Flush();
+        written = std::fclose(file) == 0 && written;
+    }
+    if (!written) {
+        std::fprintf(stderr, "pennywhist benchmarks: cannot write %s\n", path.c_str());
+        std::exit(1);
+    }
+    return files.emplace(count, path).first->second;
+}
+
+// The Import command's work: reading the file and adding its account to a
+// document that has one account already. Freeing both is left out, as for Load.
+void BM_LegacyImport(benchmark::State& state) {
+    const std::string& path = LegacyFile(static_cast<std::int32_t>(state.range(0)));
+    const Document original = MakeDocument(0);
+    int steps = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Document document = original;
+        LegacyAccount legacy;
+        state.ResumeTiming();
+        if (!ReadLegacyAccount(path, legacy)) state.SkipWithError("ReadLegacyAccount failed");
+        if (!ImportLegacyAccount(document, legacy, AccountTypeBank, Date{2026, 3, 7}, [&](int done) { steps = done; })
+                 .Closes())
+            state.SkipWithError("ImportLegacyAccount failed");
+        state.PauseTiming();
+        document = Document();
+        legacy = LegacyAccount();
+        state.ResumeTiming();
+    }
+    state.counters["steps"] = steps;
+    state.SetBytesProcessed(state.iterations() * FileBytes(path));
+}
+
+BENCHMARK(BM_LegacyImport)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -13,6 +13,10 @@ void OnSaveAs();
 void OnPassword();
 void OnClose();
 
+// Import, backup and restore (exchange_commands.cpp)
+void OnImport();
+void OnBackupRestore();
+
 // Accounts, and bills and deposits (account_commands.cpp)
 void OnNewAccount();
 void OnAccounts();

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "resources/resource.h"
 #include "shell/program.h"
 
 namespace {
@@ -100,6 +101,13 @@ void FillAccountList(HWND dialog, int control, int choice) {
 
 int DropDownChoice(HWND dialog, int control) {
     return static_cast<int>(SendDlgItemMessageA(dialog, control, CB_GETCURSEL, 0, 0));
+}
+
+std::int32_t CheckedAccountType(HWND dialog) {
+    constexpr int kTypeButtons[] = {IDC_TYPE_BANK, IDC_TYPE_CREDIT, IDC_TYPE_BUDGET, IDC_TYPE_CASH};
+    for (std::int32_t type = 0; type < 4; ++type)
+        if (IsDlgButtonChecked(dialog, kTypeButtons[type]) == BST_CHECKED) return type;
+    return AccountTypeOther;
 }
 
 void SetPickerDate(HWND dialog, int control, const Date& date) {

@@ -25,6 +25,10 @@ void FillAccountList(HWND dialog, int control, int choice);
 // The entry selected in a drop-down list, -1 for none.
 int DropDownChoice(HWND dialog, int control);
 
+// The account type of the type buttons (Bank, Credit, Budget, Cash): the one
+// checked, Other when none is.
+std::int32_t CheckedAccountType(HWND dialog);
+
 // A date picker's date (time of day zero).
 void SetPickerDate(HWND dialog, int control, const Date& date);
 Date PickerDate(HWND dialog, int control);

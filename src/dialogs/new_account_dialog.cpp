@@ -12,24 +12,15 @@
 
 namespace {
 
-// The type buttons in type order; none checked means Other.
-constexpr int kTypeButtons[] = {IDC_TYPE_BANK, IDC_TYPE_CREDIT, IDC_TYPE_BUDGET, IDC_TYPE_CASH};
-
-std::int32_t ChosenType(HWND dialog) {
-    for (std::int32_t type = 0; type < static_cast<std::int32_t>(std::size(kTypeButtons)); ++type)
-        if (IsDlgButtonChecked(dialog, kTypeButtons[type]) == BST_CHECKED) return type;
-    return AccountTypeOther;
-}
-
 void ShowTypeTexts(HWND dialog) {
-    const AccountTypeInfo& info = TypeInfo(ChosenType(dialog));
+    const AccountTypeInfo& info = TypeInfo(CheckedAccountType(dialog));
     SetDlgItemTextA(dialog, IDC_TYPE_DESCRIPTION, info.description);
     SetDlgItemTextA(dialog, IDC_OPENING_AMOUNT_LABEL, info.openingAmountLabel);
 }
 
 void OnOk(HWND dialog) {
     ApplyOutcome(dialog,
-                 AddNewAccount(Program.document, ChosenType(dialog), ControlText(dialog, IDC_OPENING_AMOUNT), Today()));
+                 AddNewAccount(Program.document, CheckedAccountType(dialog), ControlText(dialog, IDC_OPENING_AMOUNT), Today()));
 }
 
 bool OnInit(HWND dialog) {
@@ -48,7 +39,7 @@ bool OnCommand(HWND dialog, int control) {
         ShowTypeTexts(dialog);
         return true;
     case IDC_HELP_BUTTON:
-        ShowHelpPopup(dialog, TypeInfo(ChosenType(dialog)).newAccountHelpTopic);
+        ShowHelpPopup(dialog, TypeInfo(CheckedAccountType(dialog)).newAccountHelpTopic);
         return true;
     }
     return false;

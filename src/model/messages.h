@@ -60,11 +60,15 @@ inline constexpr Message kCategoryNameUsed{"Category name already used, enter an
 inline constexpr Message kPasswordIncorrect{"Password is incorrect.", MessageIcon::Exclamation};
 inline constexpr Message kPasswordsDoNotMatch{"Passwords do not match.", MessageIcon::Exclamation};
 inline constexpr Message kSelectCategory{"Select at least one category.", MessageIcon::Exclamation};
+inline constexpr Message kEnterImportFile{"Enter the file you want to import.", MessageIcon::Exclamation};
+inline constexpr Message kEnterLocation{"Enter a location.", MessageIcon::Exclamation};
 inline constexpr Message kEnterTextToFind{"Enter the text to find.", MessageIcon::Exclamation};
 inline constexpr Message kDoneSearching{"Done searching through transactions.", MessageIcon::Exclamation};
 
 // Notices.
 inline constexpr Message kPasswordCleared{"Password cleared.", MessageIcon::Information};
+inline constexpr Message kBackupSuccessful{"Backup successful.", MessageIcon::Information};
+inline constexpr Message kRestoreSuccessful{"Restore successful.", MessageIcon::Information};
 
 // Questions.
 inline constexpr Message kSwitchToNewAccount{"Switch to this account now?", MessageIcon::Question, true};
@@ -79,5 +83,10 @@ inline constexpr Message kDeleteCategoryQuestion{"Are you sure you want to delet
                                                  MessageIcon::Exclamation, true};
 inline constexpr Message kDeleteBillDepositQuestion{"Are you sure you want to delete the selected bill/deposit?",
                                                     MessageIcon::Exclamation, true};
+inline constexpr Message kImportDoneQuestion{
+    "Done importing account...\n\nDo you want to switch to this account and set its details?", MessageIcon::Question, true};
+inline constexpr Message kRestoreWarning{
+    "WARNING:  This will replace the current data with the backup file's data.\n\nAre you sure?",
+    MessageIcon::Exclamation, true};
 inline constexpr Message kCloseAnywayQuestion{"Close anyway? Changes since the last save will be lost.",
                                               MessageIcon::Exclamation, true};

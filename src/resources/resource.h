@@ -34,11 +34,13 @@
 #define IDD_STATS_PANEL 118
 #define IDD_PROCESS_BILL_DEPOSIT 120
 #define IDD_FIND_TRANSACTION 122
+#define IDD_IMPORT 125
 #define IDD_OPTIONS 126
 #define IDD_ABOUT 127
 #define IDD_SUMMARY_BY_CATEGORY 128
 #define IDD_SUMMARY_BY_MONTH 129
 #define IDD_NEW_FILE_WIZARD 130
+#define IDD_BACKUP_RESTORE 134
 #define IDD_ADJUST 135
 
 // Commands
@@ -168,6 +170,14 @@
 #define IDC_SUMMARY_MONTH 1079
 #define IDC_SUMMARY_TABLE 1068
 #define IDC_PRINT_SUMMARY 1069
+
+// Import dialog ("Import" is IDOK; the account type buttons are New Account's)
+#define IDC_IMPORT_FILE 1061
+#define IDC_BROWSE 1062
+#define IDC_IMPORT_PROGRESS 1063
+// Backup/Restore dialog ("Backup" is IDOK)
+#define IDC_BACKUP_LOCATION 1082
+#define IDC_RESTORE 1083
 
 // Categories dialog ("New" is IDOK, "Close" IDCANCEL)
 #define IDC_CATEGORY_LIST 1021

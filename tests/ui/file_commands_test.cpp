@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -228,4 +229,115 @@ TEST(WindowsDataFile, SaveReplacesTheFileWholeAndRefusesReadOnlyFilesAndMissingF
     EXPECT_FALSE(FileExists(path + ".saving"));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_FALSE(smaller.Save(TestFile("missing\\money.pwf")));
+}
+
+namespace {
+
+// A 1.1x account file: "Checking" with an opening amount of 250, three
+// category names and ten transactions of the second one.
+std::string LegacyFile(const char* name) {
+    std::string bytes("Pennywhist Account\0", 19);
+    const auto int32 = [&](std::int32_t value) { bytes.append(reinterpret_cast<const char*>(&value), 4); };
+    const auto real = [&](double value) { bytes.append(reinterpret_cast<const char*>(&value), 8); };
+    const auto text = [&](const std::string& value, std::size_t width) {
+        bytes += value;
+        bytes.append(width - value.size(), '\0');
+    };
+    int32(2);
+    text("Checking", 31);
+    text("From the old program", 251);
+    text("", 31);
+    real(250.0);
+    real(0.0);
+    int32(0);
+    real(0.0);
+    int32(3);
+    for (const char* category : {"Groceries", "Pets", "none/miscellaneous"}) text(category, 31);
+    int32(0);
+    int32(10);
+    for (int i = 0; i < 10; ++i) {
+        int32(1);
+        real(5.0 + i);
+        int32(1);
+        text("Vet", 251);
+        for (std::int32_t field : {5, 1 + i, 2025, 0, 0, 0}) int32(field);
+    }
+    const std::string path = TestFile(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+}  // namespace
+
+TEST_F(FileCommands, ImportAnAccountThenSwitchToItAndSetItsDetails) {
+    const std::string legacy = LegacyFile("old.pwa");
+    LPARAM range = 0;
+    for (const int answer : {IDNO, IDYES}) {
+        driver.OnModal([&](ModalWindow& dialog) {
+            ExpectRefusal(driver, dialog, IDOK, "Enter the file you want to import.", IDC_IMPORT_FILE);
+            dialog.SetText(IDC_IMPORT_FILE, legacy.c_str());
+            dialog.Choose(IDC_TYPE_CASH);
+            driver.OnModalNext([&, answer](ModalWindow& question) {
+                range = SendDlgItemMessageA(dialog.Handle(), IDC_IMPORT_PROGRESS, PBM_GETRANGE, FALSE, 0);
+                question.Click(answer);
+            });
+            dialog.Click(IDOK);
+        });
+        if (answer == IDYES)
+            driver.OnModal([](ModalWindow& details) {
+                EXPECT_EQ(details.Text(IDC_ACCOUNT_NAME), "Checking (import)");
+                details.SetText(IDC_ACCOUNT_NAME, "Vet bills");
+                details.Click(IDOK);
+            });
+        driver.Command(IDM_IMPORT);
+        EXPECT_EQ(range, 13);  // three names and ten transactions
+    }
+    ASSERT_EQ(Program.document.AccountCount(), 4);
+    const Account& imported = Program.document.GetAccount(2);
+    EXPECT_EQ(std::tuple(imported.name.view(), imported.type, imported.TransactionCount()),
+              std::tuple("Checking (import)", std::int32_t(AccountTypeCash), 11));
+    EXPECT_EQ(imported.GetTransaction(0).memo.view(), "OPENING CASH AMOUNT");
+    EXPECT_EQ(Program.document.GetCategory(imported.GetTransaction(1).category).view(), "Pets");
+    EXPECT_EQ(WindowText(App.frame), "Pennywhist - sample (Vet bills)");
+}
+
+TEST_F(FileCommands, BackupThenRestoreBringsTheOldDataBackWithTheCurrentPassword) {
+    const std::string backup = TestFile("backup.pwf");
+    // The dialog with `button` pressed, the message boxes answered in turn; a
+    // restore that works opens the Accounts dialog afterwards.
+    const auto run = [&](const std::string& location, int button, std::vector<int> answers, bool restores = false) {
+        std::vector<std::string> messages(answers.size());
+        driver.OnModal([&](ModalWindow& dialog) {
+            dialog.SetText(IDC_BACKUP_LOCATION, location.c_str());
+            for (std::size_t i = answers.size(); i-- > 0;) driver.OnModalNext(AnswerMessage(messages[i], answers[i]));
+            if (restores) driver.OnModal(CloseAccounts());
+            dialog.Click(button);
+        });
+        driver.Command(IDM_BACKUP_RESTORE);
+        return messages;
+    };
+    EXPECT_EQ(run(TestFolder(), IDOK, {IDOK}), std::vector<std::string>{"Backup successful."});
+    EXPECT_EQ(FileBytes(backup), FileBytes(TestFile("sample.pwf")));
+
+    Program.document.GetAccount(0).name = "Renamed";
+    Program.document.password = "Now";
+    const std::string warning = "WARNING:  This will replace the current data with the backup file's data.\n\nAre you sure?";
+    CreateDirectoryA(TestFile("empty").c_str(), nullptr);
+    EXPECT_EQ(run(TestFile("empty"), IDC_RESTORE, {IDYES, IDOK}),
+              (std::vector<std::string>{warning, "Error opening file."}));
+    EXPECT_EQ(Program.document.GetAccount(0).name.view(), "Renamed");
+
+    EXPECT_EQ(run(TestFolder() + "\\", IDC_RESTORE, {IDYES, IDOK}, true),
+              (std::vector<std::string>{warning, "Restore successful."}));
+    EXPECT_EQ(Program.document.GetAccount(0).name.view(), "Checking");
+    EXPECT_EQ(Program.document.password.view(), "Now");
+    EXPECT_EQ(Program.CurrentAccountIndex, -1);
+
+    // A backup that cannot be replaced stays whole.
+    const std::string before = FileBytes(backup);
+    Program.document.GetAccount(0).name = "Changed again";
+    SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(run(TestFolder(), IDOK, {IDOK}), std::vector<std::string>{"Error saving file."});
+    EXPECT_EQ(FileBytes(backup), before);
+    SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_NORMAL);
 }

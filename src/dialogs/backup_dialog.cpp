@@ -1,0 +1,76 @@
+#include "dialogs/backup_dialog.h"
+
+#include <shlobj.h>
+
+#include <optional>
+#include <string>
+
+#include "dialogs/dialog_controls.h"
+#include "model/exchange_rules.h"
+#include "resources/resource.h"
+#include "shell/program.h"
+
+namespace {
+
+void OnBrowse(HWND dialog) {
+    BROWSEINFOA browse{};
+    browse.hwndOwner = dialog;
+    browse.lpszTitle = "Select the location to backup to/restore from...";
+    browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    LPITEMIDLIST folder = SHBrowseForFolderA(&browse);
+    if (folder == nullptr) return;
+    char path[MAX_PATH] = {};
+    if (SHGetPathFromIDListA(folder, path)) SetDlgItemTextA(dialog, IDC_BACKUP_LOCATION, path);
+    CoTaskMemFree(folder);  // the shell's allocator
+}
+
+// The backup's path; none, after saying so, when the location is refused.
+std::optional<std::string> TakeBackupPath(HWND dialog) {
+    std::optional<std::string> path = BackupPath(ControlText(dialog, IDC_BACKUP_LOCATION));
+    if (!path) ApplyOutcome(dialog, Refused(kEnterLocation, IDC_BACKUP_LOCATION, true));
+    return path;
+}
+
+// "Backup" is the OK button. Save replaces the old backup in one step, and
+// only once the new copy is whole on disk.
+void OnBackup(HWND dialog) {
+    const std::optional<std::string> path = TakeBackupPath(dialog);
+    if (!path) return;
+    bool saved = false;
+    {
+        WaitCursor wait;
+        saved = Program.document.Save(*path);
+    }
+    ShowMessage(saved ? kBackupSuccessful : kErrorSavingFile, dialog);
+    EndDialog(dialog, IDOK);
+}
+
+// A backup that cannot be read whole leaves the open data as it was.
+void OnRestore(HWND dialog) {
+    const std::optional<std::string> path = TakeBackupPath(dialog);
+    if (!path || ShowMessage(kRestoreWarning, dialog) != IDYES) return;
+    bool restored = false;
+    {
+        WaitCursor wait;
+        restored = RestoreBackup(Program.document, *path);
+    }
+    // The window shows the restored data before it says so: its caller does both.
+    if (!restored) ShowMessage(kErrorOpeningFile, dialog);
+    EndDialog(dialog, restored ? IDC_RESTORE : IDOK);
+}
+
+bool OnCommand(HWND dialog, int control) {
+    switch (control) {
+    case IDC_BROWSE:
+        OnBrowse(dialog);
+        return true;
+    case IDC_RESTORE:
+        OnRestore(dialog);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+INT_PTR ShowBackupDialog(HWND owner) { return RunDialog(owner, IDD_BACKUP_RESTORE, {.ok = OnBackup, .command = OnCommand}); }

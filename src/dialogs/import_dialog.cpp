@@ -1,0 +1,76 @@
+#include "dialogs/import_dialog.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
+
+#include "dialogs/dialog_controls.h"
+#include "model/exchange_rules.h"
+#include "model/legacy_import.h"
+#include "model/program_values.h"
+#include "resources/resource.h"
+#include "shell/program.h"
+
+namespace {
+
+void OnBrowse(HWND dialog) {
+    char path[kMaxPathLength + 1] = {};
+    OPENFILENAMEA choice{};
+    choice.lStructSize = sizeof choice;
+    choice.hwndOwner = dialog;
+    choice.lpstrFilter = "Pennywhist Accounts (*.pwa)\0*.pwa\0";
+    choice.lpstrFile = path;
+    choice.nMaxFile = sizeof path;
+    choice.lpstrTitle = "Import Pennywhist Account File";
+    choice.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (GetOpenFileNameA(&choice)) SetDlgItemTextA(dialog, IDC_IMPORT_FILE, path);
+}
+
+bool OnInit(HWND dialog) {
+    CheckRadioButton(dialog, IDC_TYPE_BANK, IDC_TYPE_OTHER, IDC_TYPE_BANK);
+    return true;
+}
+
+// "Import" is the OK button.
+void OnImport(HWND dialog) {
+    const std::string path = ControlText(dialog, IDC_IMPORT_FILE).substr(0, kMaxPathLength);
+    if (IsMissingPath(path)) {
+        ApplyOutcome(dialog, Refused(kEnterImportFile, IDC_IMPORT_FILE, true));
+        return;
+    }
+    WaitCursor wait;
+    LegacyAccount legacy;
+    if (!ReadLegacyAccount(path, legacy)) {
+        ShowMessage(kErrorOpeningFile, dialog);
+        return;
+    }
+    // The bar moves in a hundred blocks at most: a step per record costs more than the import under Wine.
+    HWND progress = GetDlgItem(dialog, IDC_IMPORT_PROGRESS);
+    const int steps = ImportSteps(legacy);
+    const int block = std::max(1, steps / 100);
+    SendMessageA(progress, PBM_SETRANGE32, 0, steps);
+    SendMessageA(progress, PBM_SETPOS, 0, 0);
+    ShowWindow(progress, SW_SHOW);
+    const RuleOutcome outcome =
+        ImportLegacyAccount(Program.document, legacy, CheckedAccountType(dialog), Today(), [&](int done) {
+            if (done % block == 0 || done == steps) SendMessageA(progress, PBM_SETPOS, done, 0);
+        });
+    if (!outcome.Closes()) {
+        ApplyOutcome(dialog, outcome);
+        return;
+    }
+    EndDialog(dialog, ShowMessage(kImportDoneQuestion, dialog) == IDYES ? IDYES : IDOK);
+}
+
+bool OnCommand(HWND dialog, int control) {
+    if (control != IDC_BROWSE) return false;
+    OnBrowse(dialog);
+    return true;
+}
+
+}  // namespace
+
+INT_PTR ShowImportDialog(HWND owner) {
+    return RunDialog(owner, IDD_IMPORT, {.init = OnInit, .ok = OnImport, .command = OnCommand});
+}

@@ -1,0 +1,205 @@
+// The 1.1x account import: reading the file (its checks, fields and refusals)
+// and turning it into a new account with the categories merged.
+
+#include <sys/resource.h>
+
+#include <climits>
+#include <cstring>
+#include <optional>
+
+#include "model/data_stream.h"
+#include "model/legacy_import.h"
+#include "test_files.h"
+
+namespace {
+
+constexpr std::size_t kHeadSize = 364, kRecordSize = 291;
+const std::string kLongText(251, 'x');  // no terminator
+
+// The head of a version 2 file, up to the category count.
+Bytes Head(std::string_view name = "Checking", double opening = 0.0, std::string_view text = "Old account") {
+    Bytes file;
+    file.Text("Pennywhist Account", 19).Int32(2).Text(name, 31).Text(text, 251).Zeros(31);
+    return file.Double(opening).Zeros(20);
+}
+
+// One transaction record dated 3/7/2026.
+Bytes& Record(Bytes& file, std::int32_t category, std::string_view text = "Memo", std::int32_t kind = 1) {
+    return file.Int32(kind).Double(12.5).Int32(category).Text(text, 251).Int32(3).Int32(7).Int32(2026).Zeros(12);
+}
+
+// Two categories, one skipped record, two transactions.
+ByteVector SmallFile() {
+    Bytes file = Head().Int32(2).Text("Food", 31).Text("Fuel", 31).Int32(1).Zeros(kRecordSize).Int32(2);
+    return Record(Record(file, 0), 1, kLongText, 0).data;
+}
+constexpr std::size_t kN2At = kHeadSize + 4 + 2 * 31, kN3At = kN2At + 4 + kRecordSize;
+
+ByteVector WithInt32(ByteVector bytes, std::size_t offset, std::int32_t value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+    return bytes;
+}
+
+const LegacyAccount kSentinel{.name = "Sentinel", .categories = {"S"}, .transactions = {{.kind = 7}}};
+
+// "accepted", or "refused" when the account stayed as it was.
+std::string ReadOver(const ByteVector& bytes, LegacyAccount& account) {
+    account = kSentinel;
+    DataReader in(bytes.data(), bytes.size());
+    if (ReadLegacyAccount(in, account)) return "accepted";
+    return account == kSentinel ? "refused" : "refused, but the account changed";
+}
+
+// A figure of /proc/self/status ("VmPeak", "VmSize"), in KiB.
+std::uint64_t StatusKiB(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(field + ":")) return std::stoull(line.substr(field.size() + 1));
+    return 0;
+}
+
+Document WithAccounts(std::vector<Text31> categories) {
+    Document document;
+    document.categories = std::move(categories);
+    for (const Text31& name : {Text31("CHECKING"), Text31("Savings Account at First Bank"),
+                               Text31(std::string(28, 'a'))})
+        document.AddAccount({.name = name});
+    return document;
+}
+
+RuleOutcome Import(Document& document, const LegacyAccount& legacy, std::int32_t type = AccountTypeBank) {
+    return ImportLegacyAccount(document, legacy, type, Date{2026, 3, 9}, [](int) {});
+}
+
+}  // namespace
+
+TEST(LegacyImport, ReadsEveryFieldAndCutsTextsAtTheirField) {
+    Bytes file = Head(std::string(31, 'n'), -80.5, kLongText).Int32(1).Text(std::string(31, 'c'), 31).Int32(0);
+    Record(Record(file.Int32(2), 5, kLongText, 0), -1, "Gas");
+    LegacyAccount account;
+    ASSERT_EQ(ReadOver(file.data, account), "accepted");
+    const Text31 x30(kLongText), n30(std::string(31, 'n')), c30(std::string(31, 'c'));
+    EXPECT_EQ(account, (LegacyAccount{n30, x30, -80.5, {c30},
+                                      {{0, 12.5, 5, x30, 3, 7, 2026}, {1, 12.5, -1, "Gas", 3, 7, 2026}}}));
+    // The bytes after the transactions are not read.
+    file.Zeros(100);
+    LegacyAccount withExtra;
+    EXPECT_EQ(ReadOver(file.data, withExtra), "accepted");
+    EXPECT_EQ(withExtra, account);
+}
+
+TEST(LegacyImport, RefusesAnotherMagicOrVersionAndAnyCutOrOversizedCount) {
+    const ByteVector good = SmallFile();
+    LegacyAccount account;
+    ASSERT_EQ(ReadOver(good, account), "accepted");
+    std::vector<std::pair<std::string, ByteVector>> bad = {{"version 1", WithInt32(good, 19, 1)},
+                                                           {"longer magic", good},
+                                                           {"wrong byte", good}};
+    bad[1].second[18] = 'X';
+    bad[2].second[0] = 'p';
+    for (std::size_t length = 0; length < good.size(); ++length)
+        bad.emplace_back("cut at " + std::to_string(length), ByteVector(good.begin(), good.begin() + length));
+    for (const auto& [what, bytes] : bad) EXPECT_EQ(ReadOver(bytes, account), "refused") << what;
+
+    // Through a file, without reserving memory for what the file cannot hold.
+    ScratchDir dir;
+    const std::uint64_t peakBefore = StatusKiB("VmPeak");
+    for (std::int32_t count : {-1, INT_MIN, 1000, 10'000'000, INT_MAX})
+        for (std::size_t offset : {kHeadSize, kN2At, kN3At}) {
+            WriteBytes(dir.File("count.pwa"), WithInt32(good, offset, count));
+            account = kSentinel;
+            EXPECT_FALSE(ReadLegacyAccount(dir.File("count.pwa"), account)) << count << " at " << offset;
+            EXPECT_EQ(account, kSentinel);
+        }
+    EXPECT_LT(StatusKiB("VmPeak") - peakBefore, 64u << 10) << "KiB more at the peak";
+    EXPECT_FALSE(ReadLegacyAccount(dir.File("missing.pwa"), account));
+}
+
+TEST(LegacyImport, OpeningEntryByType) {
+    struct Case { std::int32_t type; double amount; std::optional<Transaction> entry; };
+    const auto entry = [](std::int32_t kind, double amount, const char* memo) {
+        return Transaction{.kind = kind, .amount = amount, .month = 3, .day = 9, .year = 2026, .memo = memo};
+    };
+    for (const Case& c : {Case{AccountTypeBank, 250.0, entry(0, 250.0, "OPENING BALANCE")},
+                          Case{AccountTypeBudget, -80.0, entry(1, 80.0, "BUDGET AMOUNT")},
+                          Case{AccountTypeCash, 250.0, entry(0, 250.0, "OPENING CASH AMOUNT")},
+                          Case{AccountTypeCash, 0.0, std::nullopt}}) {
+        Document document = WithAccounts({"None"});
+        ASSERT_EQ(Import(document, {.name = "Wallet", .openingAmount = c.amount, .transactions = {{.memo = "t"}}},
+                         c.type), Accepted());
+        const Account& added = document.accounts.back();
+        EXPECT_EQ(added.type, c.type);
+        std::vector<Transaction> expected;
+        if (c.entry) expected.push_back(*c.entry);
+        expected.push_back({.memo = "t"});  // the file's own, after the opening entry
+        EXPECT_EQ(added.transactions, expected);
+    }
+}
+
+TEST(LegacyImport, NameTakesASuffixWhenUsedOrEmpty) {
+    const Document document = WithAccounts({});
+    for (const auto& [legacy, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"Checking", "Checking (import)"}, {"Visa", "Visa"}, {"", " (import)"},
+             {"savings account at first bank", "savings account at first bank "}})
+        EXPECT_EQ(ImportedAccountName(document, legacy), expected) << legacy;
+    EXPECT_EQ(ImportedAccountName(document, std::string(28, 'A')), std::string(28, 'A') + " (");
+    Document imported = document;
+    ASSERT_EQ(Import(imported, {.name = "Checking", .comment = "Old"}), Accepted());
+    EXPECT_EQ(imported.accounts.back(), (Account{.name = "Checking (import)", .comment = "Old"}));
+}
+
+TEST(LegacyImport, MergesCategoriesAndFindsThemByName) {
+    LegacyAccount legacy{.categories = {"groceries", "None/MISCELLANEOUS", "Fuel", "FUEL", "Travel", "none"}};
+    for (std::int32_t category : {0, 1, 2, 3, 4, 5, -1, 6, INT_MIN, INT_MAX})
+        legacy.transactions.push_back({.category = category});
+    struct Case { std::vector<Text31> before, after; std::vector<std::int32_t> categories; };
+    for (const Case& c : {Case{{"None", "Bills", "Groceries"}, {"None", "Bills", "Groceries", "Fuel", "Travel"},
+                               {2, 0, 3, 3, 4, 0, 0, 0, 0, 0}},
+                          Case{{}, {"None", "groceries", "Fuel", "Travel"}, {1, 0, 2, 2, 3, 0, 0, 0, 0, 0}}}) {
+        Document document = WithAccounts(c.before);
+        ASSERT_EQ(Import(document, legacy), Accepted());
+        EXPECT_EQ(document.categories, c.after);
+        std::vector<std::int32_t> categories;
+        for (const Transaction& t : document.accounts.back().transactions) categories.push_back(t.category);
+        EXPECT_EQ(categories, c.categories);
+    }
+}
+
+TEST(LegacyImport, ProgressCountsEveryStepWithTheDocumentUnchangedUntilTheEnd) {
+    LegacyAccount legacy{.name = "Cash", .openingAmount = 5.0, .categories = {"A", "B", "C"}};
+    legacy.transactions.resize(10);
+    ASSERT_EQ(ImportSteps(legacy), 13);
+    const Document original = WithAccounts({"None"});
+    Document document = original;
+    std::vector<int> steps;
+    const auto progress = [&](int done) {
+        steps.push_back(done);
+        EXPECT_EQ(document, original) << "after step " << done;
+    };
+    ASSERT_EQ(ImportLegacyAccount(document, legacy, AccountTypeCash, Date{2026, 3, 9}, progress), Accepted());
+    EXPECT_EQ(steps, (std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(document.accounts.back().TransactionCount(), 11);
+}
+
+TEST(LegacyImport, MemoryRunningOutChangesNothing) {
+    LegacyAccount manyTransactions, manyCategories;
+    manyTransactions.transactions.resize(1'000'000);
+    for (int i = 0; i < 1'000'000; ++i) manyCategories.categories.emplace_back(std::to_string(i));
+    const Document original = MakeSampleDocument();
+    for (const auto& [legacy, message] : {std::pair{&manyTransactions, &kErrorAddingTransaction},
+                                          std::pair{&manyCategories, &kErrorAddingCategory}}) {
+        // In a child process whose address space may grow by 16 MB at most.
+        EXPECT_EXIT(
+            {
+                rlimit limit{};
+                getrlimit(RLIMIT_AS, &limit);
+                limit.rlim_cur = (StatusKiB("VmSize") << 10) + (16u << 20);
+                setrlimit(RLIMIT_AS, &limit);
+                Document document = original;
+                const RuleOutcome outcome = Import(document, *legacy);
+                std::_Exit(outcome == Failed(*message) && document == original ? 0 : 1);
+            },
+            testing::ExitedWithCode(0), "")
+            << message->text;
+    }
+}
