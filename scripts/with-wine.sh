@@ -63,4 +63,13 @@ export WINEPREFIX="$prefix"
 "$wineserver" -p >/dev/null 2>&1
 "$wine" wineboot >/dev/null 2>&1 </dev/null
 
+# A user's own prefix on the caller's desktop lets the window manager manage
+# the windows (title bars, a taskbar entry, Alt+Tab), as Wine does by default;
+# on the private Xvfb, which has no window manager, they stay unmanaged.
+if [ -n "$keep" ]; then
+  managed=N
+  [ -z "$xvfb_pid" ] && managed=Y
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 </dev/null
+fi
+
 "$@"
