@@ -54,6 +54,7 @@
 
 #include "model/dates.h"
 #include "model/document.h"
+#include "sample_document.h"
 #include "model/program_values.h"
 #include "model/stats_figures.h"
 #include "model/transaction_rows.h"
@@ -62,48 +63,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr char kAccountName[] = "Checking";
 constexpr int kAccountListId = 1016;  // IDC_ACCOUNT_LIST of the Accounts dialog
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 double MiB(std::uint64_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-// One Bank account with `count` transactions, a few categories and bills: the
-// document of the native benchmarks (bench/benchmarks.cpp), so that the
-// figures compare.
-Document MakeDocument(std::int32_t count) {
-    static constexpr std::string_view kCategories[] = {"None",       "Bills", "Groceries", "Dining Out",
-                                                       "Automobile", "Income", "Rent",     "Healthcare"};
-    static constexpr std::string_view kPayees[] = {"Fresh Market", "Acme Manufacturing", "City Power & Light",
-                                                   "Shell", "Parkview Apartments", "Corner Coffee"};
-    static constexpr std::string_view kMemos[] = {"Weekly groceries", "Paycheck", "Electric bill", "Gas",
-                                                  "Rent", "Latte", ""};
-    Document document;
-    for (std::string_view name : kCategories) document.AddCategory(name);
-    for (std::int32_t i = 0; i < 5; ++i)
-        document.AddBillDeposit(BillDeposit{.kind = i % 2, .amount = 25.0 * (i + 1), .month = 12, .day = 1 + i,
-                                            .year = 2026, .category = i + 1, .payee = kPayees[i],
-                                            .memo = kMemos[i], .occurrence = i, .account = 0});
-    Account account;
-    account.name = Text31(kAccountName);
-    account.comment = Text31("Everyday account");
-    account.accountNumber = Text31("2290-4471-08");
-    account.contactInfo = Text101("Riverside Community Bank\r\n(555) 010-2200");
-    account.transactions.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i)
-        account.AddTransaction(Transaction{
-            .kind = i % 4 == 1 ? 0 : 1,
-            .amount = static_cast<double>(1 + (std::int64_t{i} * 7919) % 250000) / 100.0,
-            .month = 1 + i % 12,
-            .day = 1 + i % 28,
-            .year = 2000 + (i / 336) % 27,
-            .category = static_cast<std::int32_t>(static_cast<std::size_t>(i) % std::size(kCategories)),
-            .number = i % 3 == 0 ? 100 + i / 3 : 0,
-            .payee = kPayees[static_cast<std::size_t>(i) % std::size(kPayees)],
-            .memo = kMemos[static_cast<std::size_t>(i) % std::size(kMemos)]});
-    document.AddAccount(std::move(account));
-    return document;
-}
 
 std::uint64_t FileBytes(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -320,7 +283,7 @@ RunResult Runner::Measure(const std::string& file) {
         return result;
     }
 
-    const std::string suffix = std::string(" (") + kAccountName + ")";
+    const std::string suffix = std::string(" (") + kSampleAccountName + ")";
     const Clock::time_point switchStart = Clock::now();
     const Clock::time_point switchDeadline = switchStart + std::chrono::milliseconds(timeoutMs_);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
