@@ -40,19 +40,38 @@ void PostCommand(int command) { PostMessageA(App.frame, WM_COMMAND, command, 0);
 
 bool StatsPanelShown() { return App.statsPanel != nullptr && IsWindowVisible(App.statsPanel); }
 
-}  // namespace
+LoadedDocument ReadDataFile(const std::string& path) {
+    LoadedDocument loaded(new (std::nothrow) Document);
+    if (loaded && !loaded->Load(path)) loaded.reset();
+    return loaded;
+}
 
-int OpenDataFile(std::string& path) {
-    WaitCursor wait;
-    path = RemoveQuotes(path);
-    const std::unique_ptr<Document> loaded(new (std::nothrow) Document);
-    if (!loaded) return OpenNoMemory;
-    if (!loaded->Load(path)) return OpenUnreadable;
+// The password check and the swap, once the file has been read.
+int AdoptDataFile(LoadedDocument loaded) {
+    if (!loaded) return OpenUnreadable;
     Program.OpeningPassword = loaded->password;
     if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame) != IDOK) return OpenCancelled;
     // The file was read whole once already; it becomes the open document as it is.
     Program.document = std::move(*loaded);
     return OpenedFile;
+}
+
+}  // namespace
+
+std::future<LoadedDocument> ReadDataFileInBackground(std::string path) {
+    return std::async(std::launch::async, [path = RemoveQuotes(std::move(path))] { return ReadDataFile(path); });
+}
+
+int OpenDataFile(std::string& path) {
+    WaitCursor wait;
+    path = RemoveQuotes(path);
+    return AdoptDataFile(ReadDataFile(path));
+}
+
+int OpenDataFile(std::string& path, std::future<LoadedDocument>& reading) {
+    WaitCursor wait;
+    path = RemoveQuotes(path);
+    return AdoptDataFile(reading.get());
 }
 
 bool SaveOpenFile() {

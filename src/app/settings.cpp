@@ -176,6 +176,12 @@ bool LoadSettings() {
     return true;
 }
 
+std::string ReadLastFile() {
+    const RegistryKey key(HKEY_CURRENT_USER, kUserKey, KeyAccess::ReadExisting);
+    if (!key) return {};
+    return ReadPath(key.Get(), "LastFile").value_or(std::string());
+}
+
 bool SaveSettings() {
     const RegistryKey key(HKEY_CURRENT_USER, kUserKey, KeyAccess::CreateToWrite);
     if (!key) return false;

@@ -1,10 +1,16 @@
 #pragma once
 // The settings kept in the current user's registry, and the help folder.
 
+#include <string>
+
 // Reads the help folder, then the per-user settings into the program-wide
 // values, the frame's placement (which shows the frame) and the list's column
 // widths. False when no settings are stored yet (first run).
 bool LoadSettings();
+
+// The file that was open when the program last closed, before LoadSettings
+// has run; empty when there was none.
+std::string ReadLastFile();
 
 // Writes every per-user setting; false when the key cannot be created or opened.
 bool SaveSettings();

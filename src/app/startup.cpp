@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <future>
 #include <string>
 
 #include "app/file_commands.h"
@@ -51,22 +52,30 @@ HMENU CreateListPopup() {
     return menu;
 }
 
-// Opens the file named on the command line or, without one, the last file.
-// A command line that cannot be opened is reported; a last file that cannot
-// be opened is forgotten silently.
-void OpenStartFile(const char* commandLine) {
+// The file to open at start-up: the one named on the command line or,
+// without one, the last file.
+struct StartFile {
+    std::string path;
+    bool named = false;
+};
+
+StartFile ChooseStartFile(const char* commandLine) {
     std::string path = commandLine != nullptr ? commandLine : "";
     const std::size_t first = path.find_first_not_of(" \t");
     path = first == std::string::npos ? "" : path.substr(first, path.find_last_not_of(" \t") - first + 1);
-    const bool named = !path.empty();
-    if (!named) path = Program.currentFile;
-    if (path.empty()) return;
-    const int result = OpenDataFile(path);
+    if (!path.empty()) return {path, true};
+    return {ReadLastFile(), false};
+}
+
+// A command line that cannot be opened is reported; a last file that cannot
+// be opened is forgotten silently.
+void OpenStartFile(StartFile start, std::future<LoadedDocument>& reading) {
+    const int result = OpenDataFile(start.path, reading);
     if (result == OpenedFile) {
-        ShowOpenedFile(path);
+        ShowOpenedFile(start.path);
         return;
     }
-    if (named && result != OpenCancelled) ShowMessage(kErrorOpeningFile);
+    if (start.named && result != OpenCancelled) ShowMessage(kErrorOpeningFile);
     Program.currentFile.clear();
 }
 
@@ -87,6 +96,11 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     Program = ProgramValues{};
     App.instance = instance;
     UseSystemCaseFolding();
+
+    // A large file takes a while to read; that happens while the window is made.
+    const StartFile start = ChooseStartFile(commandLine);
+    std::future<LoadedDocument> reading;
+    if (!start.path.empty()) reading = ReadDataFileInBackground(start.path);
 
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_DATE_CLASSES};
@@ -126,7 +140,7 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     UpdateWindow(App.frame);
     ShowDateSortImage();
 
-    OpenStartFile(commandLine);
+    if (reading.valid()) OpenStartFile(start, reading);
     return true;
 }
 
