@@ -60,7 +60,12 @@ bool ReadAccount(DataReader& in, Account& account) {
     std::vector<Transaction>& transactions = account.transactions;
     transactions.reserve(static_cast<std::size_t>(count));
     PrepareBulkMemory(transactions.data(), transactions.capacity() * sizeof(Transaction));
+    // The second half's memory is made ready while the first half is read.
+    const std::int32_t half = count / 2;
+    PrefaultedBlock secondHalf(reinterpret_cast<unsigned char*>(transactions.data()) + half * sizeof(Transaction),
+                               static_cast<std::size_t>(count - half) * sizeof(Transaction));
     for (std::int32_t i = 0; i < count; ++i) {
+        if (i == half) secondHalf.Wait();
         const unsigned char* record = in.Next(kTransactionRecordSize);
         if (record == nullptr) return false;
         UnpackTransactionFields(record, transactions.emplace_back());

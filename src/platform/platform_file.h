@@ -19,6 +19,24 @@ bool PutInPlace(const std::string& temporary, const std::string& target);
 // system can back it with large pages; nothing happens where that is unknown.
 void PrepareBulkMemory(void* block, std::size_t bytes);
 
+// Where large pages are not to be had (Windows, and Wine on Linux), every
+// 4 KiB page of a fresh block costs a page fault on its first write, which
+// dominates the reading of a large file. This takes the faults of a block
+// (the back part of one being filled) on another thread meanwhile; the
+// block must not be written before Wait() has returned. Small blocks, and
+// systems with large pages, are left alone.
+class PrefaultedBlock {
+public:
+    PrefaultedBlock(void* block, std::size_t bytes);
+    ~PrefaultedBlock() { Wait(); }
+    PrefaultedBlock(const PrefaultedBlock&) = delete;
+    PrefaultedBlock& operator=(const PrefaultedBlock&) = delete;
+    void Wait();
+
+private:
+    std::intptr_t worker_ = 0;  // the worker thread's handle, 0 when none runs
+};
+
 // An existing file read from front to back with plain reads. A mapped view
 // is not used: when the drive goes away part way (a removed USB stick, a
 // dropped network share), touching its pages kills the program, where a read

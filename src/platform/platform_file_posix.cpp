@@ -77,3 +77,8 @@ void PrepareBulkMemory(void* block, std::size_t bytes) {
     if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
 #endif
 }
+
+// Huge pages (above) already spare the faults.
+PrefaultedBlock::PrefaultedBlock(void*, std::size_t) {}
+
+void PrefaultedBlock::Wait() {}

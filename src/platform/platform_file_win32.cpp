@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "platform/platform_file.h"
@@ -57,3 +58,40 @@ bool InputFile::Read(void* out, std::size_t count) {
 }
 
 void PrepareBulkMemory(void*, std::size_t) {}
+
+namespace {
+
+struct Block {
+    volatile char* start;
+    std::size_t bytes;
+};
+
+DWORD WINAPI TouchPages(void* parameter) {
+    const Block* block = static_cast<Block*>(parameter);
+    for (std::size_t at = 0; at < block->bytes; at += 4096) block->start[at] = 0;
+    delete block;
+    return 0;
+}
+
+}  // namespace
+
+PrefaultedBlock::PrefaultedBlock(void* block, std::size_t bytes) {
+    constexpr std::size_t kWorthAThread = 8u << 20;
+    if (bytes < kWorthAThread) return;
+    auto* work = new (std::nothrow) Block{static_cast<volatile char*>(block), bytes};
+    if (work == nullptr) return;
+    HANDLE thread = CreateThread(nullptr, 64 * 1024, TouchPages, work, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (thread == nullptr) {
+        delete work;
+        return;  // the caller takes the faults itself
+    }
+    worker_ = reinterpret_cast<std::intptr_t>(thread);
+}
+
+void PrefaultedBlock::Wait() {
+    if (worker_ == 0) return;
+    HANDLE thread = reinterpret_cast<HANDLE>(worker_);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    worker_ = 0;
+}
