@@ -34,8 +34,8 @@ inline Document MakeDocument(std::int32_t count) {
     account.transactions.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i)
         account.AddTransaction(Transaction{
-            .kind = i % 4 == 1 ? 0 : 1,
             .amount = static_cast<double>(1 + (std::int64_t{i} * 7919) % 250000) / 100.0,
+            .kind = i % 4 == 1 ? 0 : 1,
             .month = 1 + i % 12,
             .day = 1 + i % 28,
             .year = 2000 + (i / 336) % 27,

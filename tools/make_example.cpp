@@ -87,7 +87,7 @@ Transaction MakeTransaction(std::int32_t kind, double amount, std::int32_t month
                             std::int32_t year, std::int32_t category, std::int32_t number,
                             std::string_view payee, std::string_view memo) {
     CheckDateAndAmount(year, month, day, amount, memo);
-    return Transaction{.kind = kind, .amount = amount, .month = month, .day = day, .year = year,
+    return Transaction{.amount = amount, .kind = kind, .month = month, .day = day, .year = year,
                        .category = category, .number = number, .payee = Text<31>(payee), .memo = Text<31>(memo)};
 }
 

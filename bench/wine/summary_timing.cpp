@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     Account account;
     account.name = "Checking";
     for (int i = 0; i < count; ++i)
-        account.AddTransaction({i % 4 == 1 ? 0 : 1, 1 + (i % 2500) / 100.0, 1 + i % 12, 1 + i % 28, 2026, 1, i,
+        account.AddTransaction({1 + (i % 2500) / 100.0, i % 4 == 1 ? 0 : 1, 1 + i % 12, 1 + i % 28, 2026, 1, i,
                                 "Corner Market", "weekly"});
     document.AddAccount(account);
     Program.document = document;

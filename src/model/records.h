@@ -30,10 +30,11 @@ enum BillDepositKind : std::int32_t {
 };
 
 // One entry of an account. kind 0 adds amount to the balance, any other value
-// subtracts it; amount itself is never negative.
+// subtracts it; amount itself is never negative. The amount comes first, unlike
+// in the file, so that no padding makes a million of them 8 MB larger.
 struct Transaction {
-    std::int32_t kind = 0;
     double amount = 0.0;
+    std::int32_t kind = 0;
     std::int32_t month = 0;
     std::int32_t day = 0;
     std::int32_t year = 0;

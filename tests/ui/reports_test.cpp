@@ -71,7 +71,7 @@ const PrintedText* Find(const Printout& printout, const std::string& text, int p
 TEST_F(Reports, TheTransactionListPrintsOnPagesWithTitleHeadingsRowsAndFooter) {
     // Enough rows for a second page.
     for (int i = 0; i < 80; ++i)
-        Program.document.GetAccount(0).AddTransaction({1, 1.0 + i, 4, 1, 2026, 2, 200 + i, "Grocer", "weekly"});
+        Program.document.GetAccount(0).AddTransaction({1.0 + i, 1, 4, 1, 2026, 2, 200 + i, "Grocer", "weekly"});
     SelectAccount(0);
     const Printout printout = PrintOnMetafile(App.transactionList, "Pennywhist - sample (Checking)");
     ASSERT_GE(printout.pages, 2);

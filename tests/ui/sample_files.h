@@ -28,15 +28,15 @@ inline Document SampleDocument() {
     checking.comment = "Everyday";
     checking.accountNumber = "12-345";
     // Kind, amount, month, day, year, category, number, payee, memo.
-    checking.AddTransaction({0, 1000.0, 1, 2, 2026, 0, 0, "", "OPENING BALANCE"});
-    checking.AddTransaction({1, 45.5, 3, 14, 2026, 2, 101, "Corner Market", ""});
-    checking.AddTransaction({1, 120.0, 2, 1, 2026, 1, 102, "City Power", ""});
-    checking.AddTransaction({0, 250.0, 3, 14, 2026, 8, 0, "Acme Payroll", "Paycheck"});
+    checking.AddTransaction({1000.0, 0, 1, 2, 2026, 0, 0, "", "OPENING BALANCE"});
+    checking.AddTransaction({45.5, 1, 3, 14, 2026, 2, 101, "Corner Market", ""});
+    checking.AddTransaction({120.0, 1, 2, 1, 2026, 1, 102, "City Power", ""});
+    checking.AddTransaction({250.0, 0, 3, 14, 2026, 8, 0, "Acme Payroll", "Paycheck"});
     document.AddAccount(checking);
     Account food;
     food.type = AccountTypeBudget;
     food.name = "Food";
-    food.AddTransaction({0, 500.0, 1, 1, 2026, 0, 0, "", "BUDGET AMOUNT"});
+    food.AddTransaction({500.0, 0, 1, 1, 2026, 0, 0, "", "BUDGET AMOUNT"});
     document.AddAccount(food);
     return document;
 }

@@ -17,7 +17,7 @@ AccountDetailsText Details(const char* name, const char* creditLimit = "") {
 TEST(AccountRules, NewAccountIsAddedEmptyWithTheOpeningEntryOfItsType) {
     // Kind 0 for a positive amount, kind 1 with it negated for a negative one, dated today.
     const auto entry = [](std::int32_t kind, double amount, const char* memo) {
-        return std::vector<Transaction>{{kind, amount, kToday.month, kToday.day, kToday.year, 0, 0, "", memo}};
+        return std::vector<Transaction>{{amount, kind, kToday.month, kToday.day, kToday.year, 0, 0, "", memo}};
     };
     const struct { std::int32_t type; const char* typed; std::vector<Transaction> entries; } cases[] = {
         {AccountTypeBank, "1,500.00", entry(0, 1500.0, "OPENING BALANCE")},

@@ -12,13 +12,13 @@ namespace {
 const Date kToday{2026, 5, 17};
 
 // Balance 60.00: kind 0 adds, any other kind subtracts.
-Account SixtyInBank() { return {.transactions = {{0, 100.0}, {1, 30.0}, {7, 10.0}}}; }
+Account SixtyInBank() { return {.transactions = {{100.0, 0}, {30.0, 1}, {10.0, 7}}}; }
 
 }  // namespace
 
 TEST(EntryForDifference, KindZeroAddsKindOneSubtractsExactlyAndZeroGivesNone) {
     const auto entry = [](std::int32_t kind, double amount) -> std::optional<Transaction> {
-        return Transaction{kind, amount, 1, 2, 2026, 0, 0, "", "MEMO"};
+        return Transaction{amount, kind, 1, 2, 2026, 0, 0, "", "MEMO"};
     };
     const std::pair<double, std::optional<Transaction>> cases[] = {
         {12.5, entry(0, 12.5)}, {-0.25, entry(1, 0.25)},
@@ -50,7 +50,7 @@ TEST(AdjustRules, OkAddsOneEntryForTheDifferenceOrEndsUnchanged) {
         Account account = SixtyInBank();
         EXPECT_EQ(AdjustBalance(account, c.text, kToday), Ends(DialogEnd::Changed));
         ASSERT_EQ(account.TransactionCount(), 4);
-        EXPECT_EQ(account.transactions.back(), (Transaction{c.kind, c.amount, 5, 17, 2026, 0, 0, "", "ADJUSTMENT"}));
+        EXPECT_EQ(account.transactions.back(), (Transaction{c.amount, c.kind, 5, 17, 2026, 0, 0, "", "ADJUSTMENT"}));
         EXPECT_EQ(AccountBalance(account), *ReadAdjustTarget(c.text));
     }
     // The balance as it is: nothing added, and the dialog ends as after Cancel.
@@ -60,7 +60,7 @@ TEST(AdjustRules, OkAddsOneEntryForTheDifferenceOrEndsUnchanged) {
     EXPECT_TRUE(same.Closes());
     EXPECT_EQ(account.TransactionCount(), 3);
     // The comparison is exact: a balance shown as 0.30 that is a little more gets its entry.
-    account = {.transactions = {{0, 0.10}, {0, 0.20}}};
+    account = {.transactions = {{0.10, 0}, {0.20, 0}}};
     EXPECT_EQ(AdjustBalance(account, "0.30", kToday), Ends(DialogEnd::Changed));
     ASSERT_EQ(account.TransactionCount(), 3);
     EXPECT_EQ(account.transactions.back().kind, 1);

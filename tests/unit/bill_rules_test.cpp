@@ -97,7 +97,7 @@ TEST(BillRules, ProcessingNumbersFromTheItemsOwnAccountAndAppendsToTheChosenOne)
     EXPECT_EQ(ProcessBillDeposit(document, bill, fields), Ends(DialogEnd::Changed));
     ASSERT_EQ(document.GetAccount(1).TransactionCount(), 2);
     const Transaction made = document.GetAccount(1).transactions.back();
-    EXPECT_EQ(made, (Transaction{0, 850.0, 2, 1, 2026, -1, 1002, Text31(std::string(30, 'p')), "February"}));
+    EXPECT_EQ(made, (Transaction{850.0, 0, 2, 1, 2026, -1, 1002, Text31(std::string(30, 'p')), "February"}));
     EXPECT_EQ(document.billDeposits, before.billDeposits);
     EXPECT_EQ(document.GetAccount(0), before.GetAccount(0));
 

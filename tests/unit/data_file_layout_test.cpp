@@ -26,8 +26,8 @@ TEST(DataFileLayout, AccountRecordFollowsTheTypeAndKeepsOnlyItsFields) {
         {AccountTypeBank, 390, true, false},    {AccountTypeOther, 390, true, false},
         {AccountTypeCredit, 398, true, true},   {7, 258, false, false}, {-1, 258, false, false},
     };
-    const Transaction first{0, 1234.5, 3, 7, 2002, 2, 17, "Payee one", "Memo one"};
-    const Transaction second{3, 0.01, 12, 31, 1999, -1, -5, "Second", ""};
+    const Transaction first{1234.5, 0, 3, 7, 2002, 2, 17, "Payee one", "Memo one"};
+    const Transaction second{0.01, 3, 12, 31, 1999, -1, -5, "Second", ""};
     for (const auto& c : cases) {
         SCOPED_TRACE("account type " + std::to_string(c.type));
         Account account{c.type, "Longer name first", "A comment", "987-654", "Call 555-0199", 1500.25, {first, second}};

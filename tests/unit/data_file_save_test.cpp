@@ -33,7 +33,7 @@ TEST(DataFileSave, EveryFieldRoundTripsAcrossBufferBoundaries) {
     big.accountNumber.Set(std::string(30, 'a'));
     big.contactInfo.Set(std::string(100, 'i'));
     for (std::int32_t i = 0; i < 100000; ++i)
-        big.AddTransaction({i % 3, i * 0.25, i % 12 + 1, i % 28 + 1, 2000 + i % 30, i % 5 - 1, i,
+        big.AddTransaction({i * 0.25, i % 3, i % 12 + 1, i % 28 + 1, 2000 + i % 30, i % 5 - 1, i,
                             Text31("Payee " + std::to_string(i)), Text31(std::to_string(i * 7))});
     document.AddAccount(std::move(big));
 

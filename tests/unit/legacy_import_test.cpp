@@ -118,7 +118,7 @@ TEST(LegacyImport, RefusesAnotherMagicOrVersionAndAnyCutOrOversizedCount) {
 TEST(LegacyImport, OpeningEntryByType) {
     struct Case { std::int32_t type; double amount; std::optional<Transaction> entry; };
     const auto entry = [](std::int32_t kind, double amount, const char* memo) {
-        return Transaction{.kind = kind, .amount = amount, .month = 3, .day = 9, .year = 2026, .memo = memo};
+        return Transaction{.amount = amount, .kind = kind, .month = 3, .day = 9, .year = 2026, .memo = memo};
     };
     for (const Case& c : {Case{AccountTypeBank, 250.0, entry(0, 250.0, "OPENING BALANCE")},
                           Case{AccountTypeBudget, -80.0, entry(1, 80.0, "BUDGET AMOUNT")},

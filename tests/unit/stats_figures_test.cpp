@@ -71,7 +71,7 @@ TEST(StatsFigures, CurrentAccountFiguresInTheWordsOfItsType) {
         Document document = MakeSampleDocument();  // three accounts with figures of their own
         // In: 200 and 50 as kind 0; out: 60 and 40 as kinds 1 and 3. The limit is kept for every type.
         document.AddAccount({.type = c.type, .creditLimit = 1000.0,
-                             .transactions = {{0, 200.0}, {1, 60.0}, {0, 50.0}, {3, 40.0}}});
+                             .transactions = {{200.0, 0}, {60.0, 1}, {50.0, 0}, {40.0, 3}}});
         const StatsFigures figures = Figures(document, 3);
         const bool credit = c.type == AccountTypeCredit;  // only the credit left fills a fourth line
         EXPECT_EQ(figures.labels, c.labels);

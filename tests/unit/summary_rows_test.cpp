@@ -41,9 +41,9 @@ TEST(SummaryByCategory, GroupAndTotalsInTheWordsOfTheAccountType) {
     for (const auto& c : cases) {
         SCOPED_TRACE("account type " + std::to_string(c.type));
         // Any nonzero kind counts with the second total; Bills is not chosen.
-        const Document document = OneAccount(c.type, {{0, 100.0, 1, 2, 2025, 2, 12, "Employer", "Pay"},
-                                                      {1, 8.0, 1, 3, 2025, 1, 0, "Phone", ""},
-                                                      {3, 30.0, 1, 4, 2025, 2, -5, "", "Shop"}});
+        const Document document = OneAccount(c.type, {{100.0, 0, 1, 2, 2025, 2, 12, "Employer", "Pay"},
+                                                      {8.0, 1, 1, 3, 2025, 1, 0, "Phone", ""},
+                                                      {30.0, 3, 1, 4, 2025, 2, -5, "", "Shop"}});
         EXPECT_EQ(CategorySummaryRows(document, document.GetAccount(0), {2}, kDateFormatAmerican),
                   CategoryGroup("Groceries",
                                 {{"12", "01/02/2025", c.in, "100.00", "Employer", "Pay"},
@@ -69,11 +69,11 @@ TEST(SummaryByCategory, ChosenCategoriesOnceEachInListOrderWithNoneForTheUncateg
 
 TEST(SummaryByMonth, TheMonthsTransactionsWithTheirCategoryThenTotals) {
     const Document document = OneAccount(AccountTypeBank, {
-        {0, 100.0, 3, 5, 2024, 2, 7, "Market", "weekly"},
-        {1, 30.0, 3, 20, 2023, 2, 0, "Last year", ""},  // the same month of another year
-        {1, 30.0, 3, 31, 2024, 9, -2, "Outside", "the list"},
-        {0, 5.0, 4, 1, 2024, 0, 0, "Next month", ""},
-        {2, 12.5, 3, 1, 2024, 0, 0, "", ""},
+        {100.0, 0, 3, 5, 2024, 2, 7, "Market", "weekly"},
+        {30.0, 1, 3, 20, 2023, 2, 0, "Last year", ""},  // the same month of another year
+        {30.0, 1, 3, 31, 2024, 9, -2, "Outside", "the list"},
+        {5.0, 0, 4, 1, 2024, 0, 0, "Next month", ""},
+        {12.5, 2, 3, 1, 2024, 0, 0, "", ""},
     });
     const SummaryRow empty(7);
     EXPECT_EQ(MonthSummaryRows(document, document.GetAccount(0), 3, 2024, kDateFormatAmerican),
@@ -90,7 +90,7 @@ TEST(SummaryByMonth, TheMonthsTransactionsWithTheirCategoryThenTotals) {
 }
 
 TEST(SummaryByMonth, DateCellsFollowTheDateFormatInBothSummaries) {
-    const Document document = OneAccount(AccountTypeCash, {{0, 1.0, 3, 5, 2024, 1, 0, "", ""}});
+    const Document document = OneAccount(AccountTypeCash, {{1.0, 0, 3, 5, 2024, 1, 0, "", ""}});
     const struct { std::int32_t format; const char* date; } cases[] = {
         {kDateFormatAmerican, "03/05/2024"}, {kDateFormatEuropean, "05/03/2024"}, {7, "05/03/2024"}};
     for (const auto& c : cases) {

@@ -89,13 +89,13 @@ inline Document MakeSampleDocument() {
     document.AddBillDeposit({BillKind, 850.0, 2, 1, 2026, 3, 101, "Landlord", "February", OccurrenceMonthly, 0});
     document.AddAccount({.type = AccountTypeBank, .name = "Checking", .comment = "Main account",
                          .accountNumber = "12-3456", .contactInfo = "First Bank, 555-0100",
-                         .transactions = {{0, 1200.0, 1, 15, 2026, 0, 0, "Employer", "Pay"},
-                                          {1, 42.17, 1, 18, 2026, 2, 1001, "Market", ""}}});
+                         .transactions = {{1200.0, 0, 1, 15, 2026, 0, 0, "Employer", "Pay"},
+                                          {42.17, 1, 1, 18, 2026, 2, 1001, "Market", ""}}});
     document.AddAccount({.type = AccountTypeCredit, .name = "Visa", .accountNumber = "4111",
                          .contactInfo = "Card services", .creditLimit = 2500.0,
-                         .transactions = {{1, 19.99, 1, 20, 2026, 1, 0, "Phone", "January"}}});
+                         .transactions = {{19.99, 1, 1, 20, 2026, 1, 0, "Phone", "January"}}});
     document.AddAccount({.type = AccountTypeCash, .name = "Wallet", .comment = "Pocket money",
-                         .transactions = {{0, 60.0, 1, 21, 2026, 0, 0, "ATM", ""}}});
+                         .transactions = {{60.0, 0, 1, 21, 2026, 0, 0, "ATM", ""}}});
     return document;
 }
 

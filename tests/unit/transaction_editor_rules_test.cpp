@@ -66,7 +66,7 @@ TEST(TransactionEditorRules, NewTransactionPresetsByAccount) {
 TEST(TransactionEditorRules, EditShowsTheTransactionAndOkWritesItInPlace) {
     Document document;
     NewFileSetup(document);
-    Transaction transaction{.kind = 5, .amount = 1234.5, .category = 1, .number = 102};
+    Transaction transaction{.amount = 1234.5, .kind = 5, .category = 1, .number = 102};
     TransactionFields fields = EditTransactionFields(document, transaction);
     // Any nonzero kind is the second choice.
     EXPECT_EQ(std::tie(fields.amount, fields.kind, fields.category, fields.number), std::tuple("1234.50", 1, 1, "102"));
@@ -83,7 +83,7 @@ TEST(TransactionEditorRules, EditShowsTheTransactionAndOkWritesItInPlace) {
     fields.category = -1;
     EXPECT_EQ(ReplaceTransactionFromFields(account, 1, fields), Ends(DialogEnd::Changed));
     EXPECT_EQ(account.GetTransaction(1),
-              (Transaction{1, 1234.5, 2, 28, 2026, -1, 104, std::string_view(std::string(30, 'p')), "Weekly"}));
+              (Transaction{1234.5, 1, 2, 28, 2026, -1, 104, std::string_view(std::string(30, 'p')), "Weekly"}));
     EXPECT_EQ(account.GetTransaction(2), Numbered(3));
     EXPECT_EQ(account.TransactionCount(), 3);
 }

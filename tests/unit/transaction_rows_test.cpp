@@ -29,10 +29,10 @@ TEST(TransactionRows, EveryCellAndAnEmptyCategoryOutsideTheList) {
     Document document;
     for (const char* name : {"None", "Bills", "Groceries"}) document.AddCategory(name);
     Account account{.type = AccountTypeCredit};
-    account.AddTransaction({0, 1234.5, 3, 7, 2002, 2, 1001, "Market", "weekly shop"});
-    account.AddTransaction({-3, 0.004, 11, 25, 1999, 1, -42, "", ""});  // any nonzero kind is the second word
+    account.AddTransaction({1234.5, 0, 3, 7, 2002, 2, 1001, "Market", "weekly shop"});
+    account.AddTransaction({0.004, -3, 11, 25, 1999, 1, -42, "", ""});  // any nonzero kind is the second word
     for (std::int32_t category : {-1, 3, INT_MAX, INT_MIN})
-        account.AddTransaction({0, 1.0, 1, 1, 2020, category, 0, "", ""});
+        account.AddTransaction({1.0, 0, 1, 1, 2020, category, 0, "", ""});
     auto cell = [&](std::int32_t index, int column, std::int32_t format = kDateFormatAmerican) {
         const TransactionRows rows = BuildTransactionRows(account, kSortUnsorted, format);
         return TransactionCellText(document, account, rows, index, column, format);
@@ -59,8 +59,8 @@ TEST(TransactionRows, EveryCellAndAnEmptyCategoryOutsideTheList) {
 TEST(TransactionRows, RunningTotalsFollowStorageOrderAlsoWhenSorted) {
     // Kind 0 adds, any other kind subtracts; entered out of date order.
     Account account;
-    account.transactions = {{0, 1000.0, 6, 1, 2024}, {1, 200.0, 1, 10, 2024}, {2, 50.25, 12, 31, 2024},
-                            {-1, 1000.0, 3, 3, 2024}, {0, 10.0, 2, 2, 2024}};
+    account.transactions = {{1000.0, 0, 6, 1, 2024}, {200.0, 1, 1, 10, 2024}, {50.25, 2, 12, 31, 2024},
+                            {1000.0, -1, 3, 3, 2024}, {10.0, 0, 2, 2, 2024}};
     const char* totals[] = {"1000.00", "800.00", "749.75", "-250.25", "-240.25"};
     const std::vector<std::int32_t> orders[] = {{1, 4, 3, 0, 2}, {2, 0, 3, 4, 1}, {0, 1, 2, 3, 4}};
 
@@ -80,7 +80,7 @@ TEST(TransactionRows, DateOrderStableAscendingLaterFirstDescendingInBothFormats)
     const Date ties[3] = {{2010, 5, 5}, {2010, 5, 4}, {2011, 1, 1}};
     for (int i = 0; i < 90; ++i) dates.push_back(ties[(i * 7 / 3) % 3]);
     Account account;
-    for (const Date& d : dates) account.AddTransaction({0, 1.0, d.month, d.day, d.year});
+    for (const Date& d : dates) account.AddTransaction({1.0, 0, d.month, d.day, d.year});
 
     std::vector<std::int32_t> ascending(dates.size());
     std::iota(ascending.begin(), ascending.end(), 0);
@@ -103,7 +103,7 @@ TEST(TransactionRows, DatesOutsideTheUsualDigitsSortByTheirTextLikeTheOthers) {
     Account account;
     for (std::int32_t year : {-1, 0, 99, 999, 1000, 1001, 9998, 9999, 10000, 10001})
         for (std::int32_t month : {-1, 0, 1, 9, 10, 12, 99, 100})
-            for (std::int32_t day : {-1, 0, 1, 9, 10, 31, 99, 100}) account.AddTransaction({0, 1.0, month, day, year});
+            for (std::int32_t day : {-1, 0, 1, 9, 10, 31, 99, 100}) account.AddTransaction({1.0, 0, month, day, year});
     // Shuffled, so that dates whose texts tie are stored out of date order.
     std::shuffle(account.transactions.begin(), account.transactions.end(), std::mt19937(7));
 
