@@ -260,9 +260,9 @@ void BM_SwitchAccount(benchmark::State& state) {
     for (auto _ : state) {
         const TransactionRows rows = BuildTransactionRows(account, sortDate, kDateFormatAmerican);
         std::size_t characters = 0;
-        for (std::size_t row = 0; row < 40 && row < rows.order.size(); ++row)
+        for (std::int32_t row = 0; row < 40 && row < rows.count; ++row)
             for (int column = 0; column < 8; ++column)
-                characters += TransactionCellText(document, account, rows, rows.order[row], column,
+                characters += TransactionCellText(document, account, rows, StorageIndexOnRow(rows, row), column,
                                                   kDateFormatAmerican).size();
         benchmark::DoNotOptimize(characters);
     }
@@ -320,9 +320,9 @@ class StoredList : public ReportTable {
 public:
     StoredList(const Document& document, const Account& account) {
         const TransactionRows rows = BuildTransactionRows(account, kSortUnsorted, kDateFormatAmerican);
-        rowCount_ = static_cast<int>(rows.order.size());
-        starts_.reserve(rows.order.size() * kColumns + 1);
-        for (std::int32_t index : rows.order)
+        rowCount_ = rows.count;
+        starts_.reserve(static_cast<std::size_t>(rows.count) * kColumns + 1);
+        for (std::int32_t index = 0; index < rows.count; ++index)
             for (int column = 0; column < kColumns; ++column) {
                 starts_.push_back(static_cast<std::uint32_t>(characters_.size()));
                 characters_ += TransactionCellText(document, account, rows, index, column, kDateFormatAmerican);

@@ -396,7 +396,7 @@ bool TimeParts(const std::string& path, const std::string& scratch, Parts& parts
     t = Clock::now();
     const StatsFigures figures = ComputeStatsFigures(*document, 0, Today(), kDateFormatAmerican);
     parts.statsMs = Ms(Clock::now() - t);
-    const bool whole = rows.order.size() == account.transactions.size() && !figures.today.empty();
+    const bool whole = rows.count == account.TransactionCount() && !figures.today.empty();
     t = Clock::now();
     if (!document->Save(scratch)) return false;
     parts.saveMs = Ms(Clock::now() - t);

@@ -45,4 +45,4 @@ void OnDeleteTransaction() {
     RefreshTransactionViews();
 }
 
-void OnFindTransaction() { ShowFindDialog(App.frame, App.transactionList); }
+void OnFindTransaction() { ShowFindDialog(App.frame, App.transactionList, ShownTransaction); }

@@ -2,45 +2,37 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-#include <string>
-
 #include "dialogs/dialog_controls.h"
 #include "model/find_rules.h"
-#include "model/transaction_rows.h"
 #include "resources/resource.h"
 
 namespace {
 
-HWND SearchedList(HWND dialog) { return DialogContext<HWND>(dialog); }
+struct SearchedList {
+    HWND list;
+    TransactionOnRow transactionOnRow;
+};
 
-// A cell's text as the list displays it, cut to `length` characters.
-std::string CellText(HWND list, int row, int column, std::size_t length) {
-    std::string text(length + 1, '\0');
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
+HWND TheList(HWND dialog) { return DialogContext<SearchedList>(dialog).list; }
 
 bool OnInit(HWND dialog) {
     CheckRadioButton(dialog, IDC_FIND_UP, IDC_FIND_DOWN, IDC_FIND_DOWN);
     // The first search downwards starts at the top.
-    ListView_SetItemState(SearchedList(dialog), -1, 0, LVIS_SELECTED);
+    ListView_SetItemState(TheList(dialog), -1, 0, LVIS_SELECTED);
     return true;
 }
 
 void OnFindNext(HWND dialog) {
-    HWND list = SearchedList(dialog);
+    const SearchedList& searched = DialogContext<SearchedList>(dialog);
+    HWND list = searched.list;
     const FindDirection direction = IsDlgButtonChecked(dialog, IDC_FIND_UP) == BST_CHECKED ? FindDirection::Up
                                                                                            : FindDirection::Down;
-    const auto rowTexts = [list](int row) {
-        return FindRowTexts{CellText(list, row, ColumnPayee, kFindPayeeLength),
-                            CellText(list, row, ColumnMemo, kFindMemoLength),
-                            CellText(list, row, ColumnNumber, kFindNumberLength)};
+    // Read from the transactions, not through the list view: a million
+    // round trips of cell texts would take seconds.
+    FindNumberText number;
+    const auto rowTexts = [&](int row) {
+        const Transaction* t = searched.transactionOnRow(row);
+        return t != nullptr ? FindTextsOf(*t, number) : FindRowTexts{};
     };
     const FindOutcome outcome =
         FindNext(ControlText(dialog, IDC_FIND_TEXT), IsDlgButtonChecked(dialog, IDC_MATCH_CASE) == BST_CHECKED,
@@ -54,7 +46,8 @@ void OnFindNext(HWND dialog) {
 
 }  // namespace
 
-INT_PTR ShowFindDialog(HWND owner, HWND list) {
+INT_PTR ShowFindDialog(HWND owner, HWND list, TransactionOnRow transactionOnRow) {
+    SearchedList searched{list, transactionOnRow};
     // "Find Next" is the OK button: it never closes the dialog.
-    return RunDialog(owner, IDD_FIND_TRANSACTION, {.init = OnInit, .ok = OnFindNext}, &list);
+    return RunDialog(owner, IDD_FIND_TRANSACTION, {.init = OnInit, .ok = OnFindNext}, &searched);
 }

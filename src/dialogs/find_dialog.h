@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`, searching `list` as it displays its rows; it
-// ends only with Cancel (2).
-INT_PTR ShowFindDialog(HWND owner, HWND list);
+#include "model/records.h"
+
+// The transaction a row of the list shows, or nullptr.
+using TransactionOnRow = const Transaction* (*)(int row);
+
+// Runs the dialog over `owner`, searching `list` as it displays its rows,
+// whose transactions `transactionOnRow` gives; it ends only with Cancel (2).
+INT_PTR ShowFindDialog(HWND owner, HWND list, TransactionOnRow transactionOnRow);

@@ -23,9 +23,13 @@ std::array<unsigned char, 256> folding = Codepage1252();
 
 char FoldCase(char c) { return static_cast<char>(folding[static_cast<unsigned char>(c)]); }
 
+void FoldCaseInto(std::string_view text, char* out) {
+    for (char c : text) *out++ = FoldCase(c);
+}
+
 std::string FoldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) c = FoldCase(c);
+    std::string folded(text.size(), '\0');
+    FoldCaseInto(text, folded.data());
     return folded;
 }
 

@@ -17,6 +17,9 @@ char FoldCase(char c);
 // The text with every character folded.
 std::string FoldCase(std::string_view text);
 
+// The same into `out`, which has room for text.size() characters.
+void FoldCaseInto(std::string_view text, char* out);
+
 // Whether the two texts are equal once folded.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
 

@@ -3,11 +3,13 @@
 // down or up without wrapping, to the first row whose payee, memo or number
 // text holds the search text.
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "model/records.h"
 #include "model/rule_outcome.h"
 
 // How many characters of each text are read: the search box, and the
@@ -19,10 +21,17 @@ inline constexpr std::size_t kFindNumberLength = 49;
 
 // The searched texts of one row, as the list displays them.
 struct FindRowTexts {
-    std::string payee;
-    std::string memo;
-    std::string number;
+    std::string_view payee;
+    std::string_view memo;
+    std::string_view number;
 };
+
+// Room for the number text of any transaction.
+using FindNumberText = std::array<char, 12>;
+
+// The searched texts of a transaction's row, read in place: the number's
+// text is written into `number`, which must outlive the result.
+FindRowTexts FindTextsOf(const Transaction& t, FindNumberText& number);
 
 enum class FindDirection { Up, Down };
 
@@ -43,6 +52,7 @@ struct FindOutcome {
 };
 
 // A Find Next with the search box's text over `rowCount` rows in displayed
-// order; `rowTexts` reads a row (0 <= row < rowCount) when the search reaches it.
+// order; `rowTexts` reads a row (0 <= row < rowCount) when the search reaches
+// it, and its texts need only last until the next row is read.
 FindOutcome FindNext(std::string_view typed, bool matchCase, FindDirection direction, int selectedRow, int rowCount,
                      const std::function<FindRowTexts(int)>& rowTexts);

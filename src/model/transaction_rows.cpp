@@ -1,7 +1,7 @@
 #include "model/transaction_rows.h"
 
 #include <algorithm>
-#include <numeric>
+#include <utility>
 
 #include "model/account_types.h"
 #include "model/amounts.h"
@@ -17,8 +17,13 @@ void AppendPart(std::string& key, const std::string& text, std::size_t first, st
 
 // The key of an ordinary date without formatting it: what DateSortKey gives
 // for the text of a date whose fields have their usual number of digits.
+// A date whose text has a 4-digit year and 2-digit month and day.
+bool HasUsualDigits(const Transaction& t) {
+    return t.year >= 1000 && t.year <= 9999 && t.month >= 0 && t.month <= 99 && t.day >= 0 && t.day <= 99;
+}
+
 bool FastDateKey(const Transaction& t, std::uint64_t& key) {
-    if (t.year < 1000 || t.year > 9999 || t.month < 0 || t.month > 99 || t.day < 0 || t.day > 99) return false;
+    if (!HasUsualDigits(t)) return false;
     const char digits[8] = {
         char('0' + t.year / 1000),      char('0' + t.year / 100 % 10), char('0' + t.year / 10 % 10),
         char('0' + t.year % 10),        char('0' + t.month / 10),      char('0' + t.month % 10),
@@ -59,26 +64,27 @@ std::int32_t NextSortDate(std::int32_t sortDate) {
     }
 }
 
-TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDate, std::int32_t dateFormat) {
-    TransactionRows rows;
+namespace {
+
+// The running total before every kTotalStride-th transaction.
+void FillCheckpoints(const Account& account, std::vector<double>& checkpoints) {
     const std::size_t count = account.transactions.size();
-    rows.totals.resize(count);
+    checkpoints.resize(count / kTotalStride + 1);
     double total = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
+        if (i % kTotalStride == 0) checkpoints[i / kTotalStride] = total;
         total += SignedAmount(account.transactions[i]);
-        rows.totals[i] = total;
     }
-    rows.order.resize(count);
-    std::iota(rows.order.begin(), rows.order.end(), 0);
-    if (sortDate != kSortAscending && sortDate != kSortDescending) return rows;
+}
 
-    // Sorting (key, storage index) pairs gives ascending order with equal dates
-    // in storage order; its reverse is the descending order, where the
-    // later-stored of two equal dates comes first.
+// Ascending date order by sorting (key, storage index) pairs: equal dates keep
+// storage order. Dates of other digit counts are keyed from their text.
+void SortByTextKey(const Account& account, std::int32_t dateFormat, std::vector<std::int32_t>& order) {
     struct Keyed {
         std::uint64_t key;
         std::int32_t index;
     };
+    const std::size_t count = account.transactions.size();
     std::vector<Keyed> keyed(count);
     for (std::size_t i = 0; i < count; ++i) {
         const Transaction& t = account.transactions[i];
@@ -89,9 +95,72 @@ TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDa
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         return a.key != b.key ? a.key < b.key : a.index < b.index;
     });
-    if (sortDate == kSortDescending) std::reverse(keyed.begin(), keyed.end());
-    for (std::size_t i = 0; i < count; ++i) rows.order[i] = keyed[i].index;
+    for (std::size_t i = 0; i < count; ++i) order[i] = keyed[i].index;
+}
+
+// Ascending date order when every date has the usual digits, which then order
+// as the number yyyymmdd (27 bits): a stable radix sort of the storage
+// indices, by the low 14 bits of the number, then by the high 13. False, with
+// nothing done, when some date has other digits.
+bool SortByDateNumber(const Account& account, std::vector<std::uint32_t>& scratch,
+                      std::vector<std::int32_t>& order) {
+    constexpr int kLowBits = 14;
+    constexpr std::uint32_t kLowMask = (1u << kLowBits) - 1;
+    const std::size_t count = account.transactions.size();
+    scratch.resize(2 * count);
+    std::uint32_t* numbers = scratch.data();
+    std::uint32_t* byLow = scratch.data() + count;
+    std::vector<std::size_t> lowStarts(std::size_t{1} << kLowBits), highStarts(std::size_t{1} << (27 - kLowBits));
+    for (std::size_t i = 0; i < count; ++i) {
+        const Transaction& t = account.transactions[i];
+        if (!HasUsualDigits(t)) return false;
+        numbers[i] = static_cast<std::uint32_t>((t.year * 100 + t.month) * 100 + t.day);
+        ++lowStarts[numbers[i] & kLowMask];
+        ++highStarts[numbers[i] >> kLowBits];
+    }
+    for (std::vector<std::size_t>* starts : {&lowStarts, &highStarts}) {
+        std::size_t next = 0;
+        for (std::size_t& start : *starts) next += std::exchange(start, next);
+    }
+    for (std::size_t i = 0; i < count; ++i) byLow[lowStarts[numbers[i] & kLowMask]++] = static_cast<std::uint32_t>(i);
+    for (std::size_t j = 0; j < count; ++j) {
+        const std::uint32_t i = byLow[j];
+        order[highStarts[numbers[i] >> kLowBits]++] = static_cast<std::int32_t>(i);
+    }
+    return true;
+}
+
+}  // namespace
+
+void BuildTransactionRows(const Account& account, std::int32_t sortDate, std::int32_t dateFormat,
+                          TransactionRows& rows) {
+    rows.count = account.TransactionCount();
+    FillCheckpoints(account, rows.checkpoints);
+    if (sortDate != kSortAscending && sortDate != kSortDescending) {
+        rows.order.clear();
+        return;
+    }
+    rows.order.resize(account.transactions.size());
+    if (!SortByDateNumber(account, rows.scratch, rows.order)) SortByTextKey(account, dateFormat, rows.order);
+    // The reverse of ascending order puts the later-stored of two equal dates first.
+    if (sortDate == kSortDescending) std::reverse(rows.order.begin(), rows.order.end());
+}
+
+TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDate, std::int32_t dateFormat) {
+    TransactionRows rows;
+    BuildTransactionRows(account, sortDate, dateFormat, rows);
     return rows;
+}
+
+double RunningTotal(const Account& account, const TransactionRows& rows, std::int32_t storageIndex) {
+    const auto index = static_cast<std::size_t>(storageIndex);
+    // Rows built for another state of the account show no total rather than read outside it.
+    if (storageIndex < 0 || index >= account.transactions.size() || index / kTotalStride >= rows.checkpoints.size())
+        return 0.0;
+    const std::size_t first = index / kTotalStride * kTotalStride;
+    double total = rows.checkpoints[index / kTotalStride];
+    for (std::size_t i = first; i <= index; ++i) total += SignedAmount(account.transactions[i]);
+    return total;
 }
 
 std::string TransactionCellText(const Document& document, const Account& account, const TransactionRows& rows,
@@ -115,7 +184,7 @@ std::string TransactionCellText(const Document& document, const Account& account
     case ColumnMemo:
         return t.memo.c_str();
     case ColumnTotal:
-        return AmountText(rows.totals[static_cast<std::size_t>(storageIndex)]);
+        return AmountText(RunningTotal(account, rows, storageIndex));
     default:
         return "";
     }

@@ -8,17 +8,34 @@
 
 #include "model/document.h"
 
-// The rows of one account as the list shows them.
+// The rows of one account as the list shows them. Kept from one fill to the
+// next, so that refilling a large account reuses its memory.
 struct TransactionRows {
-    std::vector<std::int32_t> order;  // storage index of the transaction on each row
-    std::vector<double> totals;       // running total after each transaction, by storage index
+    std::int32_t count = 0;              // one row per transaction
+    std::vector<std::int32_t> order;     // storage index on each row; empty when in storage order
+    std::vector<double> checkpoints;     // running total before every kTotalStride-th transaction
+    std::vector<std::uint32_t> scratch;  // the date sort's working space
 };
 
-// Running totals in storage order (the signed amounts of the balance) and
-// the row order for SortDate: storage order when unsorted, else by date;
-// ascending keeps storage order among equal dates, descending puts the
-// later-stored one first.
+// Running totals are summed from the nearest checkpoint when a cell is shown.
+inline constexpr std::int32_t kTotalStride = 64;
+
+// Fills `rows` for the account: the running total checkpoints (the signed
+// amounts of the balance, in storage order) and the row order for SortDate:
+// storage order when unsorted, else by date; ascending keeps storage order
+// among equal dates, descending puts the later-stored one first.
+void BuildTransactionRows(const Account& account, std::int32_t sortDate, std::int32_t dateFormat,
+                          TransactionRows& rows);
 TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDate, std::int32_t dateFormat);
+
+// The storage index of the transaction on `row` (0 <= row < rows.count).
+inline std::int32_t StorageIndexOnRow(const TransactionRows& rows, std::int32_t row) {
+    return rows.order.empty() ? row : rows.order[static_cast<std::size_t>(row)];
+}
+
+// The running total after the transaction at `storageIndex`, as the rows were
+// built: the same additions in the same order as one pass from the first.
+double RunningTotal(const Account& account, const TransactionRows& rows, std::int32_t storageIndex);
 
 // List columns.
 enum TransactionColumn : int {

@@ -56,8 +56,8 @@ void SetBalanceColumnTitle(const Account& account) {
 // The storage index of the transaction on a row, or -1.
 int StorageIndexOfRow(int row) {
     const Account* account = CurrentAccount();
-    if (account == nullptr || row < 0 || static_cast<std::size_t>(row) >= rows.order.size()) return -1;
-    const int index = rows.order[static_cast<std::size_t>(row)];
+    if (account == nullptr || row < 0 || row >= rows.count) return -1;
+    const int index = StorageIndexOnRow(rows, row);
     return index < account->TransactionCount() ? index : -1;
 }
 
@@ -155,12 +155,12 @@ bool FillTransactionList() {
     WaitCursor wait;
     SendMessageA(App.transactionList, LVM_DELETEALLITEMS, 0, 0);
     try {
-        rows = BuildTransactionRows(*account, Program.SortDate, Program.DateFormat);
+        BuildTransactionRows(*account, Program.SortDate, Program.DateFormat, rows);
     } catch (const std::bad_alloc&) {
         rows = TransactionRows{};
         return false;
     }
-    return SendMessageA(App.transactionList, LVM_SETITEMCOUNT, rows.order.size(), 0) != 0;
+    return SendMessageA(App.transactionList, LVM_SETITEMCOUNT, rows.count, 0) != 0;
 }
 
 void RefreshTransactionViews() {
@@ -170,6 +170,11 @@ void RefreshTransactionViews() {
 
 int SelectedTransaction() {
     return StorageIndexOfRow(ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED));
+}
+
+const Transaction* ShownTransaction(int row) {
+    const int index = StorageIndexOfRow(row);
+    return index >= 0 ? &CurrentAccount()->GetTransaction(index) : nullptr;
 }
 
 LRESULT OnTransactionListNotify(NMHDR& header) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "model/records.h"
+
 inline constexpr int kColumnCount = 8;
 
 // Creates the list (hidden) with its eight columns; false when it cannot be made.
@@ -35,3 +37,6 @@ bool ShowTransactionListMenu(LPARAM screenPosition);
 // The storage index of the transaction on the selected row, or -1 when no
 // row is selected.
 int SelectedTransaction();
+
+// The transaction on a row of the list, or nullptr when the row shows none.
+const Transaction* ShownTransaction(int row);
