@@ -1,6 +1,8 @@
 #pragma once
 // Every help request of the program goes through here: the help file is
-// HelpFolder + "\pwhelp.hlp", built afresh at each call.
+// HelpFolder + "\pwhelp.hlp", built afresh at each call. Where the WinHelp
+// engine is missing (Windows from Vista on), the same topic opens from the
+// HTML pages in HelpFolder + "\html" in the browser instead.
 
 #include <windows.h>
 
@@ -17,5 +19,6 @@ void ShowHelpPopup(HWND window, DWORD context);
 // (HELP_FINDER, HELP_CONTEXT or HELP_CONTEXTPOPUP) and the context number.
 using HelpEngine = void (*)(HWND window, const std::string& file, UINT command, ULONG_PTR data);
 
-// Replaces the help engine (tests record the requests); nullptr restores WinHelpA.
+// Replaces the help engine (tests record the requests); nullptr restores the
+// program's own, which calls WinHelpA or opens the HTML page.
 void SetHelpEngine(HelpEngine engine);
