@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 wine64 xvfb xauth
+  nsis zip
 )
 
 missing=()
