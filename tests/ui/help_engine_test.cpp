@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "help_windows.h"
 #include "model/help_topics.h"
 
 namespace {
@@ -25,52 +26,6 @@ std::string HelpFile() {
     char full[MAX_PATH];
     GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
     return full;
-}
-
-std::string ClassName(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-// The help engine's visible main windows, of the class that WinHelpA looks
-// for. Wine's engine, started by WinHelpA, titles it "Wine Help" whatever the
-// file, so the file shows only in the topics.
-std::vector<HWND> HelpWindows() {
-    std::vector<HWND> found;
-    EnumWindows(
-        [](HWND window, LPARAM list) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId() && IsWindowVisible(window) && ClassName(window) == "MS_WINHELP")
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// The first line of the topic a help window shows: the text of its rich edit
-// control, asked across processes.
-std::string FirstLineOfTopic(HWND window) {
-    HWND text = nullptr;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM found) {
-            std::string name = ClassName(child);
-            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(tolower(c)); });
-            if (name.find("richedit") == std::string::npos) return TRUE;
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&text));
-    if (text == nullptr) return "";
-    char buffer[4096] = "";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(text, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
-    std::string all = buffer;
-    return all.substr(0, all.find_first_of("\r\n"));
 }
 
 // Waits for a help window to show `title` as its topic's first line; gives
