@@ -31,7 +31,7 @@ stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 files="$stage/Pennywhist"
 mkdir "$files"
-# The build keeps its debugging information; users get the program without it.
+# Users get the program without its symbols and debugging link.
 x86_64-w64-mingw32-strip -o "$files/pennywhist.exe" "$programs/pennywhist.exe"
 cp "$programs/pwhelp.hlp" "$files/"
 cp -R "$programs/html" "$files/html"

@@ -7,12 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --preset windows >/dev/null
-targets=(pennywhist)
-# The help files come from their own target once the build has one.
-if cmake --build --preset windows --target help | grep -q '^pennywhist_help:'; then
-  targets+=(pennywhist_help)
-fi
-cmake --build --preset windows -j1 --target "${targets[@]}"
+cmake --build --preset windows --target pennywhist pennywhist_help
 
 made="$(installer/package.sh build/windows dist)"
 echo "Installer and portable zip:"
