@@ -10,6 +10,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 cd "$root"
+# Set up first: a configure run before the cross compiler is there caches
+# empty optimisation flags, and the timings would be of an unoptimised build.
+scripts/setup.sh
 [ -f build/windows/build.ninja ] || cmake --preset windows >/dev/null
 cmake --build --preset windows --target pennywhist startup_timing -j2 >/dev/null
 exec scripts/with-wine.sh scripts/wine-run.sh build/windows/bench/wine/startup_timing.exe "$@"
