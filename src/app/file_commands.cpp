@@ -59,7 +59,9 @@ int AdoptDataFile(LoadedDocument loaded) {
 }  // namespace
 
 std::future<LoadedDocument> ReadDataFileInBackground(std::string path) {
-    return std::async(std::launch::async, [path = RemoveQuotes(std::move(path))] { return ReadDataFile(path); });
+    // Deferred too: where no thread can be made, the file is read when it is asked for.
+    return std::async(std::launch::async | std::launch::deferred,
+                      [path = RemoveQuotes(std::move(path))] { return ReadDataFile(path); });
 }
 
 int OpenDataFile(std::string& path) {
