@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target pennywhist
+cmake --build --preset windows --target pennywhist pennywhist_help
 
 if [ $# -eq 0 ]; then
   scratch="${TMPDIR:-/tmp}/pennywhist-example"
