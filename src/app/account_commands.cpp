@@ -6,13 +6,13 @@
 #include <cstdint>
 
 #include "app/commands.h"
+#include "app/current_account.h"
 #include "dialogs/accounts_dialog.h"
 #include "dialogs/bills_dialog.h"
 #include "dialogs/new_account_dialog.h"
 #include "model/bill_rules.h"
 #include "resources/resource.h"
 #include "shell/program.h"
-#include "views/transaction_list.h"
 
 namespace {
 
@@ -21,16 +21,16 @@ void ShowCurrentAccount() { SelectAccount(Program.CurrentAccountIndex); }
 }  // namespace
 
 void OnNewAccount() {
-    if (!CreateAccountWithDetails(App.frame)) return;
+    if (!CreateAccountWithDetails(App.frame, Program.document)) return;
     if (ShowMessage(kSwitchToNewAccount) == IDYES) SelectAccount(Program.document.AccountCount() - 1);
 }
 
 void OnAccounts() {
-    std::int32_t switchTo = -1;
-    const INT_PTR result = ShowAccountsDialog(App.frame, ShowCurrentAccount, switchTo);
-    if (result == IDOK)
-        SelectAccount(switchTo);
-    else if (result == IDC_NEW_ACCOUNT)
+    const AccountsChoice choice =
+        ShowAccountsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, ShowCurrentAccount});
+    if (choice.end == IDOK)
+        SelectAccount(choice.switchTo);
+    else if (choice.end == IDC_NEW_ACCOUNT)
         OnNewAccount();
 }
 
@@ -39,5 +39,5 @@ void OnBillsDeposits() {
         ShowMessage(kNoAccountForBills);
         return;
     }
-    ShowBillsDialog(App.frame, MainWindowViews());
+    ShowBillsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, MainWindowViews()});
 }

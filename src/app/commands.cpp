@@ -6,14 +6,12 @@
 #include <iterator>
 
 #include "app/commands.h"
-#include "app/main_window.h"
+#include "app/current_account.h"
 #include "app/settings.h"
 #include "dialogs/categories_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "resources/resource.h"
 #include "shell/program.h"
-#include "views/stats_panel.h"
-#include "views/transaction_list.h"
 
 namespace {
 
@@ -22,8 +20,7 @@ struct CommandHandler {
     void (*run)();
 };
 
-// Every command of the program, in menu order. A command whose handler is
-// still empty does nothing when chosen.
+// Every command of the program, in menu order.
 constexpr CommandHandler kCommands[] = {
     {IDM_NEW_ACCOUNT, OnNewAccount},
     {IDM_NEW_FILE, OnNewFile},
@@ -58,17 +55,15 @@ static_assert(std::size(kCommands) == IDM_LAST_COMMAND - IDM_FIRST_COMMAND + 1);
 void RunCommand(int command) {
     for (const CommandHandler& handler : kCommands)
         if (handler.command == command) {
-            if (handler.run != nullptr) handler.run();
+            handler.run();
             return;
         }
 }
 
-MainWindowRefresh MainWindowViews() { return {FillTransactionList, RefreshStats}; }
-
-void OnCategories() { ShowCategoriesDialog(App.frame, MainWindowViews()); }
+void OnCategories() { ShowCategoriesDialog(App.frame, Program.document, MainWindowViews()); }
 
 void OnOptions() {
-    if (ShowOptionsDialog(App.frame) != IDOK) return;
+    if (ShowOptionsDialog(App.frame, Program.DateFormat) != IDOK) return;
     SaveSettings();
     // Every date shown takes the new order; without a current account only the stats panel shows one.
     RefreshTransactionViews();
@@ -77,18 +72,4 @@ void OnOptions() {
 void OnCalculator() {
     const HINSTANCE result = ShellExecuteA(nullptr, "open", "calc.exe", "", "", SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) <= 32) ShowMessage(kErrorStartingCalculator);
-}
-
-void OnShowStats() {
-    if (App.statsPanel == nullptr) return;
-    if (IsWindowVisible(App.statsPanel)) {
-        ShowWindow(App.statsPanel, SW_HIDE);
-        Program.ShowStats = 0;
-    } else {
-        ShowWindow(App.statsPanel, SW_SHOW);
-        Program.ShowStats = 1;
-    }
-    RECT client;
-    GetClientRect(App.frame, &client);
-    LayoutMainWindow(client.right, client.bottom);
 }

@@ -5,6 +5,9 @@
 
 #include "shell/program.h"
 
+// Runs a menu, toolbar or accelerator command (ids outside the program's range are ignored).
+void RunCommand(int command);
+
 // File menu (file_commands.cpp)
 void OnNewFile();
 void OnOpen();
@@ -28,13 +31,12 @@ void OnEditTransaction();
 void OnDeleteTransaction();
 void OnFindTransaction();
 
-// The views a dialog refreshes while it stays open.
-MainWindowRefresh MainWindowViews();
-
 // Tools (commands.cpp)
 void OnCategories();
 void OnCalculator();
 void OnOptions();
+
+// The stats panel shown or hidden (main_window.cpp)
 void OnShowStats();
 
 // Printing and summaries of the current account (report_commands.cpp)

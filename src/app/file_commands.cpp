@@ -7,7 +7,7 @@
 #include <new>
 
 #include "app/commands.h"
-#include "app/main_window.h"
+#include "app/current_account.h"
 #include "dialogs/enter_password_dialog.h"
 #include "dialogs/new_file_wizard.h"
 #include "dialogs/password_dialog.h"
@@ -15,7 +15,6 @@
 #include "model/window_title.h"
 #include "resources/resource.h"
 #include "shell/program.h"
-#include "views/transaction_list.h"
 
 namespace {
 
@@ -50,7 +49,7 @@ LoadedDocument ReadDataFile(const std::string& path) {
 int AdoptDataFile(LoadedDocument loaded) {
     if (!loaded) return OpenUnreadable;
     Program.OpeningPassword = loaded->password;
-    if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame) != IDOK) return OpenCancelled;
+    if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame, Program.OpeningPassword) != IDOK) return OpenCancelled;
     // The file was read whole once already; it becomes the open document as it is.
     Program.document = std::move(*loaded);
     return OpenedFile;
@@ -106,7 +105,7 @@ void OnNewFile() {
     }
     Program.currentFile = path;
     SelectAccount(-1);
-    if (ShowNewFileWizard(App.frame, MainWindowViews()) == IDOK) PostCommand(IDM_ACCOUNTS);
+    if (ShowNewFileWizard(App.frame, Program.document, MainWindowViews()) == IDOK) PostCommand(IDM_ACCOUNTS);
     if (statsWereOn) RunCommand(IDM_SHOW_STATS);
 }
 
@@ -144,6 +143,6 @@ bool SaveBeforeClosing() {
 
 void OnSave() { SaveOpenFile(); }
 
-void OnPassword() { ShowPasswordDialog(App.frame); }
+void OnPassword() { ShowPasswordDialog(App.frame, Program.document.password); }
 
 void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "app/commands.h"
 #include "app/file_commands.h"
 #include "app/settings.h"
 #include "app/toolbar.h"
@@ -66,6 +67,20 @@ void LayoutMainWindow(int clientWidth, int clientHeight) {
     }
     if (App.transactionList != nullptr)
         SetWindowPos(App.transactionList, nullptr, 0, top, listWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OnShowStats() {
+    if (App.statsPanel == nullptr) return;
+    if (IsWindowVisible(App.statsPanel)) {
+        ShowWindow(App.statsPanel, SW_HIDE);
+        Program.ShowStats = 0;
+    } else {
+        ShowWindow(App.statsPanel, SW_SHOW);
+        Program.ShowStats = 1;
+    }
+    RECT client;
+    GetClientRect(App.frame, &client);
+    LayoutMainWindow(client.right, client.bottom);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,5 @@
 #pragma once
-// The frame window: its procedure, its layout and the command dispatch.
+// The frame window: its procedure and its layout.
 
 #include <windows.h>
 
@@ -10,6 +10,3 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Places the toolbar, the stats panel (right edge, when shown) and the list
 // in a client area of the given size.
 void LayoutMainWindow(int clientWidth, int clientHeight);
-
-// Runs a menu, toolbar or accelerator command (ids outside the program's range are ignored).
-void RunCommand(int command);

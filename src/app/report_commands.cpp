@@ -11,8 +11,23 @@
 #include "reports/report_printer.h"
 #include "shell/program.h"
 
+namespace {
+
+// A summary's table under the main window's title (at most 199 characters) and the summary's name.
+void PrintSummaryTableOf(HWND owner, HWND table, const char* titleSuffix) {
+    PrintList(owner, table, PrintTitle(TextOf(App.frame), 199, titleSuffix));
+}
+
+}  // namespace
+
 void OnPrint() { PrintList(App.frame, App.transactionList, PrintTitle(TextOf(App.frame), 99)); }
 
-void OnSummaryByCategory() { ShowCategorySummaryDialog(App.frame); }
+void OnSummaryByCategory() {
+    const Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
+    if (account != nullptr) ShowCategorySummaryDialog(App.frame, {Program.document, *account, PrintSummaryTableOf});
+}
 
-void OnSummaryByMonth() { ShowMonthSummaryDialog(App.frame); }
+void OnSummaryByMonth() {
+    const Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
+    if (account != nullptr) ShowMonthSummaryDialog(App.frame, {Program.document, *account, PrintSummaryTableOf});
+}

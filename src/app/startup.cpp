@@ -131,6 +131,7 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     App.sortAscendingImage.Reset(LoadSortImage(IDB_SORT_ASCENDING));
     Program.SortDate = kSortUnsorted;
 
+    FollowAccount(Program.document, Program.CurrentAccountIndex);
     if (!CreateStatsPanel()) ShowMessage(kErrorCreatingStats);
 
     App.listPopup.Reset(CreateListPopup());

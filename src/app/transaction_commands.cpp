@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/commands.h"
+#include "app/current_account.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/transaction_dialogs.h"
 #include "resources/resource.h"
@@ -11,22 +12,22 @@
 
 namespace {
 
-// The selected row's transaction into SelectedTransactionIndex; false, after
-// saying so, when no row is selected.
-bool TakeSelectedTransaction() {
+// The storage index of the selected row's transaction; -1, after saying
+// so, when no row is selected.
+int TakeSelectedTransaction() {
     const int index = SelectedTransaction();
-    if (index < 0) {
-        ShowMessage(kNoTransactionSelected);
-        return false;
-    }
-    Program.SelectedTransactionIndex = index;
-    return true;
+    if (index < 0) ShowMessage(kNoTransactionSelected);
+    return index;
 }
+
+Account* CurrentAccount() { return Program.document.FindAccount(Program.CurrentAccountIndex); }
 
 }  // namespace
 
 void OnNewTransaction() {
-    const INT_PTR result = ShowNewTransactionDialog(App.frame);
+    Account* account = CurrentAccount();
+    if (account == nullptr) return;
+    const INT_PTR result = ShowNewTransactionDialog(App.frame, Program.document, *account);
     if (result != IDOK && result != IDC_ADD_MORE) return;
     RefreshTransactionViews();
     // The next dialog opens once this command has returned.
@@ -34,14 +35,17 @@ void OnNewTransaction() {
 }
 
 void OnEditTransaction() {
-    if (!TakeSelectedTransaction()) return;
-    if (ShowEditTransactionDialog(App.frame) == IDOK) RefreshTransactionViews();
+    Account* account = CurrentAccount();
+    const int selected = account != nullptr ? TakeSelectedTransaction() : -1;
+    if (selected < 0) return;
+    if (ShowEditTransactionDialog(App.frame, Program.document, *account, selected) == IDOK) RefreshTransactionViews();
 }
 
 void OnDeleteTransaction() {
-    if (!TakeSelectedTransaction()) return;
-    if (ShowMessage(kDeleteTransactionQuestion) != IDYES) return;
-    Program.document.GetAccount(Program.CurrentAccountIndex).RemoveTransaction(Program.SelectedTransactionIndex);
+    Account* account = CurrentAccount();
+    const int selected = account != nullptr ? TakeSelectedTransaction() : -1;
+    if (selected < 0 || ShowMessage(kDeleteTransactionQuestion) != IDYES) return;
+    account->RemoveTransaction(selected);
     RefreshTransactionViews();
 }
 

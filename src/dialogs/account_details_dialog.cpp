@@ -8,11 +8,18 @@
 #include "model/amounts.h"
 #include "resources/resource.h"
 #include "shell/help.h"
-#include "shell/program.h"
 
 namespace {
 
-Account& EditedAccount() { return Program.document.GetAccount(Program.SelectedAccountIndex); }
+// What one opening of the dialog works on.
+struct DetailsSubject {
+    Document& document;
+    std::int32_t account;
+};
+
+const DetailsSubject& Subject(HWND dialog) { return DialogContext<const DetailsSubject>(dialog); }
+
+Account& EditedAccount(HWND dialog) { return Subject(dialog).document.GetAccount(Subject(dialog).account); }
 
 void ShowControls(HWND dialog, std::initializer_list<int> controls, bool show) {
     for (int control : controls) ShowWindow(GetDlgItem(dialog, control), show ? SW_SHOW : SW_HIDE);
@@ -43,25 +50,25 @@ void OnOk(HWND dialog) {
     const AccountDetailsText text{ControlText(dialog, IDC_ACCOUNT_NAME), ControlText(dialog, IDC_ACCOUNT_COMMENT),
                                   ControlText(dialog, IDC_ACCOUNT_NUMBER), ControlText(dialog, IDC_CONTACT_INFO),
                                   ControlText(dialog, IDC_CREDIT_LIMIT)};
-    ApplyOutcome(dialog, StoreAccountDetails(Program.document, Program.SelectedAccountIndex, text));
+    ApplyOutcome(dialog, StoreAccountDetails(Subject(dialog).document, Subject(dialog).account, text));
 }
 
 bool OnInit(HWND dialog) {
-    ArrangeForType(dialog, EditedAccount().type);
-    FillFields(dialog, EditedAccount());
+    ArrangeForType(dialog, EditedAccount(dialog).type);
+    FillFields(dialog, EditedAccount(dialog));
     return true;
 }
 
 bool OnCommand(HWND dialog, int control) {
     if (control != IDC_HELP_BUTTON) return false;
-    ShowHelpPopup(dialog, TypeInfo(EditedAccount().type).detailsHelpTopic);
+    ShowHelpPopup(dialog, TypeInfo(EditedAccount(dialog).type).detailsHelpTopic);
     return true;
 }
 
 }  // namespace
 
-INT_PTR ShowAccountDetailsDialog(HWND owner) {
-    // Without an account to edit there is nothing to show.
-    if (Program.document.FindAccount(Program.SelectedAccountIndex) == nullptr) return IDCANCEL;
-    return RunDialog(owner, IDD_ACCOUNT_DETAILS, {.init = OnInit, .ok = OnOk, .command = OnCommand});
+INT_PTR ShowAccountDetailsDialog(HWND owner, Document& document, std::int32_t account) {
+    if (document.FindAccount(account) == nullptr) return IDCANCEL;
+    DetailsSubject subject{document, account};
+    return RunDialog(owner, IDD_ACCOUNT_DETAILS, {.init = OnInit, .ok = OnOk, .command = OnCommand}, &subject);
 }

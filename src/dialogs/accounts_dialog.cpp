@@ -17,11 +17,13 @@ namespace {
 
 // What one opening of the dialog works with.
 struct AccountsContext {
-    void (*showCurrentAccount)();
+    AccountsSubject subject;
     std::int32_t switchTo = -1;
 };
 
-void ShowCurrentAccount(HWND dialog) { DialogContext<AccountsContext>(dialog).showCurrentAccount(); }
+AccountsSubject& Subject(HWND dialog) { return DialogContext<AccountsContext>(dialog).subject; }
+
+void ShowCurrentAccount(HWND dialog) { Subject(dialog).showCurrentAccount(); }
 
 HWND AccountList(HWND dialog) { return GetDlgItem(dialog, IDC_ACCOUNT_LIST); }
 
@@ -51,7 +53,7 @@ void SelectRow(HWND list, int row) {
 
 // With no account left only "New..." and "Adjust..." have something to do.
 void EnableAccountButtons(HWND dialog) {
-    const bool enabled = AccountButtonsEnabled(Program.document);
+    const bool enabled = AccountButtonsEnabled(Subject(dialog).document);
     for (int button : {IDOK, IDC_ACCOUNT_DETAILS, IDC_DELETE_ACCOUNT})
         EnableWindow(GetDlgItem(dialog, button), enabled);
     if (!enabled) {
@@ -66,17 +68,18 @@ bool OnInit(HWND dialog) {
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     AddListColumn(list, 0, "Name", 200);
     AddListColumn(list, 1, "Type", 90);
-    for (const Account& account : Program.document.accounts) AddRow(list, account);
+    const AccountsSubject& subject = Subject(dialog);
+    for (const Account& account : subject.document.accounts) AddRow(list, account);
     EnableAccountButtons(dialog);
-    const std::int32_t current = AccountOnRow(Program.document, Program.CurrentAccountIndex);
+    const std::int32_t current = AccountOnRow(subject.document, subject.current);
     if (current >= 0) SelectRow(list, current);
-    return AccountButtonsEnabled(Program.document);
+    return AccountButtonsEnabled(subject.document);
 }
 
 // The account of the selected row; -1, after saying so, when there is none.
 std::int32_t ChosenAccount(HWND dialog) {
     const int row = static_cast<int>(SendMessageA(AccountList(dialog), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-    const std::int32_t account = AccountOnRow(Program.document, row);
+    const std::int32_t account = AccountOnRow(Subject(dialog).document, row);
     if (account < 0) ShowMessage(kNoAccountSelected, dialog);
     return account;
 }
@@ -84,29 +87,30 @@ std::int32_t ChosenAccount(HWND dialog) {
 void OnDetails(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
-    Program.SelectedAccountIndex = account;
-    if (ShowAccountDetailsDialog(dialog) != IDOK) return;
-    SetCell(AccountList(dialog), account, 0, Program.document.GetAccount(account).name.c_str());
+    Document& document = Subject(dialog).document;
+    if (ShowAccountDetailsDialog(dialog, document, account) != IDOK) return;
+    SetCell(AccountList(dialog), account, 0, document.GetAccount(account).name.c_str());
     // The window title carries the current account's name.
-    if (account == Program.CurrentAccountIndex) ShowCurrentAccount(dialog);
+    if (account == Subject(dialog).current) ShowCurrentAccount(dialog);
 }
 
 void OnAdjust(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
-    Program.SelectedAccountIndex = account;
-    if (ShowAdjustDialog(dialog) == IDOK && account == Program.CurrentAccountIndex) ShowCurrentAccount(dialog);
+    if (ShowAdjustDialog(dialog, Subject(dialog).document.GetAccount(account)) == IDOK &&
+        account == Subject(dialog).current)
+        ShowCurrentAccount(dialog);
 }
 
 void OnDelete(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
-    Program.SelectedAccountIndex = account;
     if (ShowMessage(kDeleteAccountQuestion, dialog) != IDYES) return;
-    const AccountDeletion deletion = DeleteAccountOnRow(Program.document, account, Program.CurrentAccountIndex);
+    AccountsSubject& subject = Subject(dialog);
+    const AccountDeletion deletion = DeleteAccountOnRow(subject.document, account, subject.current);
     SendMessageA(AccountList(dialog), LVM_DELETEITEM, account, 0);
     // An account that stood after the deleted one is the same account one place up.
-    Program.CurrentAccountIndex = deletion.current;
+    subject.current = deletion.current;
     if (deletion.currentDeleted) ShowCurrentAccount(dialog);
     EnableAccountButtons(dialog);
 }
@@ -142,10 +146,8 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowAccountsDialog(HWND owner, void (*showCurrentAccount)(), std::int32_t& switchTo) {
-    AccountsContext context{showCurrentAccount};
-    const INT_PTR result =
-        RunDialog(owner, IDD_ACCOUNTS, {.init = OnInit, .ok = OnSwitchTo, .command = OnCommand}, &context);
-    switchTo = context.switchTo;
-    return result;
+AccountsChoice ShowAccountsDialog(HWND owner, AccountsSubject subject) {
+    AccountsContext context{subject};
+    const INT_PTR end = RunDialog(owner, IDD_ACCOUNTS, {.init = OnInit, .ok = OnSwitchTo, .command = OnCommand}, &context);
+    return {end, context.switchTo};
 }

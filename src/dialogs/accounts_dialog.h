@@ -6,9 +6,25 @@
 
 #include <cstdint>
 
-// Runs the dialog over `owner`: 1 after "Switch to..." with the chosen
-// account in `switchTo`, 2 after "Close", IDC_NEW_ACCOUNT after "New...".
-// While it is open, `showCurrentAccount` is called whenever details, an
-// adjustment or a deletion changed what the main window shows of the current
-// account (Program.CurrentAccountIndex, -1 once it has been deleted).
-INT_PTR ShowAccountsDialog(HWND owner, void (*showCurrentAccount)(), std::int32_t& switchTo);
+#include "model/document.h"
+
+// What the dialog works on: the accounts of `document`, the position of the
+// one the main window shows, and what shows it there again.
+struct AccountsSubject {
+    Document& document;
+    // -1 for none; lowered by one when an account before it is deleted, -1
+    // once it is deleted itself.
+    std::int32_t& current;
+    // Called whenever details, an adjustment or a deletion changed what the
+    // main window shows of the current account.
+    void (*showCurrentAccount)();
+};
+
+// What the dialog ended with: 1 after "Switch to..." with the chosen account
+// in `switchTo`, 2 after "Close", IDC_NEW_ACCOUNT after "New...".
+struct AccountsChoice {
+    INT_PTR end = IDCANCEL;
+    std::int32_t switchTo = -1;
+};
+
+AccountsChoice ShowAccountsDialog(HWND owner, AccountsSubject subject);

@@ -5,27 +5,24 @@
 #include "model/adjust_rules.h"
 #include "model/amounts.h"
 #include "resources/resource.h"
-#include "shell/program.h"
 
 namespace {
 
-// ShowAdjustDialog only runs the dialog for an account inside the list.
-Account& AdjustedAccount() { return Program.document.GetAccount(Program.SelectedAccountIndex); }
+Account& AdjustedAccount(HWND dialog) { return DialogContext<Account>(dialog); }
 
 bool OnInit(HWND dialog) {
-    const Account& account = AdjustedAccount();
+    const Account& account = AdjustedAccount(dialog);
     SetDlgItemTextA(dialog, IDC_BALANCE_LABEL, TypeInfo(account.type).balanceLabel);
     SetDlgItemTextA(dialog, IDC_BALANCE, AmountText(AccountBalance(account)).c_str());
     return true;
 }
 
 void OnOk(HWND dialog) {
-    ApplyOutcome(dialog, AdjustBalance(AdjustedAccount(), ControlText(dialog, IDC_BALANCE), Today()));
+    ApplyOutcome(dialog, AdjustBalance(AdjustedAccount(dialog), ControlText(dialog, IDC_BALANCE), Today()));
 }
 
 }  // namespace
 
-INT_PTR ShowAdjustDialog(HWND owner) {
-    if (Program.document.FindAccount(Program.SelectedAccountIndex) == nullptr) return IDCANCEL;
-    return RunDialog(owner, IDD_ADJUST, {.init = OnInit, .ok = OnOk});
+INT_PTR ShowAdjustDialog(HWND owner, Account& account) {
+    return RunDialog(owner, IDD_ADJUST, {.init = OnInit, .ok = OnOk}, &account);
 }

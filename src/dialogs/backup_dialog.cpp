@@ -39,7 +39,7 @@ void OnBackup(HWND dialog) {
     bool saved = false;
     {
         WaitCursor wait;
-        saved = Program.document.Save(*path);
+        saved = DialogContext<Document>(dialog).Save(*path);
     }
     ShowMessage(saved ? kBackupSuccessful : kErrorSavingFile, dialog);
     EndDialog(dialog, IDOK);
@@ -52,7 +52,7 @@ void OnRestore(HWND dialog) {
     bool restored = false;
     {
         WaitCursor wait;
-        restored = RestoreBackup(Program.document, *path);
+        restored = RestoreBackup(DialogContext<Document>(dialog), *path);
     }
     // The window shows the restored data before it says so: its caller does both.
     if (!restored) ShowMessage(kErrorOpeningFile, dialog);
@@ -73,4 +73,6 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowBackupDialog(HWND owner) { return RunDialog(owner, IDD_BACKUP_RESTORE, {.ok = OnBackup, .command = OnCommand}); }
+INT_PTR ShowBackupDialog(HWND owner, Document& document) {
+    return RunDialog(owner, IDD_BACKUP_RESTORE, {.ok = OnBackup, .command = OnCommand}, &document);
+}

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`: 2 after Cancel, IDC_RESTORE once the open
-// data has been replaced by a backup (keeping its password; "Restore
+#include "model/document.h"
+
+// Runs the dialog over `owner` for the open data `document`: 2 after Cancel,
+// IDC_RESTORE once it has been replaced by a backup (keeping its password; "Restore
 // successful." is for the caller to say once the window shows it), 1 after
 // a backup or a restore that could not read the backup.
-INT_PTR ShowBackupDialog(HWND owner);
+INT_PTR ShowBackupDialog(HWND owner, Document& document);

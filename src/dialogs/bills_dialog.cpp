@@ -17,17 +17,21 @@ namespace {
 
 // What one opening of the dialog works with.
 struct BillsContext {
-    MainWindowRefresh views;
+    BillsSubject subject;
     Date today;  // of the statuses: read when the dialog opens and when a command writes a row
 };
 
 BillsContext& Context(HWND dialog) { return DialogContext<BillsContext>(dialog); }
 
+Document& TheDocument(HWND dialog) { return Context(dialog).subject.document; }
+
+void RefreshStats(HWND dialog) { Context(dialog).subject.views.refreshStats(); }
+
 HWND BillList(HWND dialog) { return GetDlgItem(dialog, IDC_BILL_LIST); }
 
 // Row i is item i of the file's list; the list asks for the texts as it paints.
 void ShowRowCount(HWND dialog) {
-    SendMessageA(BillList(dialog), LVM_SETITEMCOUNT, static_cast<WPARAM>(Program.document.BillDepositCount()), 0);
+    SendMessageA(BillList(dialog), LVM_SETITEMCOUNT, static_cast<WPARAM>(TheDocument(dialog).BillDepositCount()), 0);
 }
 
 void RewriteRow(HWND dialog, int row) {
@@ -37,7 +41,7 @@ void RewriteRow(HWND dialog, int row) {
 
 // Process, Edit and Delete need an item; without one the focus goes to "New...".
 void EnableItemButtons(HWND dialog) {
-    const bool any = Program.document.BillDepositCount() > 0;
+    const bool any = TheDocument(dialog).BillDepositCount() > 0;
     for (int button : {IDC_PROCESS_BILL, IDC_EDIT_BILL, IDC_DELETE_BILL}) EnableWindow(GetDlgItem(dialog, button), any);
     if (!any) SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_NEW_BILL)), TRUE);
 }
@@ -55,69 +59,69 @@ bool OnInit(HWND dialog) {
     Context(dialog).today = Today();
     ShowRowCount(dialog);
     EnableItemButtons(dialog);
-    return Program.document.BillDepositCount() > 0;
+    return TheDocument(dialog).BillDepositCount() > 0;
 }
 
 LRESULT OnNotify(HWND dialog, NMHDR& header) {
     if (header.hwndFrom != BillList(dialog) || header.code != LVN_GETDISPINFOA) return 0;
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
-    const BillDeposit* bill = Program.document.FindBillDeposit(item.iItem);
+    const BillDeposit* bill = TheDocument(dialog).FindBillDeposit(item.iItem);
     AnswerCellText(item, bill != nullptr ? BillCellText(*bill, item.iSubItem, Context(dialog).today, Program.DateFormat)
                                          : std::string());
     return 0;
 }
 
-// The selected row's item into SelectedBillIndex; false, after saying so,
-// when no row is selected.
-bool TakeSelectedBill(HWND dialog) {
+// The item of the selected row; -1, after saying so, when no row is selected.
+std::int32_t SelectedBill(HWND dialog) {
     const int row = static_cast<int>(SendMessageA(BillList(dialog), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-    Program.SelectedBillIndex = Program.document.FindBillDeposit(row) != nullptr ? row : -1;
-    if (Program.SelectedBillIndex >= 0) return true;
+    if (TheDocument(dialog).FindBillDeposit(row) != nullptr) return row;
     ShowMessage(kNoBillDepositSelected, dialog);
-    return false;
+    return -1;
 }
 
 // The new item is the last row, whatever its date.
 void OnNew(HWND dialog) {
-    if (ShowNewBillDepositDialog(dialog) != IDOK) return;
+    const BillsSubject& subject = Context(dialog).subject;
+    if (ShowNewBillDepositDialog(dialog, subject.document, subject.currentAccount) != IDOK) return;
     Context(dialog).today = Today();
     ShowRowCount(dialog);
-    Context(dialog).views.refreshStats();
+    RefreshStats(dialog);
     EnableItemButtons(dialog);
 }
 
 void OnEdit(HWND dialog) {
-    if (!TakeSelectedBill(dialog) || ShowEditBillDepositDialog(dialog) != IDOK) return;
-    RewriteRow(dialog, Program.SelectedBillIndex);
-    Context(dialog).views.refreshStats();
+    const std::int32_t bill = SelectedBill(dialog);
+    if (bill < 0 || ShowEditBillDepositDialog(dialog, TheDocument(dialog), bill) != IDOK) return;
+    RewriteRow(dialog, bill);
+    RefreshStats(dialog);
 }
 
 void OnDelete(HWND dialog) {
-    if (!TakeSelectedBill(dialog)) return;
+    const std::int32_t bill = SelectedBill(dialog);
+    if (bill < 0) return;
     if (ShowMessage(kDeleteBillDepositQuestion, dialog) == IDYES) {
-        Program.document.RemoveBillDeposit(Program.SelectedBillIndex);
-        SendMessageA(BillList(dialog), LVM_DELETEITEM, Program.SelectedBillIndex, 0);
-        Context(dialog).views.refreshStats();
+        TheDocument(dialog).RemoveBillDeposit(bill);
+        SendMessageA(BillList(dialog), LVM_DELETEITEM, bill, 0);
+        RefreshStats(dialog);
     }
     EnableItemButtons(dialog);
 }
 
-// The transaction is in its account; the item's own account decides whether
-// the list of the current account changed, then the item moves on or goes.
+// The account the transaction went into decides whether the list of the
+// current account changed; then the item moves on or goes.
 void OnProcess(HWND dialog) {
-    if (!TakeSelectedBill(dialog) || ShowProcessBillDepositDialog(dialog) != IDOK) return;
-    const BillsContext& context = Context(dialog);
-    const int index = Program.SelectedBillIndex;
-    if (Program.document.GetBillDeposit(index).account == Program.CurrentAccountIndex &&
-        !context.views.fillTransactionList())
+    const std::int32_t bill = SelectedBill(dialog);
+    if (bill < 0) return;
+    const BillsSubject& subject = Context(dialog).subject;
+    const ProcessChoice processed = ShowProcessBillDepositDialog(dialog, subject.document, bill);
+    if (processed.end != IDOK) return;
+    if (processed.account == subject.currentAccount && !subject.views.fillTransactionList())
         ShowMessage(kErrorUpdatingTransactionList, dialog);
-    if (FinishProcessing(Program.document, index)) {
-        SendMessageA(BillList(dialog), LVM_DELETEITEM, index, 0);
-        Program.SelectedBillIndex = -1;
-    } else {
-        RewriteRow(dialog, index);
-    }
-    context.views.refreshStats();
+    if (FinishProcessing(subject.document, bill))
+        SendMessageA(BillList(dialog), LVM_DELETEITEM, bill, 0);
+    else
+        RewriteRow(dialog, bill);
+    RefreshStats(dialog);
     EnableItemButtons(dialog);
 }
 
@@ -148,7 +152,7 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowBillsDialog(HWND owner, const MainWindowRefresh& views) {
-    BillsContext context{views, Today()};
+INT_PTR ShowBillsDialog(HWND owner, const BillsSubject& subject) {
+    BillsContext context{subject, Today()};
     return RunDialog(owner, IDD_BILLS_DEPOSITS, {.init = OnInit, .ok = OnEnterWithoutItems, .command = OnCommand, .notify = OnNotify}, &context);
 }

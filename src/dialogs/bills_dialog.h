@@ -4,9 +4,20 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "model/document.h"
 #include "shell/program.h"
 
+// What the dialog works on: the items of `document`, the account the main
+// window shows (proposed for a new item) and its views.
+struct BillsSubject {
+    Document& document;
+    std::int32_t currentAccount;
+    MainWindowRefresh views;
+};
+
 // Runs the dialog over `owner` (the file must have an account); it ends with
-// 2 ("Close"). Every change refreshes the stats panel through `views`, and a
-// processed item of the current account fills the transaction list again.
-INT_PTR ShowBillsDialog(HWND owner, const MainWindowRefresh& views);
+// 2 ("Close"). Every change refreshes the stats panel, and a transaction
+// processed into the current account fills the transaction list again.
+INT_PTR ShowBillsDialog(HWND owner, const BillsSubject& subject);

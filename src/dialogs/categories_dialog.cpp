@@ -8,31 +8,37 @@
 
 namespace {
 
+// What one opening of the dialog works on.
+struct CategoriesContext {
+    Document& document;
+    MainWindowRefresh views;
+};
+
+Document& TheDocument(HWND dialog) { return DialogContext<CategoriesContext>(dialog).document; }
+
 HWND CategoryList(HWND dialog) { return GetDlgItem(dialog, IDC_CATEGORY_LIST); }
 
 void InsertRow(HWND dialog, int row, std::int32_t category) {
     SendMessageA(CategoryList(dialog), LB_INSERTSTRING, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(Program.document.GetCategory(category).c_str()));
+                 reinterpret_cast<LPARAM>(TheDocument(dialog).GetCategory(category).c_str()));
 }
 
 // The names and references other dialogs show have changed.
 void RefreshAfterChange(HWND dialog) {
-    if (!DialogContext<const MainWindowRefresh>(dialog).fillTransactionList())
+    if (!DialogContext<CategoriesContext>(dialog).views.fillTransactionList())
         ShowMessage(kErrorUpdatingTransactionList, dialog);
 }
 
-// The category of the selected row into SelectedCategoryIndex; false, after
-// saying so, when no row is selected.
-bool TakeSelectedCategory(HWND dialog) {
+// The category of the selected row; 0, after saying so, when no row is selected.
+std::int32_t SelectedCategory(HWND dialog) {
     const int row = static_cast<int>(SendMessageA(CategoryList(dialog), LB_GETCURSEL, 0, 0));
-    Program.SelectedCategoryIndex = CategoryOnRow(Program.document, row);
-    if (Program.SelectedCategoryIndex != 0) return true;
-    ShowMessage(kNoCategorySelected, dialog);
-    return false;
+    const std::int32_t category = CategoryOnRow(TheDocument(dialog), row);
+    if (category == 0) ShowMessage(kNoCategorySelected, dialog);
+    return category;
 }
 
 bool OnInit(HWND dialog) {
-    for (std::int32_t category = 1; category < Program.document.CategoryCount(); ++category)
+    for (std::int32_t category = 1; category < TheDocument(dialog).CategoryCount(); ++category)
         InsertRow(dialog, -1, category);
     SendMessageA(CategoryList(dialog), LB_SETCURSEL, 0, 0);
     return true;
@@ -40,23 +46,25 @@ bool OnInit(HWND dialog) {
 
 // "New" is the OK button: the new category is the last one.
 void OnNew(HWND dialog) {
-    if (ShowNewCategoryDialog(dialog) != IDOK) return;
-    InsertRow(dialog, -1, Program.document.CategoryCount() - 1);
+    if (ShowNewCategoryDialog(dialog, TheDocument(dialog)) != IDOK) return;
+    InsertRow(dialog, -1, TheDocument(dialog).CategoryCount() - 1);
 }
 
 // The row keeps its place; no row is selected afterwards.
 void OnEdit(HWND dialog) {
-    if (!TakeSelectedCategory(dialog) || ShowEditCategoryDialog(dialog) != IDOK) return;
-    const int row = Program.SelectedCategoryIndex - 1;
+    const std::int32_t category = SelectedCategory(dialog);
+    if (category == 0 || ShowEditCategoryDialog(dialog, TheDocument(dialog), category) != IDOK) return;
+    const int row = category - 1;
     SendMessageA(CategoryList(dialog), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-    InsertRow(dialog, row, Program.SelectedCategoryIndex);
+    InsertRow(dialog, row, category);
     RefreshAfterChange(dialog);
 }
 
 void OnDelete(HWND dialog) {
-    if (!TakeSelectedCategory(dialog) || ShowMessage(kDeleteCategoryQuestion, dialog) != IDYES) return;
-    Program.document.DeleteCategory(Program.SelectedCategoryIndex);
-    SendMessageA(CategoryList(dialog), LB_DELETESTRING, static_cast<WPARAM>(Program.SelectedCategoryIndex - 1), 0);
+    const std::int32_t category = SelectedCategory(dialog);
+    if (category == 0 || ShowMessage(kDeleteCategoryQuestion, dialog) != IDYES) return;
+    TheDocument(dialog).DeleteCategory(category);
+    SendMessageA(CategoryList(dialog), LB_DELETESTRING, static_cast<WPARAM>(category - 1), 0);
     RefreshAfterChange(dialog);
 }
 
@@ -74,8 +82,7 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowCategoriesDialog(HWND owner, const MainWindowRefresh& views) {
-    MainWindowRefresh refresh = views;
-    return RunDialog(owner, IDD_CATEGORIES, {.init = OnInit, .ok = OnNew, .command = OnCommand},
-                     &refresh);
+INT_PTR ShowCategoriesDialog(HWND owner, Document& document, const MainWindowRefresh& views) {
+    CategoriesContext context{document, views};
+    return RunDialog(owner, IDD_CATEGORIES, {.init = OnInit, .ok = OnNew, .command = OnCommand}, &context);
 }

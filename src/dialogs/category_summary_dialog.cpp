@@ -9,11 +9,13 @@
 
 namespace {
 
+const SummarySubject& Subject(HWND dialog) { return DialogContext<const SummarySubject>(dialog); }
+
 HWND CategoryList(HWND dialog) { return GetDlgItem(dialog, IDC_SUMMARY_CATEGORIES); }
 
 // Row i of the list box is category i, "None" included.
 bool OnInit(HWND dialog) {
-    for (const Text31& name : Program.document.categories)
+    for (const Text31& name : Subject(dialog).document.categories)
         SendMessageA(CategoryList(dialog), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     CreateSummaryColumns(dialog, kCategorySummaryColumns);
     return true;
@@ -35,21 +37,21 @@ void OnGenerate(HWND dialog) {
         ShowMessage(kSelectCategory, dialog);
         return;
     }
-    const Account& account = Program.document.GetAccount(Program.CurrentAccountIndex);
-    ShowSummaryRows(dialog, CategorySummaryRows(Program.document, account, categories, Program.DateFormat));
+    const SummarySubject& subject = Subject(dialog);
+    ShowSummaryRows(dialog, CategorySummaryRows(subject.document, subject.account, categories, Program.DateFormat));
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
 }
 
 bool OnCommand(HWND dialog, int control) {
     if (control != IDC_PRINT_SUMMARY) return false;
-    PrintSummary(dialog, " - Summary by Category");
+    PrintSummary(dialog, Subject(dialog).print, " - Summary by Category");
     return true;
 }
 
 }  // namespace
 
-INT_PTR ShowCategorySummaryDialog(HWND owner) {
-    if (Program.document.FindAccount(Program.CurrentAccountIndex) == nullptr) return IDCANCEL;
+INT_PTR ShowCategorySummaryDialog(HWND owner, SummarySubject subject) {
     return RunDialog(owner, IDD_SUMMARY_BY_CATEGORY,
-                     {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify});
+                     {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify},
+                     &subject);
 }

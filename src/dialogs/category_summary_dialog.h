@@ -1,8 +1,10 @@
 #pragma once
-// The Summary by Category dialog (128): the current account's transactions
-// of the categories picked, one group per category with its totals.
+// The Summary by Category dialog (128): an account's transactions of the
+// categories picked, one group per category with its totals.
 
 #include <windows.h>
 
-// Runs the dialog over `owner` for the current account; it ends with 2.
-INT_PTR ShowCategorySummaryDialog(HWND owner);
+#include "dialogs/summary_table.h"
+
+// Runs the dialog over `owner` for the subject's account; it ends with 2.
+INT_PTR ShowCategorySummaryDialog(HWND owner, SummarySubject subject);

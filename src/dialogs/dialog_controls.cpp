@@ -87,15 +87,15 @@ void AddEntry(HWND list, const char* text) { SendMessageA(list, CB_ADDSTRING, 0,
 
 }  // namespace
 
-void FillCategoryList(HWND dialog, int control, int choice) {
+void FillCategoryList(HWND dialog, int control, const Document& document, int choice) {
     HWND list = GetDlgItem(dialog, control);
-    for (const Text31& name : Program.document.categories) AddEntry(list, name.c_str());
+    for (const Text31& name : document.categories) AddEntry(list, name.c_str());
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
 }
 
-void FillAccountList(HWND dialog, int control, int choice) {
+void FillAccountList(HWND dialog, int control, const Document& document, int choice) {
     HWND list = GetDlgItem(dialog, control);
-    for (const Account& account : Program.document.accounts) AddEntry(list, account.name.c_str());
+    for (const Account& account : document.accounts) AddEntry(list, account.name.c_str());
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
 }
 

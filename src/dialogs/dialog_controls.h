@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/dates.h"
+#include "model/document.h"
 #include "model/rule_outcome.h"
 
 // The whole text of a control (the core's rules keep what counts of it).
@@ -19,9 +20,9 @@ std::string ControlText(HWND dialog, int control);
 void ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult = IDOK);
 
 // The drop-down lists of the editors: every category, or every account, of
-// the open file in list order, with entry `choice` selected (-1 for none).
-void FillCategoryList(HWND dialog, int control, int choice);
-void FillAccountList(HWND dialog, int control, int choice);
+// `document` in list order, with entry `choice` selected (-1 for none).
+void FillCategoryList(HWND dialog, int control, const Document& document, int choice);
+void FillAccountList(HWND dialog, int control, const Document& document, int choice);
 // The entry selected in a drop-down list, -1 for none.
 int DropDownChoice(HWND dialog, int control);
 

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`; 1 only when the text typed is
-// Program.OpeningPassword, 2 after Cancel.
-INT_PTR ShowEnterPasswordDialog(HWND owner);
+#include "model/text_field.h"
+
+// Runs the dialog over `owner`; 1 only when the text typed is `password`,
+// 2 after Cancel.
+INT_PTR ShowEnterPasswordDialog(HWND owner, const Text31& password);

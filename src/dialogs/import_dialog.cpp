@@ -53,7 +53,7 @@ void OnImport(HWND dialog) {
     SendMessageA(progress, PBM_SETPOS, 0, 0);
     ShowWindow(progress, SW_SHOW);
     const RuleOutcome outcome =
-        ImportLegacyAccount(Program.document, legacy, CheckedAccountType(dialog), Today(), [&](int done) {
+        ImportLegacyAccount(DialogContext<Document>(dialog), legacy, CheckedAccountType(dialog), Today(), [&](int done) {
             if (done % block == 0 || done == steps) SendMessageA(progress, PBM_SETPOS, done, 0);
         });
     if (!outcome.Closes()) {
@@ -71,6 +71,6 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowImportDialog(HWND owner) {
-    return RunDialog(owner, IDD_IMPORT, {.init = OnInit, .ok = OnImport, .command = OnCommand});
+INT_PTR ShowImportDialog(HWND owner, Document& document) {
+    return RunDialog(owner, IDD_IMPORT, {.init = OnInit, .ok = OnImport, .command = OnCommand}, &document);
 }

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`: 2 after Cancel; after an import, IDYES when
-// the user wants to switch to the new account (the last one) and set its
-// details, IDOK when not.
-INT_PTR ShowImportDialog(HWND owner);
+#include "model/document.h"
+
+// Runs the dialog over `owner`, importing into `document`: 2 after Cancel;
+// after an import, IDYES when the user wants to switch to the new account
+// (the last one) and set its details, IDOK when not.
+INT_PTR ShowImportDialog(HWND owner, Document& document);

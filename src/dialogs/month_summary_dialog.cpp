@@ -9,6 +9,8 @@
 
 namespace {
 
+const SummarySubject& Subject(HWND dialog) { return DialogContext<const SummarySubject>(dialog); }
+
 // The picker starts at today, the control's own default.
 bool OnInit(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_SUMMARY_MONTH, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("MMMM, yyyy"));
@@ -19,22 +21,22 @@ bool OnInit(HWND dialog) {
 // "Generate Summary" is the OK button; the picker's day does not matter.
 void OnGenerate(HWND dialog) {
     const Date picked = PickerDate(dialog, IDC_SUMMARY_MONTH);
-    const Account& account = Program.document.GetAccount(Program.CurrentAccountIndex);
-    ShowSummaryRows(dialog,
-                    MonthSummaryRows(Program.document, account, picked.month, picked.year, Program.DateFormat));
+    const SummarySubject& subject = Subject(dialog);
+    ShowSummaryRows(dialog, MonthSummaryRows(subject.document, subject.account, picked.month, picked.year,
+                                             Program.DateFormat));
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
 }
 
 bool OnCommand(HWND dialog, int control) {
     if (control != IDC_PRINT_SUMMARY) return false;
-    PrintSummary(dialog, " - Summary by Month");
+    PrintSummary(dialog, Subject(dialog).print, " - Summary by Month");
     return true;
 }
 
 }  // namespace
 
-INT_PTR ShowMonthSummaryDialog(HWND owner) {
-    if (Program.document.FindAccount(Program.CurrentAccountIndex) == nullptr) return IDCANCEL;
+INT_PTR ShowMonthSummaryDialog(HWND owner, SummarySubject subject) {
     return RunDialog(owner, IDD_SUMMARY_BY_MONTH,
-                     {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify});
+                     {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify},
+                     &subject);
 }

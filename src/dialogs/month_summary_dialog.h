@@ -1,8 +1,10 @@
 #pragma once
-// The Summary by Month dialog (129): the current account's transactions of
-// one calendar month with their totals.
+// The Summary by Month dialog (129): an account's transactions of one
+// calendar month with their totals.
 
 #include <windows.h>
 
-// Runs the dialog over `owner` for the current account; it ends with 2.
-INT_PTR ShowMonthSummaryDialog(HWND owner);
+#include "dialogs/summary_table.h"
+
+// Runs the dialog over `owner` for the subject's account; it ends with 2.
+INT_PTR ShowMonthSummaryDialog(HWND owner, SummarySubject subject);

@@ -8,7 +8,6 @@
 #include "model/account_types.h"
 #include "resources/resource.h"
 #include "shell/help.h"
-#include "shell/program.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ void ShowTypeTexts(HWND dialog) {
 
 void OnOk(HWND dialog) {
     ApplyOutcome(dialog,
-                 AddNewAccount(Program.document, CheckedAccountType(dialog), ControlText(dialog, IDC_OPENING_AMOUNT), Today()));
+                 AddNewAccount(DialogContext<Document>(dialog), CheckedAccountType(dialog), ControlText(dialog, IDC_OPENING_AMOUNT), Today()));
 }
 
 bool OnInit(HWND dialog) {
@@ -47,16 +46,15 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowNewAccountDialog(HWND owner) {
-    return RunDialog(owner, IDD_NEW_ACCOUNT, {.init = OnInit, .ok = OnOk, .command = OnCommand});
+INT_PTR ShowNewAccountDialog(HWND owner, Document& document) {
+    return RunDialog(owner, IDD_NEW_ACCOUNT, {.init = OnInit, .ok = OnOk, .command = OnCommand}, &document);
 }
 
-bool CreateAccountWithDetails(HWND owner) {
-    if (ShowNewAccountDialog(owner) != IDOK) return false;
-    const std::int32_t added = Program.document.AccountCount() - 1;
-    Program.SelectedAccountIndex = added;
-    if (ShowAccountDetailsDialog(owner) == IDOK) return true;
+bool CreateAccountWithDetails(HWND owner, Document& document) {
+    if (ShowNewAccountDialog(owner, document) != IDOK) return false;
+    const std::int32_t added = document.AccountCount() - 1;
+    if (ShowAccountDetailsDialog(owner, document, added) == IDOK) return true;
     // An account without details is not kept.
-    Program.document.RemoveAccount(added);
+    document.RemoveAccount(added);
     return false;
 }

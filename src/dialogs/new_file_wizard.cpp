@@ -10,10 +10,18 @@
 
 namespace {
 
+// What one run of the wizard works on.
+struct NewFile {
+    Document& document;
+    MainWindowRefresh views;
+};
+
+NewFile& Subject(HWND wizard) { return DialogContext<NewFile>(wizard); }
+
 // The accounts step: New Account and Account Details, as often as the user
 // asks for another account. Done once the first account exists.
 bool SetUpAccounts(HWND wizard) {
-    if (!CreateAccountWithDetails(wizard)) return false;
+    if (!CreateAccountWithDetails(wizard, Subject(wizard).document)) return false;
     if (ShowMessage(kSetUpAnotherAccount, wizard) == IDYES)
         SetUpAccounts(wizard);
     return true;
@@ -53,18 +61,18 @@ bool OnCommand(HWND wizard, int control) {
         MoveDefaultTo(wizard, IDC_STEP_CATEGORIES);
         return true;
     case IDC_STEP_CATEGORIES:
-        ShowCategoriesDialog(wizard, DialogContext<const MainWindowRefresh>(wizard));
+        ShowCategoriesDialog(wizard, Subject(wizard).document, Subject(wizard).views);
         ShowTick(wizard, IDC_TICK_CATEGORIES);
         MoveDefaultTo(wizard, IDC_STEP_BILLS_DEPOSITS);
         return true;
     case IDC_STEP_BILLS_DEPOSITS:
-        ShowBillsDialog(wizard, DialogContext<const MainWindowRefresh>(wizard));
+        ShowBillsDialog(wizard, {Subject(wizard).document, -1, Subject(wizard).views});
         ShowTick(wizard, IDC_TICK_BILLS_DEPOSITS);
         MoveDefaultTo(wizard, IDC_STEP_PASSWORD);
         return true;
     case IDC_STEP_PASSWORD:
         // The step counts as visited whether a password was set or not.
-        ShowPasswordDialog(wizard);
+        ShowPasswordDialog(wizard, Subject(wizard).document.password);
         ShowTick(wizard, IDC_TICK_PASSWORD);
         MoveDefaultTo(wizard, IDOK);
         return true;
@@ -74,8 +82,7 @@ bool OnCommand(HWND wizard, int control) {
 
 }  // namespace
 
-INT_PTR ShowNewFileWizard(HWND owner, const MainWindowRefresh& views) {
-    MainWindowRefresh refresh = views;
-    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand},
-                     &refresh);
+INT_PTR ShowNewFileWizard(HWND owner, Document& document, const MainWindowRefresh& views) {
+    NewFile newFile{document, views};
+    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand}, &newFile);
 }

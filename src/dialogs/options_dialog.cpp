@@ -3,22 +3,26 @@
 #include "dialogs/dialog_controls.h"
 #include "model/dates.h"
 #include "resources/resource.h"
-#include "shell/program.h"
 
 namespace {
 
 bool OnInit(HWND dialog) {
     CheckRadioButton(dialog, IDC_DATE_AMERICAN, IDC_DATE_EUROPEAN,
-                     IsAmericanDateFormat(Program.DateFormat) ? IDC_DATE_AMERICAN : IDC_DATE_EUROPEAN);
+                     IsAmericanDateFormat(DialogContext<std::int32_t>(dialog)) ? IDC_DATE_AMERICAN : IDC_DATE_EUROPEAN);
     return true;
 }
 
 void OnOk(HWND dialog) {
     const bool american = IsDlgButtonChecked(dialog, IDC_DATE_AMERICAN) == BST_CHECKED;
-    Program.DateFormat = american ? kDateFormatAmerican : kDateFormatEuropean;
+    DialogContext<std::int32_t>(dialog) = american ? kDateFormatAmerican : kDateFormatEuropean;
     EndDialog(dialog, IDOK);
 }
 
 }  // namespace
 
-INT_PTR ShowOptionsDialog(HWND owner) { return RunDialog(owner, IDD_OPTIONS, {.init = OnInit, .ok = OnOk}); }
+INT_PTR ShowOptionsDialog(HWND owner, std::int32_t& dateFormat) {
+    std::int32_t chosen = dateFormat;
+    const INT_PTR result = RunDialog(owner, IDD_OPTIONS, {.init = OnInit, .ok = OnOk}, &chosen);
+    if (result == IDOK) dateFormat = chosen;
+    return result;
+}

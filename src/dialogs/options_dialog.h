@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`: 1 after OK, with Program.DateFormat set to
-// the order chosen (0 American, 1 European), 2 after Cancel, which changes nothing.
-INT_PTR ShowOptionsDialog(HWND owner);
+#include <cstdint>
+
+// Runs the dialog over `owner`, starting from `dateFormat`: 1 after OK, with
+// `dateFormat` set to the order chosen (0 American, 1 European), 2 after
+// Cancel, which changes nothing.
+INT_PTR ShowOptionsDialog(HWND owner, std::int32_t& dateFormat);

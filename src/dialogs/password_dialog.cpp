@@ -5,7 +5,6 @@
 #include "dialogs/dialog_controls.h"
 #include "model/password_rules.h"
 #include "resources/resource.h"
-#include "shell/program.h"
 
 namespace {
 
@@ -15,18 +14,18 @@ std::string BoxText(HWND dialog, int control) {
 }
 
 void OnOk(HWND dialog) {
-    ApplyOutcome(dialog, ChangePassword(Program.document.password, BoxText(dialog, IDC_CURRENT_PASSWORD),
+    ApplyOutcome(dialog, ChangePassword(DialogContext<Text31>(dialog), BoxText(dialog, IDC_CURRENT_PASSWORD),
                                         BoxText(dialog, IDC_NEW_PASSWORD), BoxText(dialog, IDC_VERIFY_PASSWORD)));
 }
 
 // With the current box disabled the dialog manager starts in the new one.
 bool OnInit(HWND dialog) {
-    EnableWindow(GetDlgItem(dialog, IDC_CURRENT_PASSWORD), AsksForCurrentPassword(Program.document.password));
+    EnableWindow(GetDlgItem(dialog, IDC_CURRENT_PASSWORD), AsksForCurrentPassword(DialogContext<Text31>(dialog)));
     return true;
 }
 
 }  // namespace
 
-INT_PTR ShowPasswordDialog(HWND owner) {
-    return RunDialog(owner, IDD_PASSWORD, {.init = OnInit, .ok = OnOk});
+INT_PTR ShowPasswordDialog(HWND owner, Text31& password) {
+    return RunDialog(owner, IDD_PASSWORD, {.init = OnInit, .ok = OnOk}, &password);
 }

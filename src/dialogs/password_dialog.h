@@ -3,5 +3,8 @@
 
 #include <windows.h>
 
-// Runs the dialog over `owner`; 1 after a successful OK, 2 after Cancel.
-INT_PTR ShowPasswordDialog(HWND owner);
+#include "model/text_field.h"
+
+// Runs the dialog over `owner` for a file's `password`; 1 after a
+// successful OK, 2 after Cancel.
+INT_PTR ShowPasswordDialog(HWND owner, Text31& password);

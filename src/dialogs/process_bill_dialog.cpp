@@ -5,22 +5,31 @@
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"
-#include "shell/program.h"
 
 namespace {
 
-const BillDeposit& Processed() { return Program.document.GetBillDeposit(Program.SelectedBillIndex); }
+// What one opening of the dialog works on.
+struct Processing {
+    Document& document;
+    std::int32_t bill;
+    std::int32_t chosenAccount = -1;
+};
+
+Processing& Subject(HWND dialog) { return DialogContext<Processing>(dialog); }
+
+const BillDeposit& Processed(HWND dialog) { return Subject(dialog).document.GetBillDeposit(Subject(dialog).bill); }
 
 bool OnInit(HWND dialog) {
     PlaceAtOwnersCorner(dialog);
-    const ProcessFields fields = ProcessBillFields(Program.document, Processed());
+    const Document& document = Subject(dialog).document;
+    const ProcessFields fields = ProcessBillFields(document, Processed(dialog));
     SetDlgItemTextA(dialog, IDC_BILL_AMOUNT, fields.amount.c_str());
     SetPickerDate(dialog, IDC_BILL_DATE, fields.date);
-    FillCategoryList(dialog, IDC_BILL_CATEGORY, fields.category);
+    FillCategoryList(dialog, IDC_BILL_CATEGORY, document, fields.category);
     SetDlgItemTextA(dialog, IDC_BILL_NUMBER, fields.number.c_str());
     SetDlgItemTextA(dialog, IDC_BILL_PAYEE, fields.payee.c_str());
     SetDlgItemTextA(dialog, IDC_BILL_MEMO, fields.memo.c_str());
-    FillAccountList(dialog, IDC_BILL_ACCOUNT, fields.account);
+    FillAccountList(dialog, IDC_BILL_ACCOUNT, document, fields.account);
     return true;
 }
 
@@ -33,7 +42,8 @@ void OnOk(HWND dialog) {
     fields.payee = ControlText(dialog, IDC_BILL_PAYEE);
     fields.memo = ControlText(dialog, IDC_BILL_MEMO);
     fields.account = DropDownChoice(dialog, IDC_BILL_ACCOUNT);
-    ApplyOutcome(dialog, ProcessBillDeposit(Program.document, Processed(), fields));
+    Subject(dialog).chosenAccount = fields.account;
+    ApplyOutcome(dialog, ProcessBillDeposit(Subject(dialog).document, Processed(dialog), fields));
 }
 
 bool OnCommand(HWND dialog, int control) {
@@ -44,7 +54,10 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowProcessBillDepositDialog(HWND owner) {
-    if (Program.document.FindBillDeposit(Program.SelectedBillIndex) == nullptr) return IDCANCEL;
-    return RunDialog(owner, IDD_PROCESS_BILL_DEPOSIT, {.init = OnInit, .ok = OnOk, .command = OnCommand});
+ProcessChoice ShowProcessBillDepositDialog(HWND owner, Document& document, std::int32_t bill) {
+    if (document.FindBillDeposit(bill) == nullptr) return {};
+    Processing processing{document, bill};
+    const INT_PTR end =
+        RunDialog(owner, IDD_PROCESS_BILL_DEPOSIT, {.init = OnInit, .ok = OnOk, .command = OnCommand}, &processing);
+    return {end, processing.chosenAccount};
 }

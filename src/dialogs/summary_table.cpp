@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "model/window_title.h"
-#include "reports/report_printer.h"
 #include "resources/resource.h"
 #include "shell/list_view.h"
 #include "shell/program.h"
@@ -52,6 +50,6 @@ LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header) {
     return header.hwndFrom == SummaryTable(dialog) && header.code == LVN_ITEMCHANGING ? TRUE : 0;
 }
 
-void PrintSummary(HWND dialog, const char* suffix) {
-    PrintList(dialog, SummaryTable(dialog), PrintTitle(TextOf(App.frame), 199, suffix));
+void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix) {
+    print(dialog, SummaryTable(dialog), suffix);
 }

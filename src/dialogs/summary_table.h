@@ -7,7 +7,20 @@
 #include <span>
 #include <vector>
 
+#include "model/document.h"
 #include "model/summary_rows.h"
+
+// Prints a summary's table over `owner`, under the main window's title and
+// `titleSuffix`.
+using PrintSummaryTable = void (*)(HWND owner, HWND table, const char* titleSuffix);
+
+// What a summary dialog works on: an account of a document, and how its
+// table is printed.
+struct SummarySubject {
+    const Document& document;
+    const Account& account;
+    PrintSummaryTable print;
+};
 
 // Grid lines and the columns of the dialog's table.
 void CreateSummaryColumns(HWND dialog, std::span<const SummaryColumn> columns);
@@ -19,6 +32,5 @@ void ShowSummaryRows(HWND dialog, const std::vector<SummaryRow>& rows);
 // that no row can be selected or focused.
 LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header);
 
-// "Print Summary": the print dialog over the summary dialog, then the table
-// under the main window's title (at most 199 characters) and `suffix`.
-void PrintSummary(HWND dialog, const char* suffix);
+// "Print Summary": the table printed through `print`.
+void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix);

@@ -10,12 +10,12 @@
 #include "model/transaction_editor_rules.h"
 #include "resources/resource.h"
 #include "shell/help.h"
-#include "shell/program.h"
 
 namespace {
 
 // What one opening of either dialog works on; it lives while the dialog is open.
 struct Editing {
+    const Document& document;  // its categories
     Account& account;
     std::int32_t position;  // the transaction edited, or kNewTransaction
 
@@ -23,8 +23,9 @@ struct Editing {
     bool IsNew() const { return position == kNewTransaction; }
 };
 
-void FillFields(HWND dialog, std::int32_t accountType, const TransactionFields& fields) {
-    FillCategoryList(dialog, IDC_TRANSACTION_CATEGORY, fields.category);
+void FillFields(HWND dialog, const Editing& editing, const TransactionFields& fields) {
+    const std::int32_t accountType = editing.account.type;
+    FillCategoryList(dialog, IDC_TRANSACTION_CATEGORY, editing.document, fields.category);
     SetDlgItemTextA(dialog, IDC_TRANSACTION_NUMBER, fields.number.c_str());
     SetPickerDate(dialog, IDC_TRANSACTION_DATE, fields.date);
     SetDlgItemTextA(dialog, IDC_TRANSACTION_AMOUNT, fields.amount.c_str());
@@ -64,9 +65,9 @@ void OnOk(HWND dialog) { Store(dialog, false); }
 bool OnInit(HWND dialog) {
     const Editing& editing = DialogContext<const Editing>(dialog);
     const TransactionFields fields =
-        editing.IsNew() ? NewTransactionFields(Program.document, editing.account, Today())
-                        : EditTransactionFields(Program.document, editing.account.GetTransaction(editing.position));
-    FillFields(dialog, editing.account.type, fields);
+        editing.IsNew() ? NewTransactionFields(editing.document, editing.account, Today())
+                        : EditTransactionFields(editing.document, editing.account.GetTransaction(editing.position));
+    FillFields(dialog, editing, fields);
     SetFocus(GetDlgItem(dialog, IDC_TRANSACTION_AMOUNT));
     return false;
 }
@@ -90,14 +91,11 @@ INT_PTR ShowTransactionDialog(HWND owner, int dialogId, Editing editing) {
 
 }  // namespace
 
-INT_PTR ShowNewTransactionDialog(HWND owner) {
-    Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
-    if (account == nullptr) return IDCANCEL;
-    return ShowTransactionDialog(owner, IDD_NEW_TRANSACTION, Editing{*account, Editing::kNewTransaction});
+INT_PTR ShowNewTransactionDialog(HWND owner, const Document& document, Account& account) {
+    return ShowTransactionDialog(owner, IDD_NEW_TRANSACTION, Editing{document, account, Editing::kNewTransaction});
 }
 
-INT_PTR ShowEditTransactionDialog(HWND owner) {
-    Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
-    if (account == nullptr || account->FindTransaction(Program.SelectedTransactionIndex) == nullptr) return IDCANCEL;
-    return ShowTransactionDialog(owner, IDD_EDIT_TRANSACTION, Editing{*account, Program.SelectedTransactionIndex});
+INT_PTR ShowEditTransactionDialog(HWND owner, const Document& document, Account& account, std::int32_t position) {
+    if (account.FindTransaction(position) == nullptr) return IDCANCEL;
+    return ShowTransactionDialog(owner, IDD_EDIT_TRANSACTION, Editing{document, account, position});
 }

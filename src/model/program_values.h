@@ -21,11 +21,9 @@ struct ProgramValues {
     std::string currentFile;  // the open file's path; empty when no file is open
     Text31 OpeningPassword;   // the password of the file being opened
 
-    std::int32_t CurrentAccountIndex = -1;  // the account the list shows, or -1
-    std::int32_t SelectedTransactionIndex = -1;
-    std::int32_t SelectedAccountIndex = -1;
-    std::int32_t SelectedBillIndex = -1;
-    std::int32_t SelectedCategoryIndex = -1;
+    // The account the list shows, or -1. What a dialog works on otherwise
+    // (a transaction, an account, a bill, a category) is passed to it.
+    std::int32_t CurrentAccountIndex = -1;
 
     std::int32_t DateFormat = kDateFormatAmerican;
     std::int32_t SortDate = kSortUnsorted;

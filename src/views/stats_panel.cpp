@@ -32,10 +32,9 @@ bool CreateStatsPanel() {
     return App.statsPanel != nullptr;
 }
 
-void RefreshStats() {
+void RefreshStats(const Document& document, std::int32_t account) {
     if (App.statsPanel == nullptr) return;
-    const StatsFigures figures =
-        ComputeStatsFigures(Program.document, Program.CurrentAccountIndex, Today(), Program.DateFormat);
+    const StatsFigures figures = ComputeStatsFigures(document, account, Today(), Program.DateFormat);
     SetDlgItemTextA(App.statsPanel, IDC_TODAYS_DATE, figures.today.c_str());
     SetDlgItemTextA(App.statsPanel, IDC_NEXT_BILL, figures.nextBill.c_str());
     SetDlgItemTextA(App.statsPanel, IDC_NEXT_DEPOSIT, figures.nextDeposit.c_str());

@@ -9,13 +9,10 @@
 #include <new>
 
 #include "model/account_types.h"
-#include "model/command_rules.h"
 #include "model/transaction_rows.h"
-#include "model/window_title.h"
 #include "resources/resource.h"
 #include "shell/list_view.h"
 #include "shell/program.h"
-#include "views/stats_panel.h"
 
 namespace {
 
@@ -28,23 +25,12 @@ constexpr Column kColumns[kColumnCount] = {
     {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 85}, {"Category", 85}, {"Memo", 85}, {"", 75},
 };
 
-// The rows of the current account, as last filled.
+// What the list shows: an account of a document, and its rows as last filled.
+const Document* shownDocument = nullptr;
+const std::int32_t* shownAccount = nullptr;
 TransactionRows rows;
 
-const Account* CurrentAccount() { return Program.document.FindAccount(Program.CurrentAccountIndex); }
-
-// Every command of the menu, the toolbar and the list's popup menu, enabled
-// as the open file and the current account allow.
-void EnableCommands(bool fileOpen, bool accountCurrent) {
-    HMENU menu = GetMenu(App.frame);
-    for (int command = IDM_FIRST_COMMAND; command <= IDM_LAST_COMMAND; ++command) {
-        const bool enabled = IsCommandEnabled(command, fileOpen, accountCurrent);
-        EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        if (App.listPopup)
-            EnableMenuItem(App.listPopup.Get(), command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        if (App.toolbar != nullptr) SendMessageA(App.toolbar, TB_ENABLEBUTTON, command, enabled);
-    }
-}
+const Account* CurrentAccount() { return shownDocument ? shownDocument->FindAccount(*shownAccount) : nullptr; }
 
 void SetBalanceColumnTitle(const Account& account) {
     LVCOLUMNA column{};
@@ -66,7 +52,7 @@ void OnGetDisplayInfo(NMLVDISPINFOA& info) {
     const Account* account = CurrentAccount();
     const int index = StorageIndexOfRow(info.item.iItem);
     AnswerCellText(info.item, account != nullptr && index >= 0
-                                  ? TransactionCellText(Program.document, *account, rows, index, info.item.iSubItem,
+                                  ? TransactionCellText(*shownDocument, *account, rows, index, info.item.iSubItem,
                                                         Program.DateFormat)
                                   : std::string());
 }
@@ -132,21 +118,21 @@ void ShowDateSortImage() {
     SendMessageA(header, HDM_SETITEMA, ColumnDate, reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectAccount(int index) {
-    const Account* account = Program.document.FindAccount(index);
-    Program.CurrentAccountIndex = account != nullptr ? index : -1;
-    SetWindowTextA(App.frame, MainWindowTitle(Program.currentFile, account ? account->name.c_str() : nullptr).c_str());
-    RefreshStats();
+void FollowAccount(const Document& document, const std::int32_t& current) {
+    shownDocument = &document;
+    shownAccount = &current;
+}
 
-    // An account is only ever selected in an open file.
-    EnableCommands(true, account != nullptr);
-    if (account == nullptr) {
-        ShowWindow(App.transactionList, SW_HIDE);  // its rows are left as they were
-        return;
+bool ShowFollowedAccount() {
+    const Account* shown = CurrentAccount();
+    if (shown == nullptr) {
+        ShowWindow(App.transactionList, SW_HIDE);
+        return true;
     }
-    SetBalanceColumnTitle(*account);
-    if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
+    SetBalanceColumnTitle(*shown);
+    const bool filled = FillTransactionList();
     ShowWindow(App.transactionList, SW_SHOW);
+    return filled;
 }
 
 bool FillTransactionList() {
@@ -161,11 +147,6 @@ bool FillTransactionList() {
         return false;
     }
     return SendMessageA(App.transactionList, LVM_SETITEMCOUNT, rows.count, 0) != 0;
-}
-
-void RefreshTransactionViews() {
-    if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
-    RefreshStats();
 }
 
 int SelectedTransaction() {

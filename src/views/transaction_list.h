@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include "model/records.h"
+#include <cstdint>
+
+#include "model/document.h"
 
 inline constexpr int kColumnCount = 8;
 
@@ -20,12 +22,18 @@ void ShowDateSortImage();
 // in line: title, command states, stats panel, list.
 void SelectAccount(int index);
 
-// Rebuilds the rows of the current account; false when they cannot be made
-// (the caller shows "Error updating transaction list.").
-bool FillTransactionList();
+// The list shows the account of `document` at the position that `current`
+// holds (-1 for none). Both are read whenever the list fills or paints, so
+// an account that moves up a place when another is deleted stays shown.
+void FollowAccount(const Document& document, const std::int32_t& current);
 
-// FillTransactionList, then RefreshStats, reporting a failed fill.
-void RefreshTransactionViews();
+// Shows the followed account with its balance title and rows, or hides the
+// list when there is none (its rows are left as they were). False when the
+// rows cannot be made (the caller shows "Error updating transaction list.").
+bool ShowFollowedAccount();
+
+// Rebuilds the rows of the followed account; false when they cannot be made.
+bool FillTransactionList();
 
 // The list's notifications, passed on by the frame.
 LRESULT OnTransactionListNotify(NMHDR& header);

@@ -341,6 +341,7 @@ TEST_F(BillDialogs, ScheduleEditDeleteAndProcessIntoTheirOwnOrAnotherAccount) {
             ExpectRefusal(driver, editor, IDOK, "Enter a valid amount (numbers, commas, periods and no other symbols).",
                           IDC_BILL_AMOUNT);
             editor.SetText(IDC_BILL_AMOUNT, "60");
+            SendDlgItemMessageA(editor.Handle(), IDC_BILL_ACCOUNT, CB_SETCURSEL, 1, 0);  // Food's now
             editor.Click(IDOK);
         });
         dialog.Click(IDC_EDIT_BILL);
@@ -369,9 +370,12 @@ TEST_F(BillDialogs, ScheduleEditDeleteAndProcessIntoTheirOwnOrAnotherAccount) {
 
         driver.OnModalNext(AnswerMessage(message, IDYES));
         dialog.Click(IDC_DELETE_BILL);
-        // The deposit, once only, goes into Checking, the current account, and is gone from the list.
+        // Food's deposit, once only, goes into Checking, the current account, and is gone from the list.
         SelectListRow(list, 0);
-        driver.OnModalNext([](ModalWindow& process) { process.Click(IDOK); });
+        driver.OnModalNext([](ModalWindow& process) {
+            SendDlgItemMessageA(process.Handle(), IDC_BILL_ACCOUNT, CB_SETCURSEL, 0, 0);
+            process.Click(IDOK);
+        });
         dialog.Click(IDC_PROCESS_BILL);
         EXPECT_EQ(ListRowCount(list), 0);
         EXPECT_EQ(itemButtonsEnabled(dialog), 0);

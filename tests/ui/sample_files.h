@@ -15,6 +15,7 @@
 #include "model/document.h"
 #include "model/new_file.h"
 #include "shell/program.h"
+#include "app/current_account.h"
 #include "views/transaction_list.h"
 
 // A file with the default categories, a Bank account "Checking" with details

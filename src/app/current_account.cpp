@@ -1,0 +1,45 @@
+#include "app/current_account.h"
+
+#include <commctrl.h>
+
+#include "model/command_rules.h"
+#include "model/window_title.h"
+#include "resources/resource.h"
+#include "views/stats_panel.h"
+#include "views/transaction_list.h"
+
+namespace {
+
+// Every command of the menu, the toolbar and the list's popup menu, enabled
+// as the open file and the current account allow.
+void EnableCommands(bool fileOpen, bool accountCurrent) {
+    HMENU menu = GetMenu(App.frame);
+    for (int command = IDM_FIRST_COMMAND; command <= IDM_LAST_COMMAND; ++command) {
+        const bool enabled = IsCommandEnabled(command, fileOpen, accountCurrent);
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        if (App.listPopup)
+            EnableMenuItem(App.listPopup.Get(), command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        if (App.toolbar != nullptr) SendMessageA(App.toolbar, TB_ENABLEBUTTON, command, enabled);
+    }
+}
+
+void RefreshCurrentStats() { RefreshStats(Program.document, Program.CurrentAccountIndex); }
+
+}  // namespace
+
+void SelectAccount(std::int32_t index) {
+    const Account* account = Program.document.FindAccount(index);
+    Program.CurrentAccountIndex = account != nullptr ? index : -1;
+    SetWindowTextA(App.frame, MainWindowTitle(Program.currentFile, account ? account->name.c_str() : nullptr).c_str());
+    RefreshCurrentStats();
+    // An account is only ever selected in an open file.
+    EnableCommands(true, account != nullptr);
+    if (!ShowFollowedAccount()) ShowMessage(kErrorUpdatingTransactionList);
+}
+
+void RefreshTransactionViews() {
+    if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
+    RefreshCurrentStats();
+}
+
+MainWindowRefresh MainWindowViews() { return {FillTransactionList, RefreshCurrentStats}; }
