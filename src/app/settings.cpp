@@ -15,7 +15,7 @@
 
 #include "model/screen_placement.h"
 #include "shell/program.h"
-#include "views/transaction_list.h"
+#include "model/transaction_rows.h"
 
 namespace {
 
@@ -163,7 +163,7 @@ bool LoadSettings() {
     std::uint8_t showStats = 0;
     if (ReadBytes(key.Get(), "ShowStats", REG_BINARY, {&showStats, 1}) == 1u) Program.ShowStats = showStats != 0 ? 1 : 0;
 
-    for (int column = 0; column < kColumnCount; ++column) {
+    for (int column = 0; column < kTransactionListColumnCount; ++column) {
         if (const std::optional<DWORD> width = ReadDword(key.Get(), ColumnWidthName(column).c_str()))
             ListView_SetColumnWidth(App.transactionList, column, LOWORD(*width));
     }
@@ -197,7 +197,7 @@ bool SaveSettings() {
 
     // Without the list every width would read 0 and hide its column next time.
     if (IsWindow(App.transactionList)) {
-        for (int column = 0; column < kColumnCount; ++column)
+        for (int column = 0; column < kTransactionListColumnCount; ++column)
             WriteDword(key.Get(), ColumnWidthName(column).c_str(),
                        static_cast<DWORD>(ListView_GetColumnWidth(App.transactionList, column)));
     }

@@ -38,9 +38,9 @@ void AddRow(HWND list, const Account& account) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;
     item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<char*>(account.name.c_str());
+    item.pszText = const_cast<char*>(AccountCellText(account, AccountColumnName));
     const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    SetCell(list, row, 1, TypeInfo(account.type).word);
+    SetCell(list, row, AccountColumnType, AccountCellText(account, AccountColumnType));
 }
 
 void SelectRow(HWND list, int row) {
@@ -66,8 +66,7 @@ void EnableAccountButtons(HWND dialog) {
 bool OnInit(HWND dialog) {
     HWND list = AccountList(dialog);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    AddListColumn(list, 0, "Name", 200);
-    AddListColumn(list, 1, "Type", 90);
+    AddListColumns(list, kAccountListColumns);
     const AccountsSubject& subject = Subject(dialog);
     for (const Account& account : subject.document.accounts) AddRow(list, account);
     EnableAccountButtons(dialog);
@@ -89,7 +88,8 @@ void OnDetails(HWND dialog) {
     if (account < 0) return;
     Document& document = Subject(dialog).document;
     if (ShowAccountDetailsDialog(dialog, document, account) != IDOK) return;
-    SetCell(AccountList(dialog), account, 0, document.GetAccount(account).name.c_str());
+    SetCell(AccountList(dialog), account, AccountColumnName,
+            AccountCellText(document.GetAccount(account), AccountColumnName));
     // The window title carries the current account's name.
     if (account == Subject(dialog).current) ShowCurrentAccount(dialog);
 }

@@ -48,12 +48,7 @@ void EnableItemButtons(HWND dialog) {
 
 bool OnInit(HWND dialog) {
     HWND list = BillList(dialog);
-    const struct {
-        const char* title;
-        int width;
-    } columns[kBillColumnCount] = {{"Due Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 100}, {"Status", 75}};
-    for (int column = 0; column < kBillColumnCount; ++column)
-        AddListColumn(list, column, columns[column].title, columns[column].width);
+    AddListColumns(list, kBillListColumns);
     const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     Context(dialog).today = Today();

@@ -29,7 +29,7 @@ void OnFindNext(HWND dialog) {
                                                                                            : FindDirection::Down;
     // Read from the transactions, not through the list view: a million
     // round trips of cell texts would take seconds.
-    FindNumberText number;
+    NumberText number;
     const auto rowTexts = [&](int row) {
         const Transaction* t = searched.transactionOnRow(row);
         return t != nullptr ? FindTextsOf(*t, number) : FindRowTexts{};

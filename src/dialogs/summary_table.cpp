@@ -15,11 +15,10 @@ HWND SummaryTable(HWND dialog) { return GetDlgItem(dialog, IDC_SUMMARY_TABLE); }
 
 }  // namespace
 
-void CreateSummaryColumns(HWND dialog, std::span<const SummaryColumn> columns) {
+void CreateSummaryColumns(HWND dialog, std::span<const ListColumn> columns) {
     HWND table = SummaryTable(dialog);
     SendMessageA(table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
-    for (std::size_t column = 0; column < columns.size(); ++column)
-        AddListColumn(table, static_cast<int>(column), columns[column].title, columns[column].width);
+    AddListColumns(table, columns);
 }
 
 void ShowSummaryRows(HWND dialog, const std::vector<SummaryRow>& rows) {

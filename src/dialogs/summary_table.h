@@ -23,7 +23,7 @@ struct SummarySubject {
 };
 
 // Grid lines and the columns of the dialog's table.
-void CreateSummaryColumns(HWND dialog, std::span<const SummaryColumn> columns);
+void CreateSummaryColumns(HWND dialog, std::span<const ListColumn> columns);
 
 // Replaces every row of the table with `rows`, drawn once they are all in.
 void ShowSummaryRows(HWND dialog, const std::vector<SummaryRow>& rows);

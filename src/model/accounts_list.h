@@ -6,7 +6,20 @@
 
 #include <cstdint>
 
+#include "model/account_types.h"
 #include "model/document.h"
+#include "model/list_columns.h"
+
+// The list's columns: the account's name and its type's word.
+enum AccountColumn : int {
+    AccountColumnName = 0,
+    AccountColumnType,
+};
+inline constexpr ListColumn kAccountListColumns[] = {{AccountColumnName, "Name", 200}, {AccountColumnType, "Type", 90}};
+
+inline const char* AccountCellText(const Account& account, int column) {
+    return column == AccountColumnName ? account.name.c_str() : TypeInfo(account.type).word;
+}
 
 // "Switch to...", "Details..." and "Delete" work on an account, so they are
 // enabled only while there is one; otherwise the focus goes to "New...".

@@ -131,7 +131,7 @@ ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bil
     fields.date = Date{bill.year, bill.month, bill.day};
     fields.category = CategoryChoice(document, bill.category);
     const Account* own = document.FindAccount(bill.account);
-    fields.number = NumberFieldText(static_cast<std::int32_t>(own != nullptr ? NextTransactionNumber(*own) : 1u));
+    fields.number = NumberTextOf(static_cast<std::int32_t>(own != nullptr ? NextTransactionNumber(*own) : 1u));
     fields.payee = bill.payee.view();
     fields.memo = bill.memo.view();
     fields.account = AccountChoice(document, bill.account);

@@ -8,6 +8,7 @@
 
 #include "model/dates.h"
 #include "model/document.h"
+#include "model/list_columns.h"
 #include "model/rule_outcome.h"
 #include "model/transaction_editor_rules.h"
 
@@ -23,7 +24,10 @@ enum BillColumn : int {
     BillColumnPayee,
     BillColumnStatus,
 };
-inline constexpr int kBillColumnCount = 5;
+inline constexpr ListColumn kBillListColumns[] = {
+    {BillColumnDueDate, "Due Date", 75}, {BillColumnType, "Type", 75},     {BillColumnAmount, "Amount", 75},
+    {BillColumnPayee, "Payee", 100},     {BillColumnStatus, "Status", 75},
+};
 
 // The text of one cell of an item's row: its due date in the date order,
 // "Bill" (kind 0) or "Deposit" (any other kind), the amount, the payee, and

@@ -1,7 +1,5 @@
 #include "model/find_rules.h"
 
-#include <charconv>
-
 #include "model/case_folding.h"
 #include "resources/resource.h"
 
@@ -30,11 +28,9 @@ bool RowMatches(const FindRowTexts& row, std::string_view search, bool matchCase
     return ContainsFolded(row.payee, search) || ContainsFolded(row.memo, search) || Contains(row.number, search);
 }
 
-FindRowTexts FindTextsOf(const Transaction& t, FindNumberText& number) {
-    const auto written = std::to_chars(number.data(), number.data() + number.size(), t.number);
+FindRowTexts FindTextsOf(const Transaction& t, NumberText& number) {
     return {t.payee.view().substr(0, kFindPayeeLength), t.memo.view().substr(0, kFindMemoLength),
-            std::string_view(number.data(), static_cast<std::size_t>(written.ptr - number.data()))
-                .substr(0, kFindNumberLength)};
+            NumberTextOf(t.number, number).substr(0, kFindNumberLength)};
 }
 
 FindOutcome FindNext(std::string_view typed, bool matchCase, FindDirection direction, int selectedRow, int rowCount,

@@ -11,6 +11,7 @@
 
 #include "model/records.h"
 #include "model/rule_outcome.h"
+#include "model/transaction_text.h"
 
 // How many characters of each text are read: the search box, and the
 // payee, memo and number cells of a row.
@@ -26,12 +27,9 @@ struct FindRowTexts {
     std::string_view number;
 };
 
-// Room for the number text of any transaction.
-using FindNumberText = std::array<char, 12>;
-
 // The searched texts of a transaction's row, read in place: the number's
 // text is written into `number`, which must outlive the result.
-FindRowTexts FindTextsOf(const Transaction& t, FindNumberText& number);
+FindRowTexts FindTextsOf(const Transaction& t, NumberText& number);
 
 enum class FindDirection { Up, Down };
 

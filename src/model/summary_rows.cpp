@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 
 #include "model/account_types.h"
 #include "model/amounts.h"
@@ -17,19 +18,14 @@ struct Sums {
     void Add(const Transaction& t) { (t.kind == 0 ? in : out) += t.amount; }
 };
 
-// A transaction's row; `category` is the Category cell, nullptr for a table
-// without that column.
-void AppendTransactionRow(std::vector<SummaryRow>& rows, const Account& account, const Transaction& t,
-                          const char* category, std::int32_t dateFormat) {
+// A transaction's row in a table of `columns`.
+void AppendTransactionRow(std::vector<SummaryRow>& rows, std::span<const ListColumn> columns,
+                          const Document& document, const Account& account, const Transaction& t,
+                          std::int32_t dateFormat) {
     SummaryRow& row = rows.emplace_back();
-    row.reserve(category != nullptr ? std::size(kMonthSummaryColumns) : std::size(kCategorySummaryColumns));
-    row.push_back(std::to_string(t.number));
-    row.push_back(DateText(t.month, t.day, t.year, dateFormat));
-    row.emplace_back(KindWord(account.type, t.kind));
-    row.push_back(AmountText(t.amount));
-    row.emplace_back(t.payee.view());
-    if (category != nullptr) row.emplace_back(category);
-    row.emplace_back(t.memo.view());
+    row.reserve(columns.size());
+    for (const ListColumn& column : columns)
+        row.push_back(TransactionFieldText(document, account, t, column.field, dateFormat));
 }
 
 // An empty row, then the two totals lines in the last column.
@@ -72,7 +68,8 @@ std::vector<SummaryRow> CategorySummaryRows(const Document& document, const Acco
         rows.emplace_back(kColumns);
         rows.emplace_back(kColumns)[3] = document.GetCategory(categories[g]).c_str();
         rows.emplace_back(kColumns);
-        for (const Transaction* t : members[g]) AppendTransactionRow(rows, account, *t, nullptr, dateFormat);
+        for (const Transaction* t : members[g])
+            AppendTransactionRow(rows, kCategorySummaryColumns, document, account, *t, dateFormat);
         AppendTotals(rows, kColumns, type, sums[g]);
     }
     return rows;
@@ -85,8 +82,7 @@ std::vector<SummaryRow> MonthSummaryRows(const Document& document, const Account
     Sums sums;
     for (const Transaction& t : account.transactions) {
         if (t.month != month || t.year != year) continue;
-        const Text31* category = document.FindCategory(t.category);
-        AppendTransactionRow(rows, account, t, category != nullptr ? category->c_str() : "", dateFormat);
+        AppendTransactionRow(rows, kMonthSummaryColumns, document, account, t, dateFormat);
         sums.Add(t);
     }
     AppendTotals(rows, kColumns, TypeInfo(account.type), sums);

@@ -8,18 +8,19 @@
 #include <vector>
 
 #include "model/document.h"
+#include "model/list_columns.h"
+#include "model/transaction_text.h"
 
-// A column of a summary table.
-struct SummaryColumn {
-    const char* title;
-    int width;  // in pixels
+// The columns of the two tables: transaction fields. A category's name
+// heads its group in "Amount"; the totals lines stand in "Memo", the last.
+inline constexpr ListColumn kCategorySummaryColumns[] = {
+    {ColumnNumber, "#", 50},       {ColumnDate, "Date", 75},   {ColumnType, "Type", 75},
+    {ColumnAmount, "Amount", 100}, {ColumnPayee, "Payee", 100}, {ColumnMemo, "Memo", 125},
 };
-
-inline constexpr SummaryColumn kCategorySummaryColumns[] = {
-    {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 100}, {"Payee", 100}, {"Memo", 125},
-};
-inline constexpr SummaryColumn kMonthSummaryColumns[] = {
-    {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 100}, {"Category", 100}, {"Memo", 125},
+inline constexpr ListColumn kMonthSummaryColumns[] = {
+    {ColumnNumber, "#", 50},      {ColumnDate, "Date", 75},    {ColumnType, "Type", 75},
+    {ColumnAmount, "Amount", 75}, {ColumnPayee, "Payee", 100}, {ColumnCategory, "Category", 100},
+    {ColumnMemo, "Memo", 125},
 };
 
 // One row: a text for every column of its table ("" for an empty cell).

@@ -34,8 +34,6 @@ std::int32_t CategoryChoice(const Document& document, std::int32_t category) {
     return document.FindCategory(category) != nullptr ? category : -1;
 }
 
-std::string NumberFieldText(std::int32_t number) { return std::to_string(static_cast<std::uint32_t>(number)); }
-
 std::int32_t ReadNumberField(std::string_view text) {
     std::uint64_t value = 0;
     for (char c : text) {
@@ -58,7 +56,7 @@ TransactionFields NewTransactionFields(const Document& document, const Account& 
     fields.kind = PresetKind(account.type);
     fields.date = today;
     fields.category = CategoryChoice(document, 0);
-    fields.number = NumberFieldText(static_cast<std::int32_t>(NextTransactionNumber(account)));
+    fields.number = NumberTextOf(static_cast<std::int32_t>(NextTransactionNumber(account)));
     return fields;
 }
 
@@ -68,7 +66,7 @@ TransactionFields EditTransactionFields(const Document& document, const Transact
     fields.kind = transaction.kind != 0 ? 1 : 0;
     fields.date = Date{transaction.year, transaction.month, transaction.day};
     fields.category = CategoryChoice(document, transaction.category);
-    fields.number = NumberFieldText(transaction.number);
+    fields.number = NumberTextOf(transaction.number);
     fields.payee = transaction.payee.view();
     fields.memo = transaction.memo.view();
     return fields;

@@ -10,6 +10,7 @@
 #include "model/dates.h"
 #include "model/document.h"
 #include "model/rule_outcome.h"
+#include "model/transaction_text.h"
 
 // The fields of either dialog: what it is filled with, or what was read from it.
 struct TransactionFields {
@@ -29,9 +30,6 @@ std::int32_t PresetKind(std::int32_t accountType);
 // The entry of the category list (the categories in list order) that shows a
 // category reference: the reference itself inside the list, else -1 (none).
 std::int32_t CategoryChoice(const Document& document, std::int32_t category);
-
-// The number field shows a transaction number as an unsigned whole number.
-std::string NumberFieldText(std::int32_t number);
 
 // The number field read back: digits only, as an unsigned 32-bit number; an
 // empty text, any other character or a larger value gives 0.

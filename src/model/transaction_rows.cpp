@@ -165,27 +165,6 @@ double RunningTotal(const Account& account, const TransactionRows& rows, std::in
 
 std::string TransactionCellText(const Document& document, const Account& account, const TransactionRows& rows,
                                 std::int32_t storageIndex, int column, std::int32_t dateFormat) {
-    const Transaction& t = account.GetTransaction(storageIndex);
-    switch (column) {
-    case ColumnNumber:
-        return std::to_string(t.number);
-    case ColumnDate:
-        return DateText(t.month, t.day, t.year, dateFormat);
-    case ColumnType:
-        return KindWord(account.type, t.kind);
-    case ColumnAmount:
-        return AmountText(t.amount);
-    case ColumnPayee:
-        return t.payee.c_str();
-    case ColumnCategory: {
-        const Text31* category = document.FindCategory(t.category);
-        return category != nullptr ? category->c_str() : "";
-    }
-    case ColumnMemo:
-        return t.memo.c_str();
-    case ColumnTotal:
-        return AmountText(RunningTotal(account, rows, storageIndex));
-    default:
-        return "";
-    }
+    if (column == ColumnTotal) return AmountText(RunningTotal(account, rows, storageIndex));
+    return TransactionFieldText(document, account, account.GetTransaction(storageIndex), column, dateFormat);
 }

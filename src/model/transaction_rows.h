@@ -3,10 +3,13 @@
 // account, a running total in storage order, and the optional date order.
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "model/document.h"
+#include "model/list_columns.h"
+#include "model/transaction_text.h"
 
 // The rows of one account as the list shows them. Kept from one fill to the
 // next, so that refilling a large account reuses its memory.
@@ -37,20 +40,17 @@ inline std::int32_t StorageIndexOnRow(const TransactionRows& rows, std::int32_t 
 // built: the same additions in the same order as one pass from the first.
 double RunningTotal(const Account& account, const TransactionRows& rows, std::int32_t storageIndex);
 
-// List columns.
-enum TransactionColumn : int {
-    ColumnNumber = 0,
-    ColumnDate,
-    ColumnType,
-    ColumnAmount,
-    ColumnPayee,
-    ColumnCategory,
-    ColumnMemo,
-    ColumnTotal,
+// The list's columns, a field each in field order; the last one's title is
+// the account type's balance title.
+inline constexpr ListColumn kTransactionListColumns[] = {
+    {ColumnNumber, "#", 50},     {ColumnDate, "Date", 75},         {ColumnType, "Type", 75},
+    {ColumnAmount, "Amount", 75}, {ColumnPayee, "Payee", 85},      {ColumnCategory, "Category", 85},
+    {ColumnMemo, "Memo", 85},     {ColumnTotal, "", 75},
 };
+inline constexpr int kTransactionListColumnCount = static_cast<int>(std::size(kTransactionListColumns));
 
-// The text of one cell of the row for `storageIndex`. A category outside the
-// list shows as empty text.
+// The text of one cell of the row for `storageIndex`: the field's text, or
+// the running total.
 std::string TransactionCellText(const Document& document, const Account& account, const TransactionRows& rows,
                                 std::int32_t storageIndex, int column, std::int32_t dateFormat);
 

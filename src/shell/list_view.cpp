@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
-bool AddListColumn(HWND list, int column, const char* title, int width) {
-    LVCOLUMNA info{};
-    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    info.pszText = const_cast<char*>(title);
-    info.cx = width;
-    info.iSubItem = column;
-    return SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info)) == column;
+bool AddListColumns(HWND list, std::span<const ListColumn> columns) {
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        LVCOLUMNA info{};
+        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        info.pszText = const_cast<char*>(columns[column].title);
+        info.cx = columns[column].width;
+        info.iSubItem = column;
+        if (SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info)) != column) return false;
+    }
+    return true;
 }
 
 void AnswerCellText(LVITEMA& item, const std::string& text) {

@@ -5,10 +5,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <span>
 #include <string>
 
-// Appends a left-aligned column; false when the list refuses it.
-bool AddListColumn(HWND list, int column, const char* title, int width);
+#include "model/list_columns.h"
+
+// Appends the columns, left-aligned, in their order; false when the list
+// refuses one.
+bool AddListColumns(HWND list, std::span<const ListColumn> columns);
 
 // Answers a virtual list's request for a cell: `text`, cut to what the list's
 // buffer holds. A request for something else than text is left alone.

@@ -16,15 +16,6 @@
 
 namespace {
 
-struct Column {
-    const char* title;
-    int width;
-};
-
-constexpr Column kColumns[kColumnCount] = {
-    {"#", 50}, {"Date", 75}, {"Type", 75}, {"Amount", 75}, {"Payee", 85}, {"Category", 85}, {"Memo", 85}, {"", 75},
-};
-
 // What the list shows: an account of a document, and its rows as last filled.
 const Document* shownDocument = nullptr;
 const std::int32_t* shownAccount = nullptr;
@@ -89,14 +80,10 @@ bool CreateTransactionList() {
         nullptr, App.instance, nullptr);
     if (App.transactionList == nullptr) return false;
     ListView_SetExtendedListViewStyle(App.transactionList, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < kColumnCount; ++i) {
-        if (!AddListColumn(App.transactionList, i, kColumns[i].title, kColumns[i].width)) {
-            DestroyWindow(App.transactionList);
-            App.transactionList = nullptr;
-            return false;
-        }
-    }
-    return true;
+    if (AddListColumns(App.transactionList, kTransactionListColumns)) return true;
+    DestroyWindow(App.transactionList);
+    App.transactionList = nullptr;
+    return false;
 }
 
 void ShowDateSortImage() {

@@ -9,8 +9,6 @@
 
 #include "model/document.h"
 
-inline constexpr int kColumnCount = 8;
-
 // Creates the list (hidden) with its eight columns; false when it cannot be made.
 bool CreateTransactionList();
 

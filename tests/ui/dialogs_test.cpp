@@ -36,8 +36,8 @@ std::string ListBoxRow(HWND list, int row) {
 TEST_F(AccountDialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) {
     std::string message;
     driver.OnModal([&](ModalWindow& dialog) {
-        EXPECT_EQ(ListColumn(List(dialog), 0), (Texts{"Checking", "Food"}));
-        EXPECT_EQ(ListColumn(List(dialog), 1), (Texts{"Bank", "Budget"}));
+        EXPECT_EQ(ColumnTexts(List(dialog), 0), (Texts{"Checking", "Food"}));
+        EXPECT_EQ(ColumnTexts(List(dialog), 1), (Texts{"Bank", "Budget"}));
         SelectListRow(List(dialog), -1);
         driver.OnModalNext(AnswerMessage(message));
         dialog.Click(IDOK);
@@ -74,7 +74,7 @@ TEST_F(AccountDialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) 
             adjust.Click(IDOK);
         });
         dialog.Click(IDC_ADJUST_ACCOUNT);
-        EXPECT_EQ(ListColumn(App.transactionList, ColumnMemo), (Texts{"BUDGET AMOUNT", "ADJUSTMENT"}));
+        EXPECT_EQ(ColumnTexts(App.transactionList, ColumnMemo), (Texts{"BUDGET AMOUNT", "ADJUSTMENT"}));
 
         // The account before the current one: the same account stays current. Then the current one.
         for (const int current : {0, -1}) {
@@ -165,7 +165,7 @@ TEST_F(TransactionDialogs, NewWithAddMoreAddsRowsThenEditChangesTheTransactionOf
     EXPECT_EQ(help.Take(), (Requests{{HELP_CONTEXT, 6}}));
     EXPECT_EQ(ListRow(App.transactionList, 4), (Texts{"103", "03/20/2026", "Withdrawal", "84.50", "Corner Market",
                                                      "Groceries", "Weekly", "1000.00"}));
-    EXPECT_EQ(ListColumn(App.transactionList, ColumnTotal).back(), "995.00");
+    EXPECT_EQ(ColumnTexts(App.transactionList, ColumnTotal).back(), "995.00");
 
     Program.SortDate = kSortAscending;
     SelectAccount(0);
@@ -237,7 +237,7 @@ TEST_F(CategoryDialogs, NewRenameAndDeleteReachEveryReferenceAndLeaveNoRowSelect
         });
         dialog.Click(IDC_EDIT_CATEGORY);
         EXPECT_EQ(std::pair(ListBoxRow(list, 1), selected()), std::pair(std::string("Food"), int(LB_ERR)));
-        EXPECT_EQ(ListColumn(App.transactionList, ColumnCategory), (Texts{"None", "Food", "Bills", "Income"}));
+        EXPECT_EQ(ColumnTexts(App.transactionList, ColumnCategory), (Texts{"None", "Food", "Bills", "Income"}));
         for (const int button : {IDC_EDIT_CATEGORY, IDC_DELETE_CATEGORY}) {
             driver.OnModalNext(AnswerMessage(message));
             dialog.Click(button);
@@ -249,7 +249,7 @@ TEST_F(CategoryDialogs, NewRenameAndDeleteReachEveryReferenceAndLeaveNoRowSelect
         dialog.Click(IDC_DELETE_CATEGORY);
         EXPECT_EQ(message, "Are you sure you want to delete the selected category?");
         EXPECT_EQ(std::tuple(rows(), ListBoxRow(list, 0), selected()), std::tuple(20, std::string("Food"), int(LB_ERR)));
-        EXPECT_EQ(ListColumn(App.transactionList, ColumnCategory), (Texts{"None", "Food", "None", "Income"}));
+        EXPECT_EQ(ColumnTexts(App.transactionList, ColumnCategory), (Texts{"None", "Food", "None", "Income"}));
         dialog.Click(IDCANCEL);
     });
     driver.Command(IDM_CATEGORIES);

@@ -82,7 +82,7 @@ std::vector<std::string> ListRow(HWND list, int row) {
     return cells;
 }
 
-std::vector<std::string> ListColumn(HWND list, int column) {
+std::vector<std::string> ColumnTexts(HWND list, int column) {
     std::vector<std::string> cells;
     for (int row = 0; row < ListRowCount(list); ++row) cells.push_back(ListCell(list, row, column));
     return cells;

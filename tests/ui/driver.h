@@ -101,7 +101,7 @@ std::string WindowText(HWND window);
 int ListRowCount(HWND list);
 std::string ListCell(HWND list, int row, int column);
 std::vector<std::string> ListRow(HWND list, int row);
-std::vector<std::string> ListColumn(HWND list, int column);
+std::vector<std::string> ColumnTexts(HWND list, int column);
 // Selects and focuses one row of a list view (-1 clears the selection).
 void SelectListRow(HWND list, int row);
 

@@ -123,7 +123,7 @@ TEST_F(FileCommands, NewFileSavesTheOpenFileFirstAndItsWizardSetsUpTheAccounts) 
     });
     std::vector<std::string> listed;
     driver.OnModal([&](ModalWindow& accounts) {
-        listed = ListColumn(GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST), 0);
+        listed = ColumnTexts(GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST), 0);
         accounts.Click(IDCANCEL);
     });
     driver.Command(IDM_NEW_FILE);

@@ -90,13 +90,13 @@ TEST(MainFrame, FirstStartShowsTheEmptyFrameTogglesStatsAndTakesCtrlCThroughTheL
 }
 
 TEST(Settings, ASecondStartComesBackAsTheFirstWasSavedAndUnusableValuesAreSkipped) {
-    const int widths[kColumnCount] = {40, 90, 60, 110, 120, 70, 200, 95};
+    const int widths[kTransactionListColumnCount] = {40, 90, 60, 110, 120, 70, 200, 95};
     WINDOWPLACEMENT placement{sizeof placement, 0, 0, {}, {}, {}};
     {
         Driver driver;
         // Away from where a new frame opens, so that the restored place shows.
         SetWindowPos(App.frame, nullptr, 120, 90, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-        for (int column = 0; column < kColumnCount; ++column)
+        for (int column = 0; column < kTransactionListColumnCount; ++column)
             ListView_SetColumnWidth(App.transactionList, column, widths[column]);
         Program.SortDate = kSortDescending;
         Program.DateFormat = 1;
@@ -111,7 +111,7 @@ TEST(Settings, ASecondStartComesBackAsTheFirstWasSavedAndUnusableValuesAreSkippe
         Driver driver("", Driver::Settings::Kept);
         EXPECT_TRUE(LoadSettings());
         EXPECT_EQ(Program.currentFile, "C:\\money\\home.pwf");
-        for (int column = 0; column < kColumnCount; ++column)
+        for (int column = 0; column < kTransactionListColumnCount; ++column)
             EXPECT_EQ(ListView_GetColumnWidth(App.transactionList, column), widths[column]) << column;
         EXPECT_EQ(Program.SortDate, kSortDescending);
         EXPECT_EQ(Program.DateFormat, 1);
@@ -198,7 +198,7 @@ TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {
         Notify(LVN_COLUMNCLICK, ColumnDate);
         EXPECT_EQ(Program.SortDate, sort);
         EXPECT_EQ(DateHeaderImage(), image) << sort;
-        EXPECT_EQ(ListColumn(App.transactionList, ColumnPayee), payees) << sort;
+        EXPECT_EQ(ColumnTexts(App.transactionList, ColumnPayee), payees) << sort;
     }
     Notify(LVN_COLUMNCLICK, ColumnAmount);
     EXPECT_EQ(Program.SortDate, kSortUnsorted);
@@ -213,7 +213,7 @@ TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {
     }
     EXPECT_EQ(question, "Are you sure you want to delete the selected transaction?");
     ASSERT_EQ(Program.document.GetAccount(0).TransactionCount(), 3);
-    EXPECT_EQ(ListColumn(App.transactionList, ColumnPayee), (Texts{"", "Corner Market", "Acme Payroll"}));
+    EXPECT_EQ(ColumnTexts(App.transactionList, ColumnPayee), (Texts{"", "Corner Market", "Acme Payroll"}));
     EXPECT_EQ(Stat(IDC_STAT_VALUE1), "1204.50");
 
     // Without a selection, Edit and Delete, a double-click and Enter say so.

@@ -109,9 +109,9 @@ TEST_F(Reports, SummariesGatherTheirRowsAndAskForACategoryFirst) {
         EXPECT_FALSE(dialog.IsControlEnabled(IDC_PRINT_SUMMARY));
         SendMessageA(categories, LB_SETSEL, TRUE, 2);  // Groceries
         dialog.Click(IDOK);
-        EXPECT_EQ(ListColumn(table, 3)[1], "Groceries");
+        EXPECT_EQ(ColumnTexts(table, 3)[1], "Groceries");
         EXPECT_EQ(ListRow(table, 3), (Texts{"101", "03/14/2026", "Withdrawal", "45.50", "Corner Market", ""}));
-        EXPECT_EQ(ListColumn(table, 5).back(), "Withdrawals:  45.50");
+        EXPECT_EQ(ColumnTexts(table, 5).back(), "Withdrawals:  45.50");
         EXPECT_TRUE(dialog.IsControlEnabled(IDC_PRINT_SUMMARY));
         // No row can be selected.
         SelectListRow(table, 3);
@@ -141,8 +141,8 @@ TEST_F(Reports, SummariesGatherTheirRowsAndAskForACategoryFirst) {
         SendDlgItemMessageA(dialog.Handle(), IDC_SUMMARY_MONTH, DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&march));
         dialog.Click(IDOK);
         HWND table = GetDlgItem(dialog.Handle(), IDC_SUMMARY_TABLE);
-        EXPECT_EQ(ListColumn(table, 4), (Texts{"Corner Market", "Acme Payroll", "", "", ""}));
-        EXPECT_EQ(ListColumn(table, 6), (Texts{"", "Paycheck", "", "Deposits:  250.00", "Withdrawals:  45.50"}));
+        EXPECT_EQ(ColumnTexts(table, 4), (Texts{"Corner Market", "Acme Payroll", "", "", ""}));
+        EXPECT_EQ(ColumnTexts(table, 6), (Texts{"", "Paycheck", "", "Deposits:  250.00", "Withdrawals:  45.50"}));
         dialog.Click(IDCANCEL);
     });
     driver.Command(IDM_SUMMARY_BY_MONTH);

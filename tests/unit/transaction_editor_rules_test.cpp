@@ -38,7 +38,7 @@ TEST(TransactionEditorRules, NumberFieldIsAnUnsignedWholeNumber) {
     const std::pair<const char*, std::int32_t> cases[] = {
         {"", 0}, {"007", 7}, {"4294967295", -1}, {"4294967296", 0}, {"12a", 0}, {"-5", 0}};
     for (auto [text, number] : cases) EXPECT_EQ(ReadNumberField(text), number) << text;
-    EXPECT_EQ(NumberFieldText(-1), "4294967295");
+    EXPECT_EQ(NumberTextOf(-1), "4294967295");
 }
 
 TEST(TransactionEditorRules, NewTransactionPresetsByAccount) {

@@ -46,7 +46,7 @@ TEST(TransactionRows, EveryCellAndAnEmptyCategoryOutsideTheList) {
     };
 
     const char* first[] = {"1001", "03/07/2002", "Charge", "1234.50", "Market", "Groceries", "weekly shop", "1234.50"};
-    const char* second[] = {"-42", "11/25/1999", "Payment", "0.00", "", "Bills", "", "1234.50"};
+    const char* second[] = {"4294967254", "11/25/1999", "Payment", "0.00", "", "Bills", "", "1234.50"};
     for (int column = ColumnNumber; column <= ColumnTotal; ++column) {
         EXPECT_EQ(cell(0, column), first[column]) << "column " << column;
         EXPECT_EQ(cell(1, column), second[column]) << "column " << column;
