@@ -42,10 +42,10 @@ BillFields ReadFields(HWND dialog) {
     BillFields fields;
     fields.amount = ControlText(dialog, IDC_BILL_AMOUNT);
     fields.kind = IsDlgButtonChecked(dialog, IDC_KIND_BILL) == BST_CHECKED ? BillKind : DepositKind;
-    // Monthly unless another button is checked.
-    fields.occurrence = OccurrenceMonthly;
-    for (std::int32_t occurrence = 0; occurrence < static_cast<std::int32_t>(std::size(kOccurrenceButtons)); ++occurrence)
-        if (IsDlgButtonChecked(dialog, kOccurrenceButtons[occurrence]) == BST_CHECKED) fields.occurrence = occurrence;
+    int checked = -1;
+    for (int button = 0; button < static_cast<int>(std::size(kOccurrenceButtons)); ++button)
+        if (IsDlgButtonChecked(dialog, kOccurrenceButtons[button]) == BST_CHECKED) checked = button;
+    fields.occurrence = CheckedOccurrence(checked);
     fields.dueDate = PickerDate(dialog, IDC_BILL_DATE);
     fields.category = DropDownChoice(dialog, IDC_BILL_CATEGORY);
     fields.payee = ControlText(dialog, IDC_BILL_PAYEE);

@@ -39,9 +39,8 @@ void RewriteRow(HWND dialog, int row) {
     SendMessageA(BillList(dialog), LVM_REDRAWITEMS, row, row);
 }
 
-// Process, Edit and Delete need an item; without one the focus goes to "New...".
 void EnableItemButtons(HWND dialog) {
-    const bool any = TheDocument(dialog).BillDepositCount() > 0;
+    const bool any = BillButtonsEnabled(TheDocument(dialog));
     for (int button : {IDC_PROCESS_BILL, IDC_EDIT_BILL, IDC_DELETE_BILL}) EnableWindow(GetDlgItem(dialog, button), any);
     if (!any) SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_NEW_BILL)), TRUE);
 }
@@ -54,7 +53,7 @@ bool OnInit(HWND dialog) {
     Context(dialog).today = Today();
     ShowRowCount(dialog);
     EnableItemButtons(dialog);
-    return TheDocument(dialog).BillDepositCount() > 0;
+    return BillButtonsEnabled(TheDocument(dialog));
 }
 
 LRESULT OnNotify(HWND dialog, NMHDR& header) {

@@ -32,9 +32,9 @@ std::vector<std::int32_t> SelectedCategories(HWND dialog) {
 // "Generate Summary" is the OK button.
 void OnGenerate(HWND dialog) {
     const std::vector<std::int32_t> categories = SelectedCategories(dialog);
-    if (categories.empty()) {
+    if (const Message* refusal = CategorySummaryRefusal(categories)) {
         ShowSummaryRows(dialog, {});
-        ShowMessage(kSelectCategory, dialog);
+        ShowMessage(*refusal, dialog);
         return;
     }
     const SummarySubject& subject = Subject(dialog);

@@ -52,9 +52,5 @@ INT_PTR ShowNewAccountDialog(HWND owner, Document& document) {
 
 bool CreateAccountWithDetails(HWND owner, Document& document) {
     if (ShowNewAccountDialog(owner, document) != IDOK) return false;
-    const std::int32_t added = document.AccountCount() - 1;
-    if (ShowAccountDetailsDialog(owner, document, added) == IDOK) return true;
-    // An account without details is not kept.
-    document.RemoveAccount(added);
-    return false;
+    return KeepNewAccount(document, ShowAccountDetailsDialog(owner, document, document.AccountCount() - 1) == IDOK);
 }

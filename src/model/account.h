@@ -28,7 +28,6 @@ struct Account {
     const Transaction& GetTransaction(std::int32_t position) const;
     // The transaction at `position`, or nullptr outside the list.
     Transaction* FindTransaction(std::int32_t position);
-    void ClearTransactions() { transactions.clear(); }
 
     friend bool operator==(const Account&, const Account&) = default;
 };

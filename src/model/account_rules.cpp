@@ -35,6 +35,11 @@ RuleOutcome AddNewAccount(Document& document, std::int32_t type, const std::stri
     return Accepted();
 }
 
+bool KeepNewAccount(Document& document, bool detailsStored) {
+    if (!detailsStored && document.AccountCount() > 0) document.RemoveAccount(document.AccountCount() - 1);
+    return detailsStored;
+}
+
 RuleOutcome StoreAccountDetails(Document& document, std::int32_t index, const AccountDetailsText& text) {
     const std::string name = text.name.substr(0, Text31::kCapacity);
     if (name.empty() || name[0] == ' ') return Refused(kEnterAccountName, IDC_ACCOUNT_NAME, true);

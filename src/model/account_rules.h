@@ -21,6 +21,11 @@ std::optional<double> ReadOpeningAmount(std::string text);
 // kept without it.
 RuleOutcome AddNewAccount(Document& document, std::int32_t type, const std::string& amountText, const Date& today);
 
+// What follows Account Details for the account New Account has just added
+// (the last one): it is kept only when its details were stored, and removed
+// again otherwise. Whether it was kept.
+bool KeepNewAccount(Document& document, bool detailsStored);
+
 // The texts of the Account Details boxes as typed.
 struct AccountDetailsText {
     std::string name;

@@ -103,6 +103,10 @@ BillFields EditBillFields(const Document& document, const BillDeposit& bill) {
     return fields;
 }
 
+std::int32_t CheckedOccurrence(int checkedButton) {
+    return checkedButton >= OccurrenceOnce && checkedButton <= OccurrenceMonthly ? checkedButton : OccurrenceMonthly;
+}
+
 RuleOutcome AddBillDepositFromFields(Document& document, const BillFields& fields) {
     RuleOutcome refusal;
     const std::optional<BillDeposit> bill = BillDepositOf(document, fields, refusal);

@@ -47,6 +47,14 @@ struct BillFields {
     std::string memo;
 };
 
+// The occurrence of the editors' buttons (Once to Monthly): the one at
+// `checkedButton`, Monthly when none is checked (-1).
+std::int32_t CheckedOccurrence(int checkedButton);
+
+// Process, Edit and Delete work on an item, so they are enabled only while
+// there is one; otherwise the focus goes to "New...".
+inline bool BillButtonsEnabled(const Document& document) { return document.BillDepositCount() > 0; }
+
 // New opens with Bill and Once checked, `today`, the first category and the
 // current account (the first when none is current); amount, payee and memo empty.
 BillFields NewBillFields(const Document& document, std::int32_t currentAccountIndex, const Date& today);

@@ -9,6 +9,7 @@
 
 #include "model/document.h"
 #include "model/list_columns.h"
+#include "model/messages.h"
 #include "model/transaction_text.h"
 
 // The columns of the two tables: transaction fields. A category's name
@@ -25,6 +26,13 @@ inline constexpr ListColumn kMonthSummaryColumns[] = {
 
 // One row: a text for every column of its table ("" for an empty cell).
 using SummaryRow = std::vector<std::string>;
+
+// "Generate Summary" needs a category picked: otherwise the table is emptied
+// and the message "Select at least one category." shown; nullptr when the
+// summary can be made.
+inline const Message* CategorySummaryRefusal(const std::vector<std::int32_t>& categories) {
+    return categories.empty() ? &kSelectCategory : nullptr;
+}
 
 // The category summary of `account` for the categories at `categories`
 // (positions, taken in ascending order whatever order they come in): per

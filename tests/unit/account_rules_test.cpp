@@ -86,3 +86,14 @@ TEST(AccountRules, DetailsStoreTheFieldsCutToTheirCapacity) {
     EXPECT_EQ(document.GetAccount(1),
               (Account{AccountTypeCash, x.substr(0, 30), x.substr(0, 30), x.substr(0, 30), x.substr(0, 100), 0.0}));
 }
+
+TEST(AccountRules, ANewAccountIsKeptOnlyWithItsDetails) {
+    Document document;
+    document.AddAccount(Account{});
+    document.AddAccount(Account{.name = "New"});
+    EXPECT_TRUE(KeepNewAccount(document, true));
+    EXPECT_EQ(document.AccountCount(), 2);
+    EXPECT_FALSE(KeepNewAccount(document, false));
+    ASSERT_EQ(document.AccountCount(), 1);
+    EXPECT_TRUE(document.GetAccount(0).name.empty());
+}

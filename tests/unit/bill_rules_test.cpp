@@ -130,6 +130,15 @@ TEST(BillRules, ListCellsShowTheDateKindAmountPayeeAndStatus) {
     EXPECT_TRUE(CanScheduleBillDeposits(MakeSampleDocument()));
 }
 
+TEST(BillRules, EditorsReadMonthlyWithoutACheckedOccurrenceAndButtonsNeedAnItem) {
+    for (int button : {0, 3, 4}) EXPECT_EQ(CheckedOccurrence(button), button);
+    for (int none : {-1, 5}) EXPECT_EQ(CheckedOccurrence(none), OccurrenceMonthly) << none;
+    Document document;
+    EXPECT_FALSE(BillButtonsEnabled(document));
+    document.AddBillDeposit(BillDeposit{});
+    EXPECT_TRUE(BillButtonsEnabled(document));
+}
+
 TEST(BillRules, NewOpensWithTheCurrentOrFirstAccountAndFirstCategory) {
     const Document document = MakeSampleDocument();
     const BillFields fields = NewBillFields(document, 2, kToday);

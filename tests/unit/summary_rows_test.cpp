@@ -52,6 +52,11 @@ TEST(SummaryByCategory, GroupAndTotalsInTheWordsOfTheAccountType) {
     }
 }
 
+TEST(SummaryByCategory, NeedsACategoryPicked) {
+    EXPECT_EQ(CategorySummaryRefusal({}), &kSelectCategory);
+    EXPECT_EQ(CategorySummaryRefusal({0}), nullptr);
+}
+
 TEST(SummaryByCategory, ChosenCategoriesOnceEachInListOrderWithNoneForTheUncategorized) {
     Document document = MakeSampleDocument();  // other accounts hold None and Bills transactions too
     const Account& checking = document.GetAccount(0);
