@@ -43,7 +43,7 @@ double AccountBalance(const Account& account) {
 std::optional<Transaction> EntryForDifference(double difference, const Date& date, const char* memo) {
     if (difference == 0.0) return std::nullopt;
     Transaction entry;
-    entry.kind = difference > 0.0 ? 0 : 1;
+    entry.kind = difference > 0.0 ? KindIn : KindOut;
     entry.amount = difference > 0.0 ? difference : -difference;  // stored amounts are never negative
     entry.month = date.month;
     entry.day = date.day;

@@ -7,13 +7,14 @@
 #include <cstdint>
 
 #include "model/messages.h"
+#include "model/records.h"
 
 struct AccountTypeInfo {
     const char* word;             // the Type column of the Accounts dialog
-    const char* kindWords[2];     // a transaction of kind 0, and of any other kind
+    const char* kindWords[2];     // a transaction of KindIn, and of any other kind
     const char* balanceTitle;     // the list's last column and the stats panel's first figure
-    const char* inTitle;          // the stats panel's sum of kind 0 amounts
-    const char* outTitle;         // and of the other kinds
+    const char* inTitle;          // the stats panel's sum of the amounts that add to the balance
+    const char* outTitle;         // and of those that take from it
     const char* balanceLabel;     // the Adjust dialog's box
     const Message* invalidTarget; // the Adjust dialog's refusal
     // New Account
@@ -33,5 +34,5 @@ const AccountTypeInfo& TypeInfo(std::int32_t type);
 
 // The word for a transaction's kind in an account of the given type.
 inline const char* KindWord(std::int32_t accountType, std::int32_t kind) {
-    return TypeInfo(accountType).kindWords[kind == 0 ? 0 : 1];
+    return TypeInfo(accountType).kindWords[AddsToBalance(kind) ? KindIn : KindOut];
 }

@@ -9,14 +9,6 @@
 
 namespace {
 
-// The sums of kind 0 and of the other kinds, added in list order.
-struct Sums {
-    double in = 0.0;
-    double out = 0.0;
-
-    void Add(const Transaction& t) { (t.kind == 0 ? in : out) += t.amount; }
-};
-
 // A transaction's row; `category` is the Category cell, nullptr for a table
 // without that column.
 void AppendTransactionRow(std::vector<SummaryRow>& rows, const Account& account, const Transaction& t,
@@ -33,7 +25,8 @@ void AppendTransactionRow(std::vector<SummaryRow>& rows, const Account& account,
 }
 
 // An empty row, then the two totals lines in the last column.
-void AppendTotals(std::vector<SummaryRow>& rows, std::size_t columns, const AccountTypeInfo& type, const Sums& sums) {
+void AppendTotals(std::vector<SummaryRow>& rows, std::size_t columns, const AccountTypeInfo& type,
+                  const InOutSums& sums) {
     rows.emplace_back(columns);
     rows.emplace_back(columns).back() = std::string(type.inTitle) + ":  " + AmountText(sums.in);
     rows.emplace_back(columns).back() = std::string(type.outTitle) + ":  " + AmountText(sums.out);
@@ -53,7 +46,7 @@ std::vector<SummaryRow> CategorySummaryRows(const Document& document, const Acco
     for (std::size_t g = 0; g < categories.size(); ++g)
         groupOf[static_cast<std::size_t>(categories[g])] = static_cast<std::int32_t>(g);
     std::vector<std::vector<const Transaction*>> members(categories.size());
-    std::vector<Sums> sums(categories.size());
+    std::vector<InOutSums> sums(categories.size());
     std::size_t rowCount = 6 * categories.size();
     for (const Transaction& t : account.transactions) {
         if (t.category < 0 || static_cast<std::size_t>(t.category) >= groupOf.size()) continue;
@@ -82,7 +75,7 @@ std::vector<SummaryRow> MonthSummaryRows(const Document& document, const Account
                                          std::int32_t year, std::int32_t dateFormat) {
     constexpr std::size_t kColumns = std::size(kMonthSummaryColumns);
     std::vector<SummaryRow> rows;
-    Sums sums;
+    InOutSums sums;
     for (const Transaction& t : account.transactions) {
         if (t.month != month || t.year != year) continue;
         const Text31* category = document.FindCategory(t.category);

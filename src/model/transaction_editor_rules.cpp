@@ -65,7 +65,7 @@ TransactionFields NewTransactionFields(const Document& document, const Account& 
 TransactionFields EditTransactionFields(const Document& document, const Transaction& transaction) {
     TransactionFields fields;
     fields.amount = AmountText(transaction.amount);
-    fields.kind = transaction.kind != 0 ? 1 : 0;
+    fields.kind = AddsToBalance(transaction.kind) ? KindIn : KindOut;
     fields.date = Date{transaction.year, transaction.month, transaction.day};
     fields.category = CategoryChoice(document, transaction.category);
     fields.number = NumberFieldText(transaction.number);

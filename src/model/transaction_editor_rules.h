@@ -14,7 +14,7 @@
 // The fields of either dialog: what it is filled with, or what was read from it.
 struct TransactionFields {
     std::string amount;
-    std::int32_t kind = 0;       // 0 when the first kind choice is selected, 1 for the second
+    std::int32_t kind = KindIn;  // KindIn when the first kind choice is selected, KindOut for the second
     Date date;                   // the picker's date
     std::int32_t category = -1;  // the chosen entry of the category list, -1 for none
     std::string number;

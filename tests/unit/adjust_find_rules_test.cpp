@@ -29,6 +29,18 @@ TEST(EntryForDifference, KindZeroAddsKindOneSubtractsExactlyAndZeroGivesNone) {
         EXPECT_EQ(EntryForDifference(difference, {2026, 1, 2}, "MEMO"), expected) << difference;
 }
 
+TEST(TransactionKind, OnlyKindInAddsAndEveryOtherKindSumsAsOut) {
+    const struct { std::int32_t kind; bool adds; } cases[] = {
+        {KindIn, true}, {KindOut, false}, {7, false}, {-1, false}};
+    for (const auto& c : cases) {
+        InOutSums sums;
+        sums.Add({2.5, c.kind});
+        EXPECT_EQ(AddsToBalance(c.kind), c.adds) << c.kind;
+        EXPECT_EQ(SignedAmount({2.5, c.kind}), c.adds ? 2.5 : -2.5) << c.kind;
+        EXPECT_EQ(std::pair(sums.in, sums.out), c.adds ? std::pair(2.5, 0.0) : std::pair(0.0, 2.5)) << c.kind;
+    }
+}
+
 TEST(AdjustRules, ARefusedTargetIsWordedForTheAccountType) {
     const struct { std::int32_t type; const char* typed; const Message* message; } cases[] = {
         {AccountTypeBank, "12a", &kInvalidCurrentBalance}, {AccountTypeCredit, "--5", &kInvalidCurrentBalance},
