@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/stats_figures.h"
 #include "model/transaction_editor_rules.h"
@@ -120,9 +121,9 @@ RuleOutcome ReplaceBillDepositFromFields(Document& document, std::int32_t index,
 }
 
 std::int32_t ProcessedKind(std::int32_t accountType, std::int32_t billKind) {
-    const bool bill = billKind == BillKind;
-    if (accountType == AccountTypeCredit) return bill ? 0 : 1;
-    return bill ? 1 : 0;
+    const std::int32_t spending = TypeInfo(accountType).spendingKind;
+    if (billKind == BillKind) return spending;
+    return AddsToBalance(spending) ? KindOut : KindIn;
 }
 
 ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bill) {

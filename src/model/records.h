@@ -72,11 +72,3 @@ struct BillDeposit {
 
     friend bool operator==(const BillDeposit&, const BillDeposit&) = default;
 };
-
-// Bank, Credit and Other accounts keep an account number and contact information.
-inline bool HasAccountDetails(std::int32_t type) {
-    return type == AccountTypeBank || type == AccountTypeCredit || type == AccountTypeOther;
-}
-
-// Only Credit accounts keep a credit limit.
-inline bool HasCreditLimit(std::int32_t type) { return type == AccountTypeCredit; }

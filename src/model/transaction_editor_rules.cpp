@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 
+#include "model/account_types.h"
 #include "model/amounts.h"
 #include "resources/resource.h"
 
@@ -28,7 +29,7 @@ std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
     return transaction;
 }
 
-std::int32_t PresetKind(std::int32_t accountType) { return accountType == AccountTypeCredit ? 0 : 1; }
+std::int32_t PresetKind(std::int32_t accountType) { return TypeInfo(accountType).spendingKind; }
 
 std::int32_t CategoryChoice(const Document& document, std::int32_t category) {
     return document.FindCategory(category) != nullptr ? category : -1;

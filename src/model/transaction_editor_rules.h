@@ -22,8 +22,9 @@ struct TransactionFields {
     std::string memo;
 };
 
-// The kind a new transaction starts with: "Charge" (0) in a Credit account,
-// the second choice in every other.
+// The kind a new transaction starts with: the spending kind of the account's
+// type ("Charge", the first choice, in a Credit account; the second in every
+// other).
 std::int32_t PresetKind(std::int32_t accountType);
 
 // The entry of the category list (the categories in list order) that shows a
