@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "model/document.h"
+#include "model/lists.h"
 
 // "Switch to...", "Details..." and "Delete" work on an account, so they are
 // enabled only while there is one; otherwise the focus goes to "New...".
@@ -16,7 +17,7 @@ inline bool AccountButtonsEnabled(const Document& document) { return document.Ac
 // The account a row stands for, or -1 when the row (-1 for no selection)
 // names none: the buttons then say "No account is selected.".
 inline std::int32_t AccountOnRow(const Document& document, int row) {
-    return document.FindAccount(row) != nullptr ? row : -1;
+    return PositionInList(row, document.AccountCount());
 }
 
 // The current account after a deletion.

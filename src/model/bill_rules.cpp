@@ -5,6 +5,7 @@
 
 #include "model/account_types.h"
 #include "model/amounts.h"
+#include "model/lists.h"
 #include "model/stats_figures.h"
 #include "model/transaction_editor_rules.h"
 #include "resources/resource.h"
@@ -15,7 +16,7 @@ RuleOutcome AmountRefused() { return Refused(kInvalidAmount, IDC_BILL_AMOUNT); }
 
 // The account list's entry for an account reference: itself inside the list, else -1.
 std::int32_t AccountChoice(const Document& document, std::int32_t account) {
-    return document.FindAccount(account) != nullptr ? account : -1;
+    return PositionInList(account, document.AccountCount());
 }
 
 // The item the editor's fields give, or the outcome that refuses them.

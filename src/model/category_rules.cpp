@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/case_folding.h"
+#include "model/lists.h"
 #include "resources/resource.h"
 
 namespace {
@@ -22,7 +23,9 @@ bool NameUsed(const Document& document, std::string_view name, std::int32_t exce
 }  // namespace
 
 std::int32_t CategoryOnRow(const Document& document, int row) {
-    return row >= 0 && document.FindCategory(row + 1) != nullptr ? row + 1 : 0;
+    // Category 0 is never on a row, so it can stand for none.
+    const std::int32_t category = PositionInList(std::int64_t{row} + 1, document.CategoryCount());
+    return category > 0 ? category : 0;
 }
 
 RuleOutcome AddNewCategory(Document& document, std::string_view typed) {

@@ -6,6 +6,7 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/dates.h"
+#include "model/lists.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ std::vector<SummaryRow> CategorySummaryRows(const Document& document, const Acco
     std::vector<InOutSums> sums(categories.size());
     std::size_t rowCount = 6 * categories.size();
     for (const Transaction& t : account.transactions) {
-        if (t.category < 0 || static_cast<std::size_t>(t.category) >= groupOf.size()) continue;
+        if (PositionInList(t.category, groupOf.size()) < 0) continue;
         const std::int32_t g = groupOf[static_cast<std::size_t>(t.category)];
         if (g < 0) continue;
         members[static_cast<std::size_t>(g)].push_back(&t);

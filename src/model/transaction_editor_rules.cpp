@@ -5,6 +5,7 @@
 
 #include "model/account_types.h"
 #include "model/amounts.h"
+#include "model/lists.h"
 #include "resources/resource.h"
 
 namespace {
@@ -32,7 +33,7 @@ std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
 std::int32_t PresetKind(std::int32_t accountType) { return TypeInfo(accountType).spendingKind; }
 
 std::int32_t CategoryChoice(const Document& document, std::int32_t category) {
-    return document.FindCategory(category) != nullptr ? category : -1;
+    return PositionInList(category, document.CategoryCount());
 }
 
 std::string NumberFieldText(std::int32_t number) { return std::to_string(static_cast<std::uint32_t>(number)); }

@@ -6,6 +6,7 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/dates.h"
+#include "model/lists.h"
 #include "model/program_values.h"
 
 namespace {
@@ -155,7 +156,7 @@ TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDa
 double RunningTotal(const Account& account, const TransactionRows& rows, std::int32_t storageIndex) {
     const auto index = static_cast<std::size_t>(storageIndex);
     // Rows built for another state of the account show no total rather than read outside it.
-    if (storageIndex < 0 || index >= account.transactions.size() || index / kTotalStride >= rows.checkpoints.size())
+    if (PositionInList(storageIndex, account.TransactionCount()) < 0 || index / kTotalStride >= rows.checkpoints.size())
         return 0.0;
     const std::size_t first = index / kTotalStride * kTotalStride;
     double total = rows.checkpoints[index / kTotalStride];
