@@ -5,6 +5,7 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/case_folding.h"
+#include "model/typed_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -37,7 +38,7 @@ RuleOutcome AddNewAccount(Document& document, std::int32_t type, const std::stri
 
 RuleOutcome StoreAccountDetails(Document& document, std::int32_t index, const AccountDetailsText& text) {
     const std::string name = text.name.substr(0, Text31::kCapacity);
-    if (name.empty() || name[0] == ' ') return Refused(kEnterAccountName, IDC_ACCOUNT_NAME, true);
+    if (IsMissingText(name)) return Refused(kEnterAccountName, IDC_ACCOUNT_NAME, true);
     if (NameUsedByOther(document, index, name)) return Refused(kAccountNameUsed, IDC_ACCOUNT_NAME);
 
     // The check runs for every type: a hidden box still holds what opening put there.

@@ -4,14 +4,13 @@
 
 #include "model/case_folding.h"
 #include "model/lists.h"
+#include "model/typed_text.h"
 #include "resources/resource.h"
 
 namespace {
 
 // The name a box gives: its first 30 characters.
 std::string_view NameOf(std::string_view typed) { return typed.substr(0, Text31::kCapacity); }
-
-bool IsMissing(std::string_view name) { return name.empty() || name.front() == ' '; }
 
 // Whether a listed category other than `except` has the name, ignoring case.
 bool NameUsed(const Document& document, std::string_view name, std::int32_t except) {
@@ -30,7 +29,7 @@ std::int32_t CategoryOnRow(const Document& document, int row) {
 
 RuleOutcome AddNewCategory(Document& document, std::string_view typed) {
     const std::string_view name = NameOf(typed);
-    if (IsMissing(name)) return Refused(kEnterNewCategoryName, IDC_CATEGORY_NAME, true);
+    if (IsMissingText(name)) return Refused(kEnterNewCategoryName, IDC_CATEGORY_NAME, true);
     if (NameUsed(document, name, 0)) return Refused(kCategoryNameUsed, IDC_CATEGORY_NAME);
     if (document.CategoryCount() == 0 && !document.AddCategory("None")) return Failed(kErrorAddingCategory);
     if (!document.AddCategory(name)) return Failed(kErrorAddingCategory);
@@ -39,7 +38,7 @@ RuleOutcome AddNewCategory(Document& document, std::string_view typed) {
 
 RuleOutcome RenameCategory(Document& document, std::int32_t index, std::string_view typed) {
     const std::string_view name = NameOf(typed);
-    if (IsMissing(name)) return Refused(kEnterCategoryName, IDC_CATEGORY_NAME, true);
+    if (IsMissingText(name)) return Refused(kEnterCategoryName, IDC_CATEGORY_NAME, true);
     if (NameUsed(document, name, index)) return Refused(kCategoryNameUsed, IDC_CATEGORY_NAME);
     document.GetCategory(index).Set(name);
     return Accepted();

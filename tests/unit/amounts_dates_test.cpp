@@ -7,6 +7,7 @@
 
 #include "model/amounts.h"
 #include "model/dates.h"
+#include "model/typed_text.h"
 
 TEST(Amounts, CheckTakesDigitsCommasAndPeriodsAndDropsTheCommas) {
     const struct { const char* text, *checked; double value; } cases[] = {
@@ -40,6 +41,12 @@ TEST(Amounts, EditBoxIsReadAsItsFirst49CharactersAndABlankFirstGivesZero) {
     EXPECT_EQ(ReadAmountField(text), std::optional<double>(std::stod(std::string(49, '1'))));
     text[48] = 'x';
     EXPECT_EQ(ReadAmountField(text), std::nullopt);
+}
+
+TEST(TypedText, MissingIsEmptyOrABlankFirst) {
+    const struct { const char* text; bool missing; } cases[] = {
+        {"", true}, {" ", true}, {" name", true}, {"name", false}, {"name ", false}, {"\tname", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsMissingText(c.text), c.missing) << '"' << c.text << '"';
 }
 
 TEST(Amounts, AmountTextHasTwoDecimalsAndNoSeparators) {
