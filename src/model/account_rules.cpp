@@ -8,16 +8,6 @@
 #include "model/typed_text.h"
 #include "resources/resource.h"
 
-namespace {
-
-bool NameUsedByOther(const Document& document, std::int32_t index, std::string_view name) {
-    for (std::int32_t i = 0; i < document.AccountCount(); ++i)
-        if (i != index && SameIgnoringCase(document.GetAccount(i).name.view(), name)) return true;
-    return false;
-}
-
-}  // namespace
-
 // Unlike the other amount boxes, an opening amount may be negative.
 std::optional<double> ReadOpeningAmount(std::string text) { return ReadSignedAmountField(std::move(text)); }
 
@@ -39,7 +29,9 @@ RuleOutcome AddNewAccount(Document& document, std::int32_t type, const std::stri
 RuleOutcome StoreAccountDetails(Document& document, std::int32_t index, const AccountDetailsText& text) {
     const std::string name = text.name.substr(0, Text31::kCapacity);
     if (IsMissingText(name)) return Refused(kEnterAccountName, IDC_ACCOUNT_NAME, true);
-    if (NameUsedByOther(document, index, name)) return Refused(kAccountNameUsed, IDC_ACCOUNT_NAME);
+    const std::vector<Account>& accounts = document.accounts;
+    if (NameUsedByOther(accounts.begin(), accounts.end(), accounts.begin() + index, name, &Account::name))
+        return Refused(kAccountNameUsed, IDC_ACCOUNT_NAME);
 
     // The check runs for every type: a hidden box still holds what opening put there.
     const std::optional<double> creditLimit = ReadAmountField(text.creditLimit);

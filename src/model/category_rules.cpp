@@ -1,5 +1,6 @@
 #include "model/category_rules.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/case_folding.h"
@@ -14,9 +15,9 @@ std::string_view NameOf(std::string_view typed) { return typed.substr(0, Text31:
 
 // Whether a listed category other than `except` has the name, ignoring case.
 bool NameUsed(const Document& document, std::string_view name, std::int32_t except) {
-    for (std::int32_t k = 1; k < document.CategoryCount(); ++k)
-        if (k != except && SameIgnoringCase(document.GetCategory(k).view(), name)) return true;
-    return false;
+    const std::vector<Text31>& categories = document.categories;
+    const auto listed = categories.begin() + std::min<std::ptrdiff_t>(1, document.CategoryCount());  // not "None"
+    return NameUsedByOther(listed, categories.end(), categories.begin() + except, name, std::identity());
 }
 
 }  // namespace

@@ -113,9 +113,9 @@ bool ReadLegacyAccount(const std::string& path, LegacyAccount& account) {
 std::string ImportedAccountName(const Document& document, std::string_view legacyName) {
     const std::string name(Text31(legacyName).view());
     // The new account's own name is still empty, so an empty name is always taken.
-    bool taken = name.empty();
-    for (const Account& account : document.accounts) taken = taken || SameIgnoringCase(account.name.view(), name);
-    if (!taken) return name;
+    const std::vector<Account>& accounts = document.accounts;
+    if (!name.empty() && !NameUsedByOther(accounts.begin(), accounts.end(), accounts.end(), name, &Account::name))
+        return name;
     return (name + " (import)").substr(0, Text31::kCapacity);
 }
 
