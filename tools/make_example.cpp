@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/account_types.h"
 #include "model/document.h"
 
 namespace {

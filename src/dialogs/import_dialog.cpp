@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "dialogs/dialog_controls.h"
-#include "model/exchange_rules.h"
 #include "model/legacy_import.h"
 #include "model/program_values.h"
+#include "model/typed_text.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 
@@ -35,7 +35,7 @@ bool OnInit(HWND dialog) {
 // "Import" is the OK button.
 void OnImport(HWND dialog) {
     const std::string path = ControlText(dialog, IDC_IMPORT_FILE).substr(0, kMaxPathLength);
-    if (IsMissingPath(path)) {
+    if (IsMissingText(path)) {
         ApplyOutcome(dialog, Refused(kEnterImportFile, IDC_IMPORT_FILE, true));
         return;
     }

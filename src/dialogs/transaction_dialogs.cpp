@@ -31,15 +31,16 @@ void FillFields(HWND dialog, const Editing& editing, const TransactionFields& fi
     SetDlgItemTextA(dialog, IDC_TRANSACTION_AMOUNT, fields.amount.c_str());
     SetDlgItemTextA(dialog, IDC_TRANSACTION_PAYEE, fields.payee.c_str());
     SetDlgItemTextA(dialog, IDC_TRANSACTION_MEMO, fields.memo.c_str());
-    SetDlgItemTextA(dialog, IDC_FIRST_KIND, KindWord(accountType, 0));
-    SetDlgItemTextA(dialog, IDC_SECOND_KIND, KindWord(accountType, 1));
-    CheckRadioButton(dialog, IDC_FIRST_KIND, IDC_SECOND_KIND, fields.kind == 0 ? IDC_FIRST_KIND : IDC_SECOND_KIND);
+    SetDlgItemTextA(dialog, IDC_FIRST_KIND, KindWord(accountType, KindIn));
+    SetDlgItemTextA(dialog, IDC_SECOND_KIND, KindWord(accountType, KindOut));
+    CheckRadioButton(dialog, IDC_FIRST_KIND, IDC_SECOND_KIND,
+                     AddsToBalance(fields.kind) ? IDC_FIRST_KIND : IDC_SECOND_KIND);
 }
 
 TransactionFields ReadFields(HWND dialog) {
     TransactionFields fields;
     fields.amount = ControlText(dialog, IDC_TRANSACTION_AMOUNT);
-    fields.kind = IsDlgButtonChecked(dialog, IDC_FIRST_KIND) == BST_CHECKED ? 0 : 1;
+    fields.kind = IsDlgButtonChecked(dialog, IDC_FIRST_KIND) == BST_CHECKED ? KindIn : KindOut;
     fields.date = PickerDate(dialog, IDC_TRANSACTION_DATE);
     fields.category = DropDownChoice(dialog, IDC_TRANSACTION_CATEGORY);
     fields.number = ControlText(dialog, IDC_TRANSACTION_NUMBER);

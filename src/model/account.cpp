@@ -1,37 +1,29 @@
 #include "model/account.h"
 
 #include <cassert>
-#include <limits>
-#include <new>
 
-bool Account::AddTransaction(const Transaction& transaction) {
-    if (transactions.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
-    try {
-        transactions.push_back(transaction);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
-}
+#include "model/lists.h"
+
+bool Account::AddTransaction(const Transaction& transaction) { return AppendToList(transactions, transaction); }
 
 void Account::RemoveTransaction(std::int32_t position) {
-    assert(position >= 0 && position < TransactionCount());
+    assert(PositionInList(position, TransactionCount()) >= 0);
     transactions.erase(transactions.begin() + position);
 }
 
 Transaction& Account::GetTransaction(std::int32_t position) {
-    assert(position >= 0 && position < TransactionCount());
+    assert(PositionInList(position, TransactionCount()) >= 0);
     return transactions[static_cast<std::size_t>(position)];
 }
 
 const Transaction& Account::GetTransaction(std::int32_t position) const {
-    assert(position >= 0 && position < TransactionCount());
+    assert(PositionInList(position, TransactionCount()) >= 0);
     return transactions[static_cast<std::size_t>(position)];
 }
 
 Transaction* Account::FindTransaction(std::int32_t position) {
-    return position >= 0 && position < TransactionCount() ? &transactions[static_cast<std::size_t>(position)]
-                                                           : nullptr;
+    return PositionInList(position, TransactionCount()) >= 0 ? &transactions[static_cast<std::size_t>(position)]
+                                                              : nullptr;
 }
 
 double AccountBalance(const Account& account) {
@@ -43,7 +35,7 @@ double AccountBalance(const Account& account) {
 std::optional<Transaction> EntryForDifference(double difference, const Date& date, const char* memo) {
     if (difference == 0.0) return std::nullopt;
     Transaction entry;
-    entry.kind = difference > 0.0 ? 0 : 1;
+    entry.kind = difference > 0.0 ? KindIn : KindOut;
     entry.amount = difference > 0.0 ? difference : -difference;  // stored amounts are never negative
     entry.month = date.month;
     entry.day = date.day;

@@ -32,15 +32,23 @@ struct Account {
     friend bool operator==(const Account&, const Account&) = default;
 };
 
-// What a transaction does to the balance: kind 0 adds its amount, every other
-// kind subtracts it.
-inline double SignedAmount(const Transaction& t) { return t.kind == 0 ? t.amount : -t.amount; }
+// What a transaction does to the balance.
+inline double SignedAmount(const Transaction& t) { return AddsToBalance(t.kind) ? t.amount : -t.amount; }
+
+// The amounts that add to the balance and those that take from it, each
+// summed in list order: the two totals of the stats panel and the summaries.
+struct InOutSums {
+    double in = 0.0;
+    double out = 0.0;
+
+    void Add(const Transaction& t) { (AddsToBalance(t.kind) ? in : out) += t.amount; }
+};
 
 // The sum of the signed amounts in storage order from 0.0: the list's last
 // running total, the stats panel's and the Adjust dialog's balance.
 double AccountBalance(const Account& account);
 
 // The entry that changes a balance by `difference` (opening entries,
-// adjustments): kind 0 with the difference when it is positive, kind 1 with
+// adjustments): KindIn with the difference when it is positive, KindOut with
 // it negated when negative, dated `date`, with `memo`. None for 0.
 std::optional<Transaction> EntryForDifference(double difference, const Date& date, const char* memo);

@@ -5,17 +5,8 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/case_folding.h"
+#include "model/typed_text.h"
 #include "resources/resource.h"
-
-namespace {
-
-bool NameUsedByOther(const Document& document, std::int32_t index, std::string_view name) {
-    for (std::int32_t i = 0; i < document.AccountCount(); ++i)
-        if (i != index && SameIgnoringCase(document.GetAccount(i).name.view(), name)) return true;
-    return false;
-}
-
-}  // namespace
 
 // Unlike the other amount boxes, an opening amount may be negative.
 std::optional<double> ReadOpeningAmount(std::string text) { return ReadSignedAmountField(std::move(text)); }
@@ -42,8 +33,10 @@ bool KeepNewAccount(Document& document, bool detailsStored) {
 
 RuleOutcome StoreAccountDetails(Document& document, std::int32_t index, const AccountDetailsText& text) {
     const std::string name = text.name.substr(0, Text31::kCapacity);
-    if (name.empty() || name[0] == ' ') return Refused(kEnterAccountName, IDC_ACCOUNT_NAME, true);
-    if (NameUsedByOther(document, index, name)) return Refused(kAccountNameUsed, IDC_ACCOUNT_NAME);
+    if (IsMissingText(name)) return Refused(kEnterAccountName, IDC_ACCOUNT_NAME, true);
+    const std::vector<Account>& accounts = document.accounts;
+    if (NameUsedByOther(accounts.begin(), accounts.end(), accounts.begin() + index, name, &Account::name))
+        return Refused(kAccountNameUsed, IDC_ACCOUNT_NAME);
 
     // The check runs for every type: a hidden box still holds what opening put there.
     const std::optional<double> creditLimit = ReadAmountField(text.creditLimit);

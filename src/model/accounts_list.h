@@ -9,6 +9,7 @@
 #include "model/account_types.h"
 #include "model/document.h"
 #include "model/list_columns.h"
+#include "model/lists.h"
 
 // The list's columns: the account's name and its type's word.
 enum AccountColumn : int {
@@ -29,7 +30,7 @@ inline bool AccountButtonsEnabled(const Document& document) { return document.Ac
 // The account a row stands for, or -1 when the row (-1 for no selection)
 // names none: the buttons then say "No account is selected.".
 inline std::int32_t AccountOnRow(const Document& document, int row) {
-    return document.FindAccount(row) != nullptr ? row : -1;
+    return PositionInList(row, document.AccountCount());
 }
 
 // The current account after a deletion.

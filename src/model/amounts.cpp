@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "model/typed_text.h"
+
 bool CheckAmountText(char* text) {
     for (const char* c = text; *c != '\0'; ++c)
         if (!((*c >= '0' && *c <= '9') || *c == ',' || *c == '.')) return false;
@@ -40,7 +42,7 @@ std::string AmountText(double amount) {
 
 std::optional<double> ReadAmountField(std::string text) {
     text.resize(std::min(text.size(), kAmountFieldLength));
-    if (!text.empty() && text[0] == ' ') return 0.0;
+    if (IsMissingText(text)) return 0.0;
     if (!CheckAmountText(text)) return std::nullopt;
     return AmountFromText(text.c_str());
 }

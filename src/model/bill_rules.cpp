@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/account_types.h"
 #include "model/amounts.h"
+#include "model/lists.h"
 #include "model/stats_figures.h"
 #include "model/transaction_editor_rules.h"
 #include "resources/resource.h"
@@ -14,7 +16,7 @@ RuleOutcome AmountRefused() { return Refused(kInvalidAmount, IDC_BILL_AMOUNT); }
 
 // The account list's entry for an account reference: itself inside the list, else -1.
 std::int32_t AccountChoice(const Document& document, std::int32_t account) {
-    return document.FindAccount(account) != nullptr ? account : -1;
+    return PositionInList(account, document.AccountCount());
 }
 
 // The item the editor's fields give, or the outcome that refuses them.
@@ -124,9 +126,9 @@ RuleOutcome ReplaceBillDepositFromFields(Document& document, std::int32_t index,
 }
 
 std::int32_t ProcessedKind(std::int32_t accountType, std::int32_t billKind) {
-    const bool bill = billKind == BillKind;
-    if (accountType == AccountTypeCredit) return bill ? 0 : 1;
-    return bill ? 1 : 0;
+    const std::int32_t spending = TypeInfo(accountType).spendingKind;
+    if (billKind == BillKind) return spending;
+    return AddsToBalance(spending) ? KindOut : KindIn;
 }
 
 ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bill) {

@@ -76,8 +76,9 @@ RuleOutcome AddBillDepositFromFields(Document& document, const BillFields& field
 RuleOutcome ReplaceBillDepositFromFields(Document& document, std::int32_t index, const BillFields& fields);
 
 // The kind of the transaction that an item of kind `billKind` gives in an
-// account of `accountType`: a bill is a charge (0) in a Credit account and a
-// withdrawal or spending (1) in every other; a deposit the opposite.
+// account of `accountType`: a bill gives the type's spending kind (a charge
+// in a Credit account, a withdrawal or spending in every other); a deposit
+// the other kind.
 std::int32_t ProcessedKind(std::int32_t accountType, std::int32_t billKind);
 
 // The fields of the Process Bill/Deposit dialog: the transaction to make (its

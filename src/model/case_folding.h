@@ -7,9 +7,12 @@
 // 0x9F (S and Z with caron, the OE ligature, Y with diaeresis).
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/text_field.h"
 
 // The character folded to lower case.
 char FoldCase(char c);
@@ -22,6 +25,16 @@ void FoldCaseInto(std::string_view text, char* out);
 
 // Whether the two texts are equal once folded.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+// Whether an entry in [first, last) other than `except` has a name that is
+// `name` once folded; `nameOf` gives an entry's Text31 name. No two
+// accounts, and no two listed categories, may have one name.
+template <typename Iterator, typename NameOf>
+bool NameUsedByOther(Iterator first, Iterator last, Iterator except, std::string_view name, NameOf nameOf) {
+    for (Iterator entry = first; entry != last; ++entry)
+        if (entry != except && SameIgnoringCase(std::invoke(nameOf, *entry).view(), name)) return true;
+    return false;
+}
 
 // Folds as `lower` says: the lower-case form of every byte value, as the
 // system's conversion of the code page gives it; std::nullopt goes back to

@@ -1,8 +1,11 @@
 #include "model/category_rules.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/case_folding.h"
+#include "model/lists.h"
+#include "model/typed_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -10,24 +13,24 @@ namespace {
 // The name a box gives: its first 30 characters.
 std::string_view NameOf(std::string_view typed) { return typed.substr(0, Text31::kCapacity); }
 
-bool IsMissing(std::string_view name) { return name.empty() || name.front() == ' '; }
-
 // Whether a listed category other than `except` has the name, ignoring case.
 bool NameUsed(const Document& document, std::string_view name, std::int32_t except) {
-    for (std::int32_t k = 1; k < document.CategoryCount(); ++k)
-        if (k != except && SameIgnoringCase(document.GetCategory(k).view(), name)) return true;
-    return false;
+    const std::vector<Text31>& categories = document.categories;
+    const auto listed = categories.begin() + std::min<std::ptrdiff_t>(1, document.CategoryCount());  // not "None"
+    return NameUsedByOther(listed, categories.end(), categories.begin() + except, name, std::identity());
 }
 
 }  // namespace
 
 std::int32_t CategoryOnRow(const Document& document, int row) {
-    return row >= 0 && document.FindCategory(row + 1) != nullptr ? row + 1 : 0;
+    // Category 0 is never on a row, so it can stand for none.
+    const std::int32_t category = PositionInList(std::int64_t{row} + 1, document.CategoryCount());
+    return category > 0 ? category : 0;
 }
 
 RuleOutcome AddNewCategory(Document& document, std::string_view typed) {
     const std::string_view name = NameOf(typed);
-    if (IsMissing(name)) return Refused(kEnterNewCategoryName, IDC_CATEGORY_NAME, true);
+    if (IsMissingText(name)) return Refused(kEnterNewCategoryName, IDC_CATEGORY_NAME, true);
     if (NameUsed(document, name, 0)) return Refused(kCategoryNameUsed, IDC_CATEGORY_NAME);
     if (document.CategoryCount() == 0 && !document.AddCategory("None")) return Failed(kErrorAddingCategory);
     if (!document.AddCategory(name)) return Failed(kErrorAddingCategory);
@@ -36,7 +39,7 @@ RuleOutcome AddNewCategory(Document& document, std::string_view typed) {
 
 RuleOutcome RenameCategory(Document& document, std::int32_t index, std::string_view typed) {
     const std::string_view name = NameOf(typed);
-    if (IsMissing(name)) return Refused(kEnterCategoryName, IDC_CATEGORY_NAME, true);
+    if (IsMissingText(name)) return Refused(kEnterCategoryName, IDC_CATEGORY_NAME, true);
     if (NameUsed(document, name, index)) return Refused(kCategoryNameUsed, IDC_CATEGORY_NAME);
     document.GetCategory(index).Set(name);
     return Accepted();

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "model/account_types.h"
 #include "model/data_file_layout.h"
 #include "model/data_stream.h"
 #include "model/document.h"

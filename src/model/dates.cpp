@@ -10,12 +10,12 @@ std::optional<Date> fixedToday;
 std::string DateText(std::int32_t month, std::int32_t day, std::int32_t year, std::int32_t dateFormat) {
     const bool american = IsAmericanDateFormat(dateFormat);
     // The usual dates without printf: lists and summaries format them by the hundred thousand.
-    if (month >= 0 && month <= 99 && day >= 0 && day <= 99 && year >= 1000 && year <= 9999) {
-        const std::int32_t first = american ? month : day, second = american ? day : month;
-        const char text[10] = {char('0' + first / 10),  char('0' + first % 10),     '/',
-                               char('0' + second / 10), char('0' + second % 10),    '/',
-                               char('0' + year / 1000), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
-                               char('0' + year % 10)};
+    if (HasUsualDigits(month, day, year)) {
+        const DateDigits digits = UsualDigits(month, day, year);
+        const char* first = american ? digits.month : digits.day;
+        const char* second = american ? digits.day : digits.month;
+        const char text[10] = {first[0], first[1], '/', second[0], second[1], '/',
+                               digits.year[0], digits.year[1], digits.year[2], digits.year[3]};
         return std::string(text, sizeof text);
     }
     char buffer[48];

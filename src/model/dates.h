@@ -22,6 +22,26 @@ inline constexpr std::int32_t kDateFormatEuropean = 1;
 // The Options dialog's choice: American for 0, European for every other value.
 inline bool IsAmericanDateFormat(std::int32_t dateFormat) { return dateFormat == kDateFormatAmerican; }
 
+// Whether a date's text has the usual digits: four of the year (1000 to
+// 9999) and two each of the month and day (0 to 99). Lists and summaries
+// write such dates without printf, and they sort as the number yyyymmdd.
+inline bool HasUsualDigits(std::int32_t month, std::int32_t day, std::int32_t year) {
+    return month >= 0 && month <= 99 && day >= 0 && day <= 99 && year >= 1000 && year <= 9999;
+}
+
+// The digits of a date that has the usual digits, as its text shows them.
+struct DateDigits {
+    char year[4];
+    char month[2];
+    char day[2];
+};
+inline DateDigits UsualDigits(std::int32_t month, std::int32_t day, std::int32_t year) {
+    const auto digit = [](std::int32_t value) { return static_cast<char>('0' + value % 10); };
+    return {{digit(year / 1000), digit(year / 100), digit(year / 10), digit(year)},
+            {digit(month / 10), digit(month)},
+            {digit(day / 10), digit(day)}};
+}
+
 // "%02d/%02d/%d": month/day/year when dateFormat is 0, day/month/year otherwise.
 std::string DateText(std::int32_t month, std::int32_t day, std::int32_t year, std::int32_t dateFormat);
 

@@ -2,41 +2,29 @@
 
 #include <algorithm>
 #include <cassert>
-#include <limits>
-#include <new>
 #include <utility>
+
+#include "model/lists.h"
 
 namespace {
 
-// Appends to a list whose count is stored as an int32; false when it cannot grow.
-template <typename List, typename Record>
-bool Append(List& list, Record&& record) {
-    if (list.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
-    try {
-        list.push_back(std::forward<Record>(record));
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
-}
-
 template <typename List>
 auto& At(List& list, std::int32_t position) {
-    assert(position >= 0 && static_cast<std::size_t>(position) < list.size());
+    assert(PositionInList(position, list.size()) >= 0);
     return list[static_cast<std::size_t>(position)];
 }
 
 template <typename List>
 void EraseAt(List& list, std::int32_t position) {
-    assert(position >= 0 && static_cast<std::size_t>(position) < list.size());
+    assert(PositionInList(position, list.size()) >= 0);
     list.erase(list.begin() + position);
 }
 
 }  // namespace
 
-bool Document::AddCategory(const Text31& name) { return Append(categories, name); }
-bool Document::AddBillDeposit(const BillDeposit& billDeposit) { return Append(billDeposits, billDeposit); }
-bool Document::AddAccount(Account account) { return Append(accounts, std::move(account)); }
+bool Document::AddCategory(const Text31& name) { return AppendToList(categories, name); }
+bool Document::AddBillDeposit(const BillDeposit& billDeposit) { return AppendToList(billDeposits, billDeposit); }
+bool Document::AddAccount(Account account) { return AppendToList(accounts, std::move(account)); }
 
 void Document::RemoveCategory(std::int32_t position) { EraseAt(categories, position); }
 void Document::RemoveBillDeposit(std::int32_t position) { EraseAt(billDeposits, position); }
@@ -53,9 +41,7 @@ namespace {
 
 template <typename List>
 auto* Find(List& list, std::int32_t position) {
-    return position >= 0 && static_cast<std::size_t>(position) < list.size()
-               ? &list[static_cast<std::size_t>(position)]
-               : nullptr;
+    return PositionInList(position, list.size()) >= 0 ? &list[static_cast<std::size_t>(position)] : nullptr;
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 #include "model/exchange_rules.h"
 
-
 #include "model/program_values.h"
-
-bool IsMissingPath(std::string_view text) { return text.empty() || text.front() == ' '; }
+#include "model/typed_text.h"
 
 std::optional<std::string> BackupPath(std::string_view location) {
-    if (IsMissingPath(location)) return std::nullopt;
+    if (IsMissingText(location)) return std::nullopt;
     std::string path(location);
     if (path.back() != '\\') path += '\\';
     path += "backup.pwf";

@@ -1,15 +1,12 @@
 #pragma once
-// The paths of the Import and Backup/Restore dialogs, and what a restore
-// does to the open data.
+// The path of the Backup/Restore dialog, and what a restore does to the
+// open data.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/document.h"
-
-// A path box's text counts as missing when it is empty or starts with a blank.
-bool IsMissingPath(std::string_view text);
 
 // The backup file in `location`: the location, a backslash unless it ends
 // with one, then "backup.pwf". None when the location is missing, or when

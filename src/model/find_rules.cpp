@@ -1,6 +1,7 @@
 #include "model/find_rules.h"
 
 #include "model/case_folding.h"
+#include "model/lists.h"
 #include "resources/resource.h"
 
 namespace {
@@ -39,7 +40,7 @@ FindOutcome FindNext(std::string_view typed, bool matchCase, FindDirection direc
     if (cut.empty()) return {-1, Refused(kEnterTextToFind, IDC_FIND_TEXT)};
     const std::string search = matchCase ? std::string(cut) : FoldCase(cut);
     const int step = direction == FindDirection::Down ? 1 : -1;
-    for (int row = FindStartRow(selectedRow, direction); row >= 0 && row < rowCount; row += step)
+    for (int row = FindStartRow(selectedRow, direction); PositionInList(row, rowCount) >= 0; row += step)
         if (RowMatches(rowTexts(row), search, matchCase)) return {row, {}};
     return {-1, Failed(kDoneSearching)};
 }

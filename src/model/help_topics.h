@@ -10,6 +10,13 @@ inline constexpr unsigned kHelpGettingStarted = 1;
 inline constexpr unsigned kHelpAccounts = 3;
 inline constexpr unsigned kHelpBillsDeposits = 4;
 inline constexpr unsigned kHelpTransactions = 6;
+// The pop-ups of Account Details and New Account.
+inline constexpr unsigned kHelpAccountDetailsBank = 9;
+inline constexpr unsigned kHelpAccountDetailsCredit = 10;
+inline constexpr unsigned kHelpAccountDetailsBudgetCash = 11;
+inline constexpr unsigned kHelpNewAccount = 12;
+inline constexpr unsigned kHelpNewBudgetAccount = 13;
+inline constexpr unsigned kHelpNewCashAccount = 14;
 
 // The help source names each topic's page; these are the pages of the
 // numbered topics. The contents are "index".
@@ -22,12 +29,12 @@ inline constexpr HelpPageOfContext kHelpPages[] = {
     {kHelpAccounts, "accounts"},
     {kHelpBillsDeposits, "bills_deposits"},
     {kHelpTransactions, "transactions"},
-    {9, "account_details_bank"},
-    {10, "account_details_credit"},
-    {11, "account_details_budget_cash"},
-    {12, "new_account"},
-    {13, "new_budget_account"},
-    {14, "new_cash_account"},
+    {kHelpAccountDetailsBank, "account_details_bank"},
+    {kHelpAccountDetailsCredit, "account_details_credit"},
+    {kHelpAccountDetailsBudgetCash, "account_details_budget_cash"},
+    {kHelpNewAccount, "new_account"},
+    {kHelpNewBudgetAccount, "new_budget_account"},
+    {kHelpNewCashAccount, "new_cash_account"},
 };
 
 // The page of a context number; the contents for one the help has not.

@@ -12,6 +12,7 @@
 #include "model/account_types.h"
 #include "model/case_folding.h"
 #include "model/data_stream.h"
+#include "model/lists.h"
 #include "model/messages.h"
 #include "platform/platform_file.h"
 
@@ -85,8 +86,6 @@ bool ReadInto(DataReader& in, LegacyAccount& account) {
 // A count of steps as the progress takes it.
 int Steps(std::size_t count) { return static_cast<int>(std::min<std::size_t>(count, INT_MAX)); }
 
-constexpr std::size_t kMaxListSize = static_cast<std::size_t>(INT32_MAX);  // counts are stored as int32
-
 }  // namespace
 
 bool ReadLegacyAccount(DataReader& in, LegacyAccount& account) {
@@ -114,9 +113,9 @@ bool ReadLegacyAccount(const std::string& path, LegacyAccount& account) {
 std::string ImportedAccountName(const Document& document, std::string_view legacyName) {
     const std::string name(Text31(legacyName).view());
     // The new account's own name is still empty, so an empty name is always taken.
-    bool taken = name.empty();
-    for (const Account& account : document.accounts) taken = taken || SameIgnoringCase(account.name.view(), name);
-    if (!taken) return name;
+    const std::vector<Account>& accounts = document.accounts;
+    if (!name.empty() && !NameUsedByOther(accounts.begin(), accounts.end(), accounts.end(), name, &Account::name))
+        return name;
     return (name + " (import)").substr(0, Text31::kCapacity);
 }
 
@@ -172,9 +171,8 @@ RuleOutcome ImportLegacyAccount(Document& document, const LegacyAccount& legacy,
             } else if (folded == noneMiscellaneous) {
                 positions.push_back(0);
             } else {
-                if (categories.size() >= kMaxListSize) return Failed(kErrorAddingCategory);
                 const auto position = static_cast<std::int32_t>(categories.size());
-                categories.push_back(name);
+                if (!AppendToList(categories, name)) return Failed(kErrorAddingCategory);
                 firstPosition.emplace(std::move(folded), position);
                 positions.push_back(position);
             }
@@ -191,7 +189,7 @@ RuleOutcome ImportLegacyAccount(Document& document, const LegacyAccount& legacy,
         entry.month = t.month;
         entry.day = t.day;
         entry.year = t.year;
-        const bool listed = t.category >= 0 && static_cast<std::size_t>(t.category) < positions.size();
+        const bool listed = PositionInList(t.category, positions.size()) >= 0;
         entry.category = listed ? positions[static_cast<std::size_t>(t.category)] : 0;
         entry.memo = t.memo;
         if (!account.AddTransaction(entry)) return Failed(kErrorAddingTransaction);

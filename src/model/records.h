@@ -29,12 +29,22 @@ enum BillDepositKind : std::int32_t {
     DepositKind = 1,
 };
 
-// One entry of an account. kind 0 adds amount to the balance, any other value
-// subtracts it; amount itself is never negative. The amount comes first, unlike
-// in the file, so that no padding makes a million of them 8 MB larger.
+// Transaction kind codes as the program writes them: KindIn adds the amount
+// to the balance, KindOut takes it away.
+enum TransactionKind : std::int32_t {
+    KindIn = 0,
+    KindOut = 1,
+};
+
+// Files may carry any kind: every value but KindIn takes the amount away.
+inline bool AddsToBalance(std::int32_t kind) { return kind == KindIn; }
+
+// One entry of an account; its kind says what it does to the balance, and
+// amount itself is never negative. The amount comes first, unlike in the
+// file, so that no padding makes a million of them 8 MB larger.
 struct Transaction {
     double amount = 0.0;
-    std::int32_t kind = 0;
+    std::int32_t kind = KindIn;  // TransactionKind code
     std::int32_t month = 0;
     std::int32_t day = 0;
     std::int32_t year = 0;
@@ -62,11 +72,3 @@ struct BillDeposit {
 
     friend bool operator==(const BillDeposit&, const BillDeposit&) = default;
 };
-
-// Bank, Credit and Other accounts keep an account number and contact information.
-inline bool HasAccountDetails(std::int32_t type) {
-    return type == AccountTypeBank || type == AccountTypeCredit || type == AccountTypeOther;
-}
-
-// Only Credit accounts keep a credit limit.
-inline bool HasCreditLimit(std::int32_t type) { return type == AccountTypeCredit; }

@@ -54,21 +54,16 @@ StatsFigures ComputeStatsFigures(const Document& document, std::int32_t currentA
 
     const AccountTypeInfo& type = TypeInfo(account->type);
     const double balance = AccountBalance(*account);
-    double in = 0.0, out = 0.0;
-    for (const Transaction& t : account->transactions) {
-        if (t.kind == 0)
-            in += t.amount;
-        else
-            out += t.amount;
-    }
+    InOutSums sums;
+    for (const Transaction& t : account->transactions) sums.Add(t);
     if (type.showsCreditLimit) {
         figures.labels = {type.balanceTitle, "Credit Left", type.inTitle, type.outTitle};
-        figures.values = {AmountText(balance), AmountText(account->creditLimit - balance), AmountText(in),
-                          AmountText(out)};
+        figures.values = {AmountText(balance), AmountText(account->creditLimit - balance),
+                          AmountText(sums.in), AmountText(sums.out)};
         figures.colonShown = {true, true, true, true};
     } else {
         figures.labels = {type.balanceTitle, type.inTitle, type.outTitle, ""};
-        figures.values = {AmountText(balance), AmountText(in), AmountText(out), ""};
+        figures.values = {AmountText(balance), AmountText(sums.in), AmountText(sums.out), ""};
         figures.colonShown = {true, true, true, false};
     }
     return figures;

@@ -7,16 +7,9 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/dates.h"
+#include "model/lists.h"
 
 namespace {
-
-// The sums of kind 0 and of the other kinds, added in list order.
-struct Sums {
-    double in = 0.0;
-    double out = 0.0;
-
-    void Add(const Transaction& t) { (t.kind == 0 ? in : out) += t.amount; }
-};
 
 // A transaction's row in a table of `columns`.
 void AppendTransactionRow(std::vector<SummaryRow>& rows, std::span<const ListColumn> columns,
@@ -29,7 +22,8 @@ void AppendTransactionRow(std::vector<SummaryRow>& rows, std::span<const ListCol
 }
 
 // An empty row, then the two totals lines in the last column.
-void AppendTotals(std::vector<SummaryRow>& rows, std::size_t columns, const AccountTypeInfo& type, const Sums& sums) {
+void AppendTotals(std::vector<SummaryRow>& rows, std::size_t columns, const AccountTypeInfo& type,
+                  const InOutSums& sums) {
     rows.emplace_back(columns);
     rows.emplace_back(columns).back() = std::string(type.inTitle) + ":  " + AmountText(sums.in);
     rows.emplace_back(columns).back() = std::string(type.outTitle) + ":  " + AmountText(sums.out);
@@ -49,10 +43,10 @@ std::vector<SummaryRow> CategorySummaryRows(const Document& document, const Acco
     for (std::size_t g = 0; g < categories.size(); ++g)
         groupOf[static_cast<std::size_t>(categories[g])] = static_cast<std::int32_t>(g);
     std::vector<std::vector<const Transaction*>> members(categories.size());
-    std::vector<Sums> sums(categories.size());
+    std::vector<InOutSums> sums(categories.size());
     std::size_t rowCount = 6 * categories.size();
     for (const Transaction& t : account.transactions) {
-        if (t.category < 0 || static_cast<std::size_t>(t.category) >= groupOf.size()) continue;
+        if (PositionInList(t.category, groupOf.size()) < 0) continue;
         const std::int32_t g = groupOf[static_cast<std::size_t>(t.category)];
         if (g < 0) continue;
         members[static_cast<std::size_t>(g)].push_back(&t);
@@ -79,7 +73,7 @@ std::vector<SummaryRow> MonthSummaryRows(const Document& document, const Account
                                          std::int32_t year, std::int32_t dateFormat) {
     constexpr std::size_t kColumns = std::size(kMonthSummaryColumns);
     std::vector<SummaryRow> rows;
-    Sums sums;
+    InOutSums sums;
     for (const Transaction& t : account.transactions) {
         if (t.month != month || t.year != year) continue;
         AppendTransactionRow(rows, kMonthSummaryColumns, document, account, t, dateFormat);

@@ -3,7 +3,9 @@
 #include <limits>
 #include <optional>
 
+#include "model/account_types.h"
 #include "model/amounts.h"
+#include "model/lists.h"
 #include "resources/resource.h"
 
 namespace {
@@ -28,10 +30,10 @@ std::optional<Transaction> TransactionOf(const TransactionFields& fields) {
     return transaction;
 }
 
-std::int32_t PresetKind(std::int32_t accountType) { return accountType == AccountTypeCredit ? 0 : 1; }
+std::int32_t PresetKind(std::int32_t accountType) { return TypeInfo(accountType).spendingKind; }
 
 std::int32_t CategoryChoice(const Document& document, std::int32_t category) {
-    return document.FindCategory(category) != nullptr ? category : -1;
+    return PositionInList(category, document.CategoryCount());
 }
 
 std::int32_t ReadNumberField(std::string_view text) {
@@ -63,7 +65,7 @@ TransactionFields NewTransactionFields(const Document& document, const Account& 
 TransactionFields EditTransactionFields(const Document& document, const Transaction& transaction) {
     TransactionFields fields;
     fields.amount = AmountText(transaction.amount);
-    fields.kind = transaction.kind != 0 ? 1 : 0;
+    fields.kind = AddsToBalance(transaction.kind) ? KindIn : KindOut;
     fields.date = Date{transaction.year, transaction.month, transaction.day};
     fields.category = CategoryChoice(document, transaction.category);
     fields.number = NumberTextOf(transaction.number);

@@ -15,7 +15,7 @@
 // The fields of either dialog: what it is filled with, or what was read from it.
 struct TransactionFields {
     std::string amount;
-    std::int32_t kind = 0;       // 0 when the first kind choice is selected, 1 for the second
+    std::int32_t kind = KindIn;  // KindIn when the first kind choice is selected, KindOut for the second
     Date date;                   // the picker's date
     std::int32_t category = -1;  // the chosen entry of the category list, -1 for none
     std::string number;
@@ -23,8 +23,9 @@ struct TransactionFields {
     std::string memo;
 };
 
-// The kind a new transaction starts with: "Charge" (0) in a Credit account,
-// the second choice in every other.
+// The kind a new transaction starts with: the spending kind of the account's
+// type ("Charge", the first choice, in a Credit account; the second in every
+// other).
 std::int32_t PresetKind(std::int32_t accountType);
 
 // The entry of the category list (the categories in list order) that shows a

@@ -6,6 +6,7 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/dates.h"
+#include "model/lists.h"
 #include "model/program_values.h"
 
 namespace {
@@ -15,21 +16,14 @@ void AppendPart(std::string& key, const std::string& text, std::size_t first, st
     if (first < text.size()) key.append(text, first, count);
 }
 
-// The key of an ordinary date without formatting it: what DateSortKey gives
-// for the text of a date whose fields have their usual number of digits.
-// A date whose text has a 4-digit year and 2-digit month and day.
-bool HasUsualDigits(const Transaction& t) {
-    return t.year >= 1000 && t.year <= 9999 && t.month >= 0 && t.month <= 99 && t.day >= 0 && t.day <= 99;
-}
-
+// The key of a date with the usual digits without formatting it: what
+// DateSortKey gives for its text. False for any other date.
 bool FastDateKey(const Transaction& t, std::uint64_t& key) {
-    if (!HasUsualDigits(t)) return false;
-    const char digits[8] = {
-        char('0' + t.year / 1000),      char('0' + t.year / 100 % 10), char('0' + t.year / 10 % 10),
-        char('0' + t.year % 10),        char('0' + t.month / 10),      char('0' + t.month % 10),
-        char('0' + t.day / 10),         char('0' + t.day % 10)};
+    if (!HasUsualDigits(t.month, t.day, t.year)) return false;
+    const DateDigits d = UsualDigits(t.month, t.day, t.year);
+    const char text[8] = {d.year[0], d.year[1], d.year[2], d.year[3], d.month[0], d.month[1], d.day[0], d.day[1]};
     key = 0;
-    for (char c : digits) key = key << 8 | static_cast<unsigned char>(c);
+    for (char c : text) key = key << 8 | static_cast<unsigned char>(c);
     return true;
 }
 
@@ -113,7 +107,7 @@ bool SortByDateNumber(const Account& account, std::vector<std::uint32_t>& scratc
     std::vector<std::size_t> lowStarts(std::size_t{1} << kLowBits), highStarts(std::size_t{1} << (27 - kLowBits));
     for (std::size_t i = 0; i < count; ++i) {
         const Transaction& t = account.transactions[i];
-        if (!HasUsualDigits(t)) return false;
+        if (!HasUsualDigits(t.month, t.day, t.year)) return false;
         numbers[i] = static_cast<std::uint32_t>((t.year * 100 + t.month) * 100 + t.day);
         ++lowStarts[numbers[i] & kLowMask];
         ++highStarts[numbers[i] >> kLowBits];
@@ -155,7 +149,7 @@ TransactionRows BuildTransactionRows(const Account& account, std::int32_t sortDa
 double RunningTotal(const Account& account, const TransactionRows& rows, std::int32_t storageIndex) {
     const auto index = static_cast<std::size_t>(storageIndex);
     // Rows built for another state of the account show no total rather than read outside it.
-    if (storageIndex < 0 || index >= account.transactions.size() || index / kTotalStride >= rows.checkpoints.size())
+    if (PositionInList(storageIndex, account.TransactionCount()) < 0 || index / kTotalStride >= rows.checkpoints.size())
         return 0.0;
     const std::size_t first = index / kTotalStride * kTotalStride;
     double total = rows.checkpoints[index / kTotalStride];

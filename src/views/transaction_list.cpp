@@ -9,6 +9,7 @@
 #include <new>
 
 #include "model/account_types.h"
+#include "model/lists.h"
 #include "model/transaction_rows.h"
 #include "resources/resource.h"
 #include "shell/list_view.h"
@@ -33,9 +34,8 @@ void SetBalanceColumnTitle(const Account& account) {
 // The storage index of the transaction on a row, or -1.
 int StorageIndexOfRow(int row) {
     const Account* account = CurrentAccount();
-    if (account == nullptr || row < 0 || row >= rows.count) return -1;
-    const int index = StorageIndexOnRow(rows, row);
-    return index < account->TransactionCount() ? index : -1;
+    if (account == nullptr || PositionInList(row, rows.count) < 0) return -1;
+    return PositionInList(StorageIndexOnRow(rows, row), account->TransactionCount());
 }
 
 // A row the rows no longer hold shows empty.

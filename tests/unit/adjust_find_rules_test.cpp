@@ -29,6 +29,18 @@ TEST(EntryForDifference, KindZeroAddsKindOneSubtractsExactlyAndZeroGivesNone) {
         EXPECT_EQ(EntryForDifference(difference, {2026, 1, 2}, "MEMO"), expected) << difference;
 }
 
+TEST(TransactionKind, OnlyKindInAddsAndEveryOtherKindSumsAsOut) {
+    const struct { std::int32_t kind; bool adds; } cases[] = {
+        {KindIn, true}, {KindOut, false}, {7, false}, {-1, false}};
+    for (const auto& c : cases) {
+        InOutSums sums;
+        sums.Add({2.5, c.kind});
+        EXPECT_EQ(AddsToBalance(c.kind), c.adds) << c.kind;
+        EXPECT_EQ(SignedAmount({2.5, c.kind}), c.adds ? 2.5 : -2.5) << c.kind;
+        EXPECT_EQ(std::pair(sums.in, sums.out), c.adds ? std::pair(2.5, 0.0) : std::pair(0.0, 2.5)) << c.kind;
+    }
+}
+
 TEST(AdjustRules, ARefusedTargetIsWordedForTheAccountType) {
     const struct { std::int32_t type; const char* typed; const Message* message; } cases[] = {
         {AccountTypeBank, "12a", &kInvalidCurrentBalance}, {AccountTypeCredit, "--5", &kInvalidCurrentBalance},
@@ -86,6 +98,18 @@ TEST(CaseFolding, TheLettersOfCodePage1252FoldAndTheLengthsMustMatch) {
     SetCaseFolding(std::nullopt);
     EXPECT_TRUE(strokes);
     EXPECT_FALSE(plain);
+}
+
+TEST(CaseFolding, ANameIsUsedByAnotherEntryIgnoringCase) {
+    const std::vector<Text31> names = {"Food", "\xC9t\xE9", "rent"};
+    const struct { std::string_view name; std::ptrdiff_t except; bool used; } cases[] = {
+        {"FOOD", 3, true}, {"food", 0, false}, {"\xE9T\xC9", 3, true}, {"Rent ", 3, false}, {"", 3, false},
+    };
+    for (const auto& c : cases) {
+        const auto except = names.begin() + c.except;
+        EXPECT_EQ(NameUsedByOther(names.begin(), names.end(), except, c.name, std::identity()), c.used)
+            << c.name << " except " << c.except;
+    }
 }
 
 TEST(FindRules, FindNextOverTheDisplayedRows) {

@@ -7,6 +7,7 @@
 
 #include "model/amounts.h"
 #include "model/dates.h"
+#include "model/typed_text.h"
 
 TEST(Amounts, CheckTakesDigitsCommasAndPeriodsAndDropsTheCommas) {
     const struct { const char* text, *checked; double value; } cases[] = {
@@ -42,6 +43,12 @@ TEST(Amounts, EditBoxIsReadAsItsFirst49CharactersAndABlankFirstGivesZero) {
     EXPECT_EQ(ReadAmountField(text), std::nullopt);
 }
 
+TEST(TypedText, MissingIsEmptyOrABlankFirst) {
+    const struct { const char* text; bool missing; } cases[] = {
+        {"", true}, {" ", true}, {" name", true}, {"name", false}, {"name ", false}, {"\tname", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsMissingText(c.text), c.missing) << '"' << c.text << '"';
+}
+
 TEST(Amounts, AmountTextHasTwoDecimalsAndNoSeparators) {
     EXPECT_EQ(AmountText(1234.5), "1234.50");
     EXPECT_EQ(AmountText(-0.004), "-0.00");
@@ -55,15 +62,19 @@ TEST(AmountsAndDates, TheQuickTextsAreThoseOfPrintf) {
         std::snprintf(expected, sizeof expected, "%.02f", amount);
         EXPECT_EQ(AmountText(amount), expected) << amount;
     }
-    const struct { int month, day, year; } dates[] = {{3, 5, 2024}, {12, 31, 999}, {1, 1, 10000}, {123, -4, -7},
-                                                      {0, 0, 0},    {99, 9, 1000}, {1, 100, 9999}};
-    for (const auto& d : dates)
+    // Only dates with the usual digits take the quick way.
+    const struct { int month, day, year; bool usual; } dates[] = {
+        {3, 5, 2024, true}, {12, 31, 999, false}, {1, 1, 10000, false}, {123, -4, -7, false},
+        {0, 0, 0, false},   {99, 9, 1000, true},  {1, 100, 9999, false}, {-1, 5, 2024, false}};
+    for (const auto& d : dates) {
+        EXPECT_EQ(HasUsualDigits(d.month, d.day, d.year), d.usual) << d.month << "/" << d.day << "/" << d.year;
         for (const std::int32_t format : {kDateFormatAmerican, kDateFormatEuropean}) {
             const bool american = format == kDateFormatAmerican;
             std::snprintf(expected, sizeof expected, "%02d/%02d/%d", american ? d.month : d.day,
                           american ? d.day : d.month, d.year);
             EXPECT_EQ(DateText(d.month, d.day, d.year, format), expected) << d.month << "/" << d.day << "/" << d.year;
         }
+    }
 }
 
 TEST(Dates, DateTextInBothOrders) {

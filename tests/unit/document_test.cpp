@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "model/accounts_list.h"
+#include "model/lists.h"
 #include "test_files.h"
 
 namespace {
@@ -42,6 +43,14 @@ TEST(Document, ListsAddAtTheTailRemoveInPlaceAndFindOnlyInside) {
         EXPECT_EQ(account.FindTransaction(outside), nullptr);
         EXPECT_EQ(AccountOnRow(document, outside), -1);  // "No account is selected."
     }
+}
+
+TEST(Lists, APositionIsKeptOnlyInsideTheList) {
+    const struct { std::int64_t position, count; std::int32_t expected; } cases[] = {
+        {0, 1, 0}, {2, 3, 2}, {3, 3, -1}, {-1, 3, -1}, {0, 0, -1}, {INT_MAX, INT_MAX, -1}, {INT64_MIN, 5, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PositionInList(c.position, c.count), c.expected) << c.position << " of " << c.count;
 }
 
 TEST(Document, DeleteCategoryRenumbersEveryReference) {
