@@ -71,7 +71,8 @@ struct Document {
     // Replaces the document with the file's contents. False, with the document
     // unchanged, when the file cannot be opened or read to its end (a drive
     // that goes away part way), is not a version 1 data file, is short,
-    // over-long or inconsistent, or memory runs out.
+    // over-long or inconsistent, holds an amount or credit limit that is not
+    // a finite number, or memory runs out.
     bool Load(const std::string& path);
 
     // The loader over any stream; same contract as Load.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <new>
 #include <unordered_map>
@@ -51,6 +52,8 @@ bool ReadInto(DataReader& in, LegacyAccount& account) {
     account.name = TextAt(head, kNameAt, kNameSize);
     account.comment = TextAt(head, kAccountTextAt, kLongTextSize);
     account.openingAmount = ValueAt<double>(head, kOpeningAmountAt);
+    // An amount that is not a finite number would make every balance of the account "nan".
+    if (!std::isfinite(account.openingAmount)) return false;
 
     std::int32_t count = 0;
     if (!in.ReadInt32(count) || !in.CanHold(count, kNameSize)) return false;
@@ -78,6 +81,7 @@ bool ReadInto(DataReader& in, LegacyAccount& account) {
                                         .month = ValueAt<std::int32_t>(record, kMonthAt),
                                         .day = ValueAt<std::int32_t>(record, kDayAt),
                                         .year = ValueAt<std::int32_t>(record, kYearAt)});
+        if (!std::isfinite(account.transactions.back().amount)) return false;
     }
     return true;  // the bytes after the transactions are not read
 }

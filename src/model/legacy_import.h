@@ -42,9 +42,10 @@ struct LegacyAccount {
 // Reads a 1.1x account file: "Pennywhist Account" and a zero byte, version
 // 2, the header, the category names, a first record list that is skipped,
 // and the transactions. False, with `account` unchanged, when the file is
-// missing or unreadable, its magic or version differs, it ends early, or a
+// missing or unreadable, its magic or version differs, it ends early, a
 // count is negative or more than the rest of the file can hold (checked
-// before anything is allocated). Texts without a terminator are cut at their
+// before anything is allocated), or the opening amount or a transaction's
+// amount is not a finite number. Texts without a terminator are cut at their
 // field; the bytes after the transactions are not read.
 bool ReadLegacyAccount(const std::string& path, LegacyAccount& account);
 bool ReadLegacyAccount(DataReader& in, LegacyAccount& account);
