@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "model/account_types.h"
@@ -117,11 +118,18 @@ bool ReadLegacyAccount(const std::string& path, LegacyAccount& account) {
 
 std::string ImportedAccountName(const Document& document, std::string_view legacyName) {
     const std::string name(Text31(legacyName).view());
-    // The new account's own name is still empty, so an empty name is always taken.
-    bool taken = name.empty();
-    for (const Account& account : document.accounts) taken = taken || SameIgnoringCase(account.name.view(), name);
-    if (!taken) return name;
-    return (name + " (import)").substr(0, Text31::kCapacity);
+    // Folded once, so that a file of many accounts is looked through once.
+    std::unordered_set<std::string> taken;
+    for (const Account& account : document.accounts) taken.insert(FoldCase(account.name.view()));
+    taken.emplace();  // the new account's own name, still empty
+    if (!taken.contains(FoldCase(name))) return name;
+    // Each suffix differs and is kept whole, so this ends once past the names taken.
+    for (std::size_t n = 1;; ++n) {
+        const std::string suffix = n == 1 ? "(import)" : "(import " + std::to_string(n) + ")";
+        const std::string candidate =
+            name.empty() ? suffix : name.substr(0, Text31::kCapacity - 1 - suffix.size()) + " " + suffix;
+        if (!taken.contains(FoldCase(candidate))) return candidate;
+    }
 }
 
 int ImportSteps(const LegacyAccount& legacy) {

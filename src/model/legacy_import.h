@@ -50,9 +50,12 @@ struct LegacyAccount {
 bool ReadLegacyAccount(const std::string& path, LegacyAccount& account);
 bool ReadLegacyAccount(DataReader& in, LegacyAccount& account);
 
-// The imported account's name: the legacy name, followed by " (import)" when
-// an account of the document, or the new account itself with its name still
-// empty, has that name ignoring case; at most 30 characters.
+// The imported account's name: the legacy name (its first 30 characters)
+// unless an account of the document, or the new account itself with its name
+// still empty, has that name ignoring case; then the first of "NAME (import)",
+// "NAME (import 2)", "NAME (import 3)", ... that none has, "(import)" and so
+// on for an empty name. The name is cut so that it and its suffix fit in 30
+// characters: the suffix always stays whole, so that the names differ.
 std::string ImportedAccountName(const Document& document, std::string_view legacyName);
 
 // How many steps the import's progress takes: one per category name and one

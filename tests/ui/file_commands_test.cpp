@@ -285,7 +285,7 @@ TEST_F(FileCommands, ImportAnAccountThenSwitchToItAndSetItsDetails) {
         });
         if (answer == IDYES)
             driver.OnModal([](ModalWindow& details) {
-                EXPECT_EQ(details.Text(IDC_ACCOUNT_NAME), "Checking (import)");
+                EXPECT_EQ(details.Text(IDC_ACCOUNT_NAME), "Checking (import 2)");  // the first import took "(import)"
                 details.SetText(IDC_ACCOUNT_NAME, "Vet bills");
                 details.Click(IDOK);
             });

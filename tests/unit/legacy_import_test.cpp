@@ -143,14 +143,25 @@ TEST(LegacyImport, OpeningEntryByType) {
     }
 }
 
-TEST(LegacyImport, NameTakesASuffixWhenUsedOrEmpty) {
-    const Document document = WithAccounts({});
+TEST(LegacyImport, NameTakesTheFirstFreeSuffixWhenUsedOrEmpty) {
+    Document document = WithAccounts({});  // CHECKING, Savings Account at First Bank, 28 a's
+    for (const char* name : {"Checking (IMPORT)", "(import)"}) document.AddAccount({.name = name});
     for (const auto& [legacy, expected] : std::vector<std::pair<std::string, std::string>>{
-             {"Checking", "Checking (import)"}, {"Visa", "Visa"}, {"", " (import)"},
-             {"savings account at first bank", "savings account at first bank "}})
+             {"Checking", "Checking (import 2)"}, {"Visa", "Visa"}, {"", "(import 2)"},
+             {"Visa (import)", "Visa (import)"}, {"savings account at first bank", "savings account at fi (import)"},
+             {std::string(28, 'A'), std::string(21, 'A') + " (import)"}})
         EXPECT_EQ(ImportedAccountName(document, legacy), expected) << legacy;
-    EXPECT_EQ(ImportedAccountName(document, std::string(28, 'A')), std::string(28, 'A') + " (");
-    Document imported = document;
+
+    // The same file imported again and again: a new name each time, its suffix whole.
+    std::vector<std::string> names;
+    for (int i = 0; i < 10; ++i) {
+        names.push_back(ImportedAccountName(document, std::string(28, 'a')));
+        document.AddAccount({.name = Text31(names.back())});
+    }
+    EXPECT_EQ(names[1], std::string(19, 'a') + " (import 2)");
+    EXPECT_EQ(names[9], std::string(18, 'a') + " (import 10)");
+
+    Document imported = WithAccounts({});
     ASSERT_EQ(Import(imported, {.name = "Checking", .comment = "Old"}), Accepted());
     EXPECT_EQ(imported.accounts.back(), (Account{.name = "Checking (import)", .comment = "Old"}));
 }
