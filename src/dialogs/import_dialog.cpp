@@ -32,19 +32,12 @@ bool OnInit(HWND dialog) {
     return true;
 }
 
-// "Import" is the OK button.
-void OnImport(HWND dialog) {
-    const std::string path = ControlText(dialog, IDC_IMPORT_FILE).substr(0, kMaxPathLength);
-    if (IsMissingPath(path)) {
-        ApplyOutcome(dialog, Refused(kEnterImportFile, IDC_IMPORT_FILE, true));
-        return;
-    }
+// Reads the file and imports its account, under the wait cursor, which is
+// gone again before any message is shown.
+RuleOutcome ImportFile(HWND dialog, const std::string& path) {
     WaitCursor wait;
     LegacyAccount legacy;
-    if (!ReadLegacyAccount(path, legacy)) {
-        ShowMessage(kErrorOpeningFile, dialog);
-        return;
-    }
+    if (!ReadLegacyAccount(path, legacy)) return Failed(kErrorOpeningFile);
     // The bar moves in a hundred blocks at most: a step per record costs more than the import under Wine.
     HWND progress = GetDlgItem(dialog, IDC_IMPORT_PROGRESS);
     const int steps = ImportSteps(legacy);
@@ -52,10 +45,19 @@ void OnImport(HWND dialog) {
     SendMessageA(progress, PBM_SETRANGE32, 0, steps);
     SendMessageA(progress, PBM_SETPOS, 0, 0);
     ShowWindow(progress, SW_SHOW);
-    const RuleOutcome outcome =
-        ImportLegacyAccount(Program.document, legacy, CheckedAccountType(dialog), Today(), [&](int done) {
-            if (done % block == 0 || done == steps) SendMessageA(progress, PBM_SETPOS, done, 0);
-        });
+    return ImportLegacyAccount(Program.document, legacy, CheckedAccountType(dialog), Today(), [&](int done) {
+        if (done % block == 0 || done == steps) SendMessageA(progress, PBM_SETPOS, done, 0);
+    });
+}
+
+// "Import" is the OK button.
+void OnImport(HWND dialog) {
+    const std::string path = ControlText(dialog, IDC_IMPORT_FILE).substr(0, kMaxPathLength);
+    if (IsMissingPath(path)) {
+        ApplyOutcome(dialog, Refused(kEnterImportFile, IDC_IMPORT_FILE, true));
+        return;
+    }
+    const RuleOutcome outcome = ImportFile(dialog, path);
     if (!outcome.Closes()) {
         ApplyOutcome(dialog, outcome);
         return;

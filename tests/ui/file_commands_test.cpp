@@ -274,11 +274,15 @@ TEST_F(FileCommands, ImportAnAccountThenSwitchToItAndSetItsDetails) {
     LPARAM range = 0;
     for (const int answer : {IDNO, IDYES}) {
         driver.OnModal([&](ModalWindow& dialog) {
+            EXPECT_FALSE(dialog.IsControlVisible(IDC_IMPORT_PROGRESS));  // until the import runs
+            // The pointer off the program's windows, so that none puts its own cursor in place of the wait cursor.
+            SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
             ExpectRefusal(driver, dialog, IDOK, "Enter the file you want to import.", IDC_IMPORT_FILE);
             dialog.SetText(IDC_IMPORT_FILE, legacy.c_str());
             dialog.Choose(IDC_TYPE_CASH);
             driver.OnModalNext([&, answer](ModalWindow& question) {
                 range = SendDlgItemMessageA(dialog.Handle(), IDC_IMPORT_PROGRESS, PBM_GETRANGE, FALSE, 0);
+                EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));  // the work is done
                 question.Click(answer);
             });
             dialog.Click(IDOK);
