@@ -24,10 +24,16 @@ void OnBrowse(HWND dialog) {
     CoTaskMemFree(folder);  // the shell's allocator
 }
 
+bool OnInit(HWND dialog) {
+    SendDlgItemMessageA(dialog, IDC_BACKUP_LOCATION, EM_LIMITTEXT, kMaxBackupLocationLength, 0);
+    return true;
+}
+
 // The backup's path; none, after saying so, when the location is refused.
+// The refused text stays, selected, to be corrected.
 std::optional<std::string> TakeBackupPath(HWND dialog) {
     std::optional<std::string> path = BackupPath(ControlText(dialog, IDC_BACKUP_LOCATION));
-    if (!path) ApplyOutcome(dialog, Refused(kEnterLocation, IDC_BACKUP_LOCATION, true));
+    if (!path) ApplyOutcome(dialog, Refused(kEnterLocation, IDC_BACKUP_LOCATION));
     return path;
 }
 
@@ -73,4 +79,6 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowBackupDialog(HWND owner) { return RunDialog(owner, IDD_BACKUP_RESTORE, {.ok = OnBackup, .command = OnCommand}); }
+INT_PTR ShowBackupDialog(HWND owner) {
+    return RunDialog(owner, IDD_BACKUP_RESTORE, {.init = OnInit, .ok = OnBackup, .command = OnCommand});
+}

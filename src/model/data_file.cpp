@@ -128,7 +128,7 @@ std::uint64_t AccountHeadSize(std::int32_t type) {
 bool Document::Save(const std::string& path) const {
     if (path.empty() || !IsReplaceable(path)) return false;
     try {
-        const std::string temporary = path + ".saving";
+        const std::string temporary = path + std::string(kSaveTemporarySuffix);
         if (WriteFile(*this, temporary) && PutInPlace(temporary, path)) return true;
         std::remove(temporary.c_str());
     } catch (const std::bad_alloc&) {

@@ -1,16 +1,13 @@
 #include "model/exchange_rules.h"
 
-
-#include "model/program_values.h"
-
 bool IsMissingPath(std::string_view text) { return text.empty() || text.front() == ' '; }
 
 std::optional<std::string> BackupPath(std::string_view location) {
     if (IsMissingPath(location)) return std::nullopt;
     std::string path(location);
     if (path.back() != '\\') path += '\\';
-    path += "backup.pwf";
-    if (path.size() > kMaxPathLength) return std::nullopt;
+    path += kBackupFileName;
+    if (path.size() + kSaveTemporarySuffix.size() > kMaxPathLength) return std::nullopt;
     return path;
 }
 

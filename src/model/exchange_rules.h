@@ -7,14 +7,23 @@
 #include <string_view>
 
 #include "model/document.h"
+#include "model/program_values.h"
 
 // A path box's text counts as missing when it is empty or starts with a blank.
 bool IsMissingPath(std::string_view text);
 
+inline constexpr std::string_view kBackupFileName = "backup.pwf";
+
+// The longest location that can pass BackupPath (one that ends with a
+// backslash); the location box takes no more.
+inline constexpr std::size_t kMaxBackupLocationLength =
+    kMaxPathLength - kBackupFileName.size() - kSaveTemporarySuffix.size();
+
 // The backup file in `location`: the location, a backslash unless it ends
 // with one, then "backup.pwf". None when the location is missing, or when
-// the path would be longer than a path may be (259 characters): such a
-// location is refused before anything is written.
+// the path, or the temporary file that the save writes beside it, would be
+// longer than a path may be (259 characters): such a location is refused
+// before anything is written.
 std::optional<std::string> BackupPath(std::string_view location);
 
 // Replaces the document with the backup at `path`, keeping the document's

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/exchange_rules.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 
@@ -320,6 +321,17 @@ TEST_F(FileCommands, BackupThenRestoreBringsTheOldDataBackWithTheCurrentPassword
         driver.Command(IDM_BACKUP_RESTORE);
         return messages;
     };
+    // A location too long for the backup's path keeps its text to be corrected; the box takes no more than can pass.
+    driver.OnModal([&](ModalWindow& dialog) {
+        HWND box = GetDlgItem(dialog.Handle(), IDC_BACKUP_LOCATION);
+        EXPECT_EQ(SendMessageA(box, EM_GETLIMITTEXT, 0, 0), LRESULT(kMaxBackupLocationLength));
+        const std::string tooLong = "C:\\" + std::string(kMaxBackupLocationLength - 3, 'd');
+        dialog.SetText(IDC_BACKUP_LOCATION, tooLong.c_str());
+        ExpectRefusal(driver, dialog, IDOK, "Enter a location.", IDC_BACKUP_LOCATION);
+        EXPECT_EQ(dialog.Text(IDC_BACKUP_LOCATION), tooLong);
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_BACKUP_RESTORE);
     EXPECT_EQ(run(TestFolder(), IDOK, {IDOK}), std::vector<std::string>{"Backup successful."});
     EXPECT_EQ(FileBytes(backup), FileBytes(TestFile("sample.pwf")));
 
