@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/account_types.h"
+#include "model/dates.h"
 #include "model/document.h"
 
 namespace {
@@ -34,17 +35,10 @@ TextField<N> Text(std::string_view text) {
 }
 
 bool IsCalendarDate(std::int32_t year, std::int32_t month, std::int32_t day) {
-    static constexpr std::int32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || day < 1) return false;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    return month >= 1 && month <= 12 && day >= 1 && day <= MonthLength(month, year);
 }
 
-std::int32_t LastDay(std::int32_t month) {
-    std::int32_t day = 31;
-    while (!IsCalendarDate(kYear, month, day)) --day;
-    return day;
-}
+std::int32_t LastDay(std::int32_t month) { return MonthLength(month, kYear); }
 
 // Category positions of the default list below.
 enum Category : std::int32_t {

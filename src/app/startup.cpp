@@ -95,6 +95,7 @@ void UseSystemCaseFolding() {
 bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     Program = ProgramValues{};
     App.instance = instance;
+    App.com = ComApartment::Enter();
     UseSystemCaseFolding();
 
     // A large file takes a while to read; that happens while the window is made.
@@ -106,6 +107,7 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_DATE_CLASSES};
     if (!InitCommonControlsEx(&controls)) {
         ShowMessage(kErrorInitializingControls);
+        App.com = ComApartment();
         return false;
     }
 
@@ -115,6 +117,7 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
     if (!CreateFrame()) {
         ShowMessage(kErrorCreatingWindow);
         App.accelerators.Reset();
+        App.com = ComApartment();
         return false;
     }
 

@@ -24,11 +24,16 @@ void OnBrowse(HWND dialog) {
     CoTaskMemFree(folder);  // the shell's allocator
 }
 
+bool OnInit(HWND dialog) {
+    SendDlgItemMessageA(dialog, IDC_BACKUP_LOCATION, EM_LIMITTEXT, kMaxBackupLocationLength, 0);
+    return true;
+}
+
 // The backup's path; none, after saying so, when the location is refused.
 std::optional<std::string> TakeBackupPath(HWND dialog) {
-    std::optional<std::string> path = BackupPath(ControlText(dialog, IDC_BACKUP_LOCATION));
-    if (!path) ApplyOutcome(dialog, Refused(kEnterLocation, IDC_BACKUP_LOCATION, true));
-    return path;
+    TypedPath typed = BackupLocation(ControlText(dialog, IDC_BACKUP_LOCATION));
+    if (!typed.path) ApplyOutcome(dialog, typed.refusal);
+    return std::move(typed.path);
 }
 
 // "Backup" is the OK button. Save replaces the old backup in one step, and
@@ -74,5 +79,5 @@ bool OnCommand(HWND dialog, int control) {
 }  // namespace
 
 INT_PTR ShowBackupDialog(HWND owner, Document& document) {
-    return RunDialog(owner, IDD_BACKUP_RESTORE, {.ok = OnBackup, .command = OnCommand}, &document);
+    return RunDialog(owner, IDD_BACKUP_RESTORE, {.init = OnInit, .ok = OnBackup, .command = OnCommand}, &document);
 }

@@ -6,9 +6,8 @@
 #include <algorithm>
 
 #include "dialogs/dialog_controls.h"
+#include "model/exchange_rules.h"
 #include "model/legacy_import.h"
-#include "model/program_values.h"
-#include "model/typed_text.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 
@@ -32,19 +31,12 @@ bool OnInit(HWND dialog) {
     return true;
 }
 
-// "Import" is the OK button.
-void OnImport(HWND dialog) {
-    const std::string path = ControlText(dialog, IDC_IMPORT_FILE).substr(0, kMaxPathLength);
-    if (IsMissingText(path)) {
-        ApplyOutcome(dialog, Refused(kEnterImportFile, IDC_IMPORT_FILE, true));
-        return;
-    }
+// Reads the file and imports its account, under the wait cursor, which is
+// gone again before any message is shown.
+RuleOutcome ImportFile(HWND dialog, const std::string& path) {
     WaitCursor wait;
     LegacyAccount legacy;
-    if (!ReadLegacyAccount(path, legacy)) {
-        ShowMessage(kErrorOpeningFile, dialog);
-        return;
-    }
+    if (!ReadLegacyAccount(path, legacy)) return Failed(kErrorOpeningFile);
     // The bar moves in a hundred blocks at most: a step per record costs more than the import under Wine.
     HWND progress = GetDlgItem(dialog, IDC_IMPORT_PROGRESS);
     const int steps = ImportSteps(legacy);
@@ -52,10 +44,19 @@ void OnImport(HWND dialog) {
     SendMessageA(progress, PBM_SETRANGE32, 0, steps);
     SendMessageA(progress, PBM_SETPOS, 0, 0);
     ShowWindow(progress, SW_SHOW);
-    const RuleOutcome outcome =
-        ImportLegacyAccount(DialogContext<Document>(dialog), legacy, CheckedAccountType(dialog), Today(), [&](int done) {
-            if (done % block == 0 || done == steps) SendMessageA(progress, PBM_SETPOS, done, 0);
-        });
+    return ImportLegacyAccount(DialogContext<Document>(dialog), legacy, CheckedAccountType(dialog), Today(), [&](int done) {
+        if (done % block == 0 || done == steps) SendMessageA(progress, PBM_SETPOS, done, 0);
+    });
+}
+
+// "Import" is the OK button.
+void OnImport(HWND dialog) {
+    const TypedPath typed = ImportPath(ControlText(dialog, IDC_IMPORT_FILE));
+    if (!typed.path) {
+        ApplyOutcome(dialog, typed.refusal);
+        return;
+    }
+    const RuleOutcome outcome = ImportFile(dialog, *typed.path);
     if (!outcome.Closes()) {
         ApplyOutcome(dialog, outcome);
         return;

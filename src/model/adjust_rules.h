@@ -17,8 +17,8 @@ inline constexpr char kAdjustmentMemo[] = "ADJUSTMENT";
 std::optional<double> ReadAdjustTarget(std::string_view typed);
 
 // An OK with the box's text: a refused text sends the focus back to the box
-// with the refusal worded for the account type; a target equal to the
-// balance ends the dialog unchanged (2); otherwise the entry for the
-// difference, dated `today`, is appended and the dialog ends with 1 (also
-// when it could not be added, after saying so).
+// with the refusal worded for the account type; a target less than half a
+// cent from the balance ends the dialog unchanged (2); otherwise the entry
+// for the difference, dated `today`, is appended and the dialog ends with 1
+// (also when it could not be added, after saying so).
 RuleOutcome AdjustBalance(Account& account, std::string_view typed, const Date& today);

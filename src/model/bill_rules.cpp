@@ -97,7 +97,7 @@ BillFields EditBillFields(const Document& document, const BillDeposit& bill) {
     fields.occurrence =
         bill.occurrence >= OccurrenceOnce && bill.occurrence <= OccurrenceEveryOtherWeek ? bill.occurrence
                                                                                          : OccurrenceMonthly;
-    fields.dueDate = Date{bill.year, bill.month, bill.day};
+    fields.dueDate = ClampDayToMonth(Date{bill.year, bill.month, bill.day});
     fields.category = CategoryChoice(document, bill.category);
     fields.account = AccountChoice(document, bill.account);
     fields.payee = bill.payee.view();
@@ -134,7 +134,7 @@ std::int32_t ProcessedKind(std::int32_t accountType, std::int32_t billKind) {
 ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bill) {
     ProcessFields fields;
     fields.amount = AmountText(bill.amount);
-    fields.date = Date{bill.year, bill.month, bill.day};
+    fields.date = ClampDayToMonth(Date{bill.year, bill.month, bill.day});
     fields.category = CategoryChoice(document, bill.category);
     const Account* own = document.FindAccount(bill.account);
     fields.number = NumberTextOf(static_cast<std::int32_t>(own != nullptr ? NextTransactionNumber(*own) : 1u));
@@ -152,15 +152,6 @@ RuleOutcome ProcessBillDeposit(Document& document, const BillDeposit& bill, cons
     transaction->kind = ProcessedKind(account->type, bill.kind);
     if (!account->AddTransaction(*transaction)) return Failed(kErrorAddingTransaction);
     return Accepted();
-}
-
-bool IsLeapYear(std::int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-std::int32_t MonthLength(std::int32_t month, std::int32_t year) {
-    static constexpr std::int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 31;
-    if (month == 2 && IsLeapYear(year)) return 29;
-    return kLengths[month - 1];
 }
 
 void AdvanceDueDate(BillDeposit& bill) {

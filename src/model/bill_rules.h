@@ -61,7 +61,8 @@ BillFields NewBillFields(const Document& document, std::int32_t currentAccountIn
 
 // Edit opens with the item's values: Deposit for any nonzero kind, Monthly
 // for an occurrence outside 0 to 3; a category or account outside its list
-// selects nothing (-1).
+// selects nothing (-1); a due date past its month's end shows that month's
+// last day (ClampDayToMonth).
 BillFields EditBillFields(const Document& document, const BillDeposit& bill);
 
 // An OK in New Bill/Deposit: the amount is read as every amount box is (a
@@ -87,9 +88,10 @@ struct ProcessFields : TransactionFields {
     std::int32_t account = -1;  // the entry of the account list, -1 for none
 };
 
-// Process opens with the item's amount, due date, category, payee, memo and
-// account (-1 for a reference outside its list), and the number after the
-// last transaction of the item's own account (1 when it has none or is missing).
+// Process opens with the item's amount, due date (its day kept inside its
+// month, as Edit shows it), category, payee, memo and account (-1 for a
+// reference outside its list), and the number after the last transaction of
+// the item's own account (1 when it has none or is missing).
 ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bill);
 
 // An OK in Process Bill/Deposit for `bill`: the amount is read as every
@@ -99,12 +101,6 @@ ProcessFields ProcessBillFields(const Document& document, const BillDeposit& bil
 // account ("Error adding transaction." when it cannot be, the dialog staying
 // open). The item itself is not changed.
 RuleOutcome ProcessBillDeposit(Document& document, const BillDeposit& bill, const ProcessFields& fields);
-
-// Whether `year` is a leap year of the Gregorian calendar.
-bool IsLeapYear(std::int32_t year);
-
-// The days of `month` (1 to 12) in `year`; 31 for a month outside the calendar.
-std::int32_t MonthLength(std::int32_t month, std::int32_t year);
 
 // Moves the item's due date one step from the stored date: Daily 1 day,
 // Weekly 7, Every other week 14, a day past the month's end going on into

@@ -1,5 +1,8 @@
 // The .pwf data file: header, categories, bills/deposits, accounts, password.
+// Amounts and credit limits that are not finite numbers are refused: the
+// program never writes them, and every balance summed over one shows "nan".
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -28,7 +31,7 @@ bool ReadBillDeposit(DataReader& in, BillDeposit& b) {
     const unsigned char* record = in.Next(kTransactionRecordSize);
     if (record == nullptr) return false;
     UnpackTransactionFields(record, b);
-    return true;
+    return std::isfinite(b.amount);
 }
 
 // The head (its fields by type) and the transactions.
@@ -55,7 +58,8 @@ bool ReadAccount(DataReader& in, Account& account) {
     if (!in.ReadInt32(account.type) || !in.ReadText(account.name) || !in.ReadText(account.comment)) return false;
     if (HasAccountDetails(account.type) && (!in.ReadText(account.accountNumber) || !in.ReadText(account.contactInfo)))
         return false;
-    if (HasCreditLimit(account.type) && !in.ReadDouble(account.creditLimit)) return false;
+    if (HasCreditLimit(account.type) && (!in.ReadDouble(account.creditLimit) || !std::isfinite(account.creditLimit)))
+        return false;
     std::int32_t count = 0;
     if (!in.ReadInt32(count) || !in.CanHold(count, kTransactionRecordSize)) return false;
     std::vector<Transaction>& transactions = account.transactions;
@@ -70,6 +74,7 @@ bool ReadAccount(DataReader& in, Account& account) {
         const unsigned char* record = in.Next(kTransactionRecordSize);
         if (record == nullptr) return false;
         UnpackTransactionFields(record, transactions.emplace_back());
+        if (!std::isfinite(transactions.back().amount)) return false;
     }
     return true;
 }
@@ -124,7 +129,7 @@ std::uint64_t AccountHeadSize(std::int32_t type) {
 bool Document::Save(const std::string& path) const {
     if (path.empty() || !IsReplaceable(path)) return false;
     try {
-        const std::string temporary = path + ".saving";
+        const std::string temporary = path + std::string(kSaveTemporarySuffix);
         if (WriteFile(*this, temporary) && PutInPlace(temporary, path)) return true;
         std::remove(temporary.c_str());
     } catch (const std::bad_alloc&) {

@@ -1,5 +1,6 @@
 #include "model/dates.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -24,6 +25,19 @@ std::string DateText(std::int32_t month, std::int32_t day, std::int32_t year, st
     else
         std::snprintf(buffer, sizeof buffer, "%02d/%02d/%d", day, month, year);
     return buffer;
+}
+
+bool IsLeapYear(std::int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+std::int32_t MonthLength(std::int32_t month, std::int32_t year) {
+    static constexpr std::int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 31;
+    if (month == 2 && IsLeapYear(year)) return 29;
+    return kLengths[month - 1];
+}
+
+Date ClampDayToMonth(const Date& date) {
+    return {date.year, date.month, std::clamp(date.day, 1, MonthLength(date.month, date.year))};
 }
 
 Date Today() {

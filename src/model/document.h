@@ -4,12 +4,17 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/account.h"
 #include "model/records.h"
 
 class DataReader;
+
+// Save writes the new file beside the old one first, under the old one's path
+// followed by this: a path can be saved to only when that name fits too.
+inline constexpr std::string_view kSaveTemporarySuffix = ".saving";
 
 struct Document {
     Text31 password;  // plain text; empty means no password
@@ -64,14 +69,16 @@ struct Document {
     void DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex);
 
     // Writes the whole document to `path` through a temporary file in the same
-    // folder that then replaces the old file in one step. False on any error
-    // (folder missing, read-only file, disk full); the old file is then as it was.
+    // folder (`path` and kSaveTemporarySuffix) that then replaces the old file
+    // in one step. False on any error (folder missing, read-only file, disk
+    // full); the old file is then as it was.
     bool Save(const std::string& path) const;
 
     // Replaces the document with the file's contents. False, with the document
     // unchanged, when the file cannot be opened or read to its end (a drive
     // that goes away part way), is not a version 1 data file, is short,
-    // over-long or inconsistent, or memory runs out.
+    // over-long or inconsistent, holds an amount or credit limit that is not
+    // a finite number, or memory runs out.
     bool Load(const std::string& path);
 
     // The loader over any stream; same contract as Load.

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <new>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "model/account_types.h"
@@ -52,6 +54,8 @@ bool ReadInto(DataReader& in, LegacyAccount& account) {
     account.name = TextAt(head, kNameAt, kNameSize);
     account.comment = TextAt(head, kAccountTextAt, kLongTextSize);
     account.openingAmount = ValueAt<double>(head, kOpeningAmountAt);
+    // An amount that is not a finite number would make every balance of the account "nan".
+    if (!std::isfinite(account.openingAmount)) return false;
 
     std::int32_t count = 0;
     if (!in.ReadInt32(count) || !in.CanHold(count, kNameSize)) return false;
@@ -79,6 +83,7 @@ bool ReadInto(DataReader& in, LegacyAccount& account) {
                                         .month = ValueAt<std::int32_t>(record, kMonthAt),
                                         .day = ValueAt<std::int32_t>(record, kDayAt),
                                         .year = ValueAt<std::int32_t>(record, kYearAt)});
+        if (!std::isfinite(account.transactions.back().amount)) return false;
     }
     return true;  // the bytes after the transactions are not read
 }
@@ -112,11 +117,18 @@ bool ReadLegacyAccount(const std::string& path, LegacyAccount& account) {
 
 std::string ImportedAccountName(const Document& document, std::string_view legacyName) {
     const std::string name(Text31(legacyName).view());
-    // The new account's own name is still empty, so an empty name is always taken.
-    const std::vector<Account>& accounts = document.accounts;
-    if (!name.empty() && !NameUsedByOther(accounts.begin(), accounts.end(), accounts.end(), name, &Account::name))
-        return name;
-    return (name + " (import)").substr(0, Text31::kCapacity);
+    // Folded once, so that a file of many accounts is looked through once.
+    std::unordered_set<std::string> taken;
+    for (const Account& account : document.accounts) taken.insert(FoldCase(account.name.view()));
+    taken.emplace();  // the new account's own name, still empty
+    if (!taken.contains(FoldCase(name))) return name;
+    // Each suffix differs and is kept whole, so this ends once past the names taken.
+    for (std::size_t n = 1;; ++n) {
+        const std::string suffix = n == 1 ? "(import)" : "(import " + std::to_string(n) + ")";
+        const std::string candidate =
+            name.empty() ? suffix : name.substr(0, Text31::kCapacity - 1 - suffix.size()) + " " + suffix;
+        if (!taken.contains(FoldCase(candidate))) return candidate;
+    }
 }
 
 int ImportSteps(const LegacyAccount& legacy) {

@@ -42,16 +42,20 @@ struct LegacyAccount {
 // Reads a 1.1x account file: "Pennywhist Account" and a zero byte, version
 // 2, the header, the category names, a first record list that is skipped,
 // and the transactions. False, with `account` unchanged, when the file is
-// missing or unreadable, its magic or version differs, it ends early, or a
+// missing or unreadable, its magic or version differs, it ends early, a
 // count is negative or more than the rest of the file can hold (checked
-// before anything is allocated). Texts without a terminator are cut at their
+// before anything is allocated), or the opening amount or a transaction's
+// amount is not a finite number. Texts without a terminator are cut at their
 // field; the bytes after the transactions are not read.
 bool ReadLegacyAccount(const std::string& path, LegacyAccount& account);
 bool ReadLegacyAccount(DataReader& in, LegacyAccount& account);
 
-// The imported account's name: the legacy name, followed by " (import)" when
-// an account of the document, or the new account itself with its name still
-// empty, has that name ignoring case; at most 30 characters.
+// The imported account's name: the legacy name (its first 30 characters)
+// unless an account of the document, or the new account itself with its name
+// still empty, has that name ignoring case; then the first of "NAME (import)",
+// "NAME (import 2)", "NAME (import 3)", ... that none has, "(import)" and so
+// on for an empty name. The name is cut so that it and its suffix fit in 30
+// characters: the suffix always stays whole, so that the names differ.
 std::string ImportedAccountName(const Document& document, std::string_view legacyName);
 
 // How many steps the import's progress takes: one per category name and one

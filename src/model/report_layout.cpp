@@ -100,6 +100,10 @@ int DrawFooter(const Job& job, int page, int pageWidth, int pageHeight) {
 
 }  // namespace
 
+int PrinterFontHeight(int size, int printerPixelsPerInch, int screenPixelsPerInch) {
+    return static_cast<int>(std::int64_t{size} * printerPixelsPerInch / screenPixelsPerInch);
+}
+
 std::string PageNumberText(int page) { return "Page : " + std::to_string(page); }
 
 std::string PrintTimeText(const PrintTime& time) {

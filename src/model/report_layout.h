@@ -92,6 +92,13 @@ struct ReportOptions {
     TextAlign subHeaderTextAlign = TextAlign::Right;
 };
 
+// The height in printer units of a font size, which is a height in screen
+// pixels: size x printer's pixels per inch / screen's, truncated. The fonts
+// are made with it as their cell height (the height of a line, the font's
+// height the layout counts with), so the rows of a page are the ones it
+// counts. Both resolutions are positive.
+int PrinterFontHeight(int size, int printerPixelsPerInch, int screenPixelsPerInch);
+
 // "Page : %d".
 std::string PageNumberText(int page);
 

@@ -9,14 +9,15 @@
 
 namespace {
 
-// A height in screen pixels in the printer's units, whole units truncated.
-int PrinterHeight(HDC printer, int screenPixels) {
+int PrinterHeight(HDC printer, int size) {
     ScreenDC screen;
-    return MulDiv(screenPixels, GetDeviceCaps(printer, LOGPIXELSY), GetDeviceCaps(screen.Get(), LOGPIXELSY));
+    return PrinterFontHeight(size, GetDeviceCaps(printer, LOGPIXELSY), GetDeviceCaps(screen.Get(), LOGPIXELSY));
 }
 
+// A positive height is the font's cell height, the line height the layout counts with
+// (a negative one would be the character height, and the lines taller).
 HFONT MakeFont(int height, const std::string& face) {
-    return CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 

@@ -26,6 +26,7 @@ struct MainWindowHandles {
     UniqueBitmap sortDescendingImage;  // on the Date header when SortDate is 1
     UniqueBitmap sortAscendingImage;   // on the Date header when SortDate is 0
     UniqueMenu listPopup;
+    ComApartment com;  // the GUI thread's, entered first and left last
 };
 
 extern MainWindowHandles App;

@@ -3,6 +3,7 @@
 // hands the handle over.
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -83,4 +84,36 @@ public:
 
 private:
     HCURSOR previous_;
+};
+
+// The calling thread's membership of a single-threaded COM apartment, which
+// the shell's folder browser (SHBrowseForFolderA) requires of its thread,
+// until the object goes. Moving hands it over; a default object holds none.
+class ComApartment {
+public:
+    ComApartment() = default;
+    // Joins one. Where COM cannot be had the object holds none, and only what needs COM fails.
+    static ComApartment Enter() {
+        ComApartment apartment;
+        apartment.entered_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+        return apartment;
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ComApartment(ComApartment&& other) noexcept : entered_(std::exchange(other.entered_, false)) {}
+    ComApartment& operator=(ComApartment&& other) noexcept {
+        if (this != &other) {
+            Leave();
+            entered_ = std::exchange(other.entered_, false);
+        }
+        return *this;
+    }
+    ~ComApartment() { Leave(); }
+
+private:
+    void Leave() {
+        if (std::exchange(entered_, false)) CoUninitialize();
+    }
+
+    bool entered_ = false;
 };

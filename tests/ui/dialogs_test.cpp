@@ -283,8 +283,10 @@ TEST_F(OptionsAndHelp, TheDateOrderIsShownAndStoredAtOnceAndEveryHelpTriggerAsks
     driver.OnModal([&](ModalWindow& about) {
         EXPECT_EQ(about.Title(), "About Pennywhist");
         GetClientRect(GetWindow(about.Handle(), GW_CHILD), &banner);
-        PostMessageA(about.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageA(about.Handle(), WM_KEYDOWN, VK_RETURN, 0);
     });
+    // Enter leaves it open for this action; Esc closes it.
+    driver.OnModal([](ModalWindow& about) { PostMessageA(about.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); });
     driver.Command(IDM_ABOUT);  // returns once Esc has closed it
     EXPECT_EQ(std::pair(banner.right, banner.bottom), std::pair(LONG(115), LONG(19)));
 }

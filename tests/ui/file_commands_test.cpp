@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/exchange_rules.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 
@@ -274,18 +275,22 @@ TEST_F(FileCommands, ImportAnAccountThenSwitchToItAndSetItsDetails) {
     LPARAM range = 0;
     for (const int answer : {IDNO, IDYES}) {
         driver.OnModal([&](ModalWindow& dialog) {
+            EXPECT_FALSE(dialog.IsControlVisible(IDC_IMPORT_PROGRESS));  // until the import runs
+            // The pointer off the program's windows, so that none puts its own cursor in place of the wait cursor.
+            SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
             ExpectRefusal(driver, dialog, IDOK, "Enter the file you want to import.", IDC_IMPORT_FILE);
             dialog.SetText(IDC_IMPORT_FILE, legacy.c_str());
             dialog.Choose(IDC_TYPE_CASH);
             driver.OnModalNext([&, answer](ModalWindow& question) {
                 range = SendDlgItemMessageA(dialog.Handle(), IDC_IMPORT_PROGRESS, PBM_GETRANGE, FALSE, 0);
+                EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));  // the work is done
                 question.Click(answer);
             });
             dialog.Click(IDOK);
         });
         if (answer == IDYES)
             driver.OnModal([](ModalWindow& details) {
-                EXPECT_EQ(details.Text(IDC_ACCOUNT_NAME), "Checking (import)");
+                EXPECT_EQ(details.Text(IDC_ACCOUNT_NAME), "Checking (import 2)");  // the first import took "(import)"
                 details.SetText(IDC_ACCOUNT_NAME, "Vet bills");
                 details.Click(IDOK);
             });
@@ -316,6 +321,17 @@ TEST_F(FileCommands, BackupThenRestoreBringsTheOldDataBackWithTheCurrentPassword
         driver.Command(IDM_BACKUP_RESTORE);
         return messages;
     };
+    // A location too long for the backup's path keeps its text to be corrected; the box takes no more than can pass.
+    driver.OnModal([&](ModalWindow& dialog) {
+        HWND box = GetDlgItem(dialog.Handle(), IDC_BACKUP_LOCATION);
+        EXPECT_EQ(SendMessageA(box, EM_GETLIMITTEXT, 0, 0), LRESULT(kMaxBackupLocationLength));
+        const std::string tooLong = "C:\\" + std::string(kMaxBackupLocationLength - 3, 'd');
+        dialog.SetText(IDC_BACKUP_LOCATION, tooLong.c_str());
+        ExpectRefusal(driver, dialog, IDOK, "Enter a location.", IDC_BACKUP_LOCATION);
+        EXPECT_EQ(dialog.Text(IDC_BACKUP_LOCATION), tooLong);
+        dialog.Click(IDCANCEL);
+    });
+    driver.Command(IDM_BACKUP_RESTORE);
     EXPECT_EQ(run(TestFolder(), IDOK, {IDOK}), std::vector<std::string>{"Backup successful."});
     EXPECT_EQ(FileBytes(backup), FileBytes(TestFile("sample.pwf")));
 

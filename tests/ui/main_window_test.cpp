@@ -52,6 +52,22 @@ using TransactionList = SampleFileOpen;
 
 }  // namespace
 
+TEST(MainFrame, TheGuiThreadIsInASingleThreadedComApartmentUntilTheProgramFinishes) {
+    // As the folder browser of Backup/Restore requires.
+    const auto singleThreaded = [] {
+        APTTYPE type{};
+        APTTYPEQUALIFIER qualifier{};
+        return CoGetApartmentType(&type, &qualifier) == S_OK && (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
+    };
+    {
+        Driver driver;
+        // Wine joins one for the thread's windows by itself and leaves it with the last window.
+        DestroyWindow(App.frame);
+        EXPECT_TRUE(singleThreaded());
+    }
+    EXPECT_FALSE(singleThreaded());
+}
+
 TEST(MainFrame, FirstStartShowsTheEmptyFrameTogglesStatsAndTakesCtrlCThroughTheLoop) {
     Driver driver;
     EXPECT_EQ(Width(App.frame), 640);

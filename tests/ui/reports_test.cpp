@@ -95,6 +95,12 @@ TEST_F(Reports, TheTransactionListPrintsOnPagesWithTitleHeadingsRowsAndFooter) {
     ASSERT_NE(last, nullptr);
     EXPECT_LT(last->y, Find(printout, "Page : " + std::to_string(printout.pages))->y);
     EXPECT_EQ(Find(printout, "279", 1), nullptr);
+    // Size 12 on a metafile, which has the screen's resolution, is a body font 12 units high as a
+    // cell height: a row and its gap take 18 units, as the layout counts them.
+    const PrintedText* row = Find(printout, "200", 1);
+    const PrintedText* next = Find(printout, "201", 1);
+    ASSERT_TRUE(row && next);
+    EXPECT_EQ(next->y - row->y, 12 + 6);
 
     // No printer: Print shows the print dialog's own message and prints nothing.
     driver.OnModal([](ModalWindow& box) { box.Click(GetDlgItem(box.Handle(), IDNO) ? IDNO : IDOK); });

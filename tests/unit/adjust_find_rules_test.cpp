@@ -65,17 +65,18 @@ TEST(AdjustRules, OkAddsOneEntryForTheDifferenceOrEndsUnchanged) {
         EXPECT_EQ(account.transactions.back(), (Transaction{c.amount, c.kind, 5, 17, 2026, 0, 0, "", "ADJUSTMENT"}));
         EXPECT_EQ(AccountBalance(account), *ReadAdjustTarget(c.text));
     }
-    // The balance as it is: nothing added, and the dialog ends as after Cancel.
-    Account account = SixtyInBank();
-    const RuleOutcome same = AdjustBalance(account, "60.00", kToday);
-    EXPECT_EQ(same, Ends(DialogEnd::Unchanged));
-    EXPECT_TRUE(same.Closes());
-    EXPECT_EQ(account.TransactionCount(), 3);
-    // The comparison is exact: a balance shown as 0.30 that is a little more gets its entry.
-    account = {.transactions = {{0.10, 0}, {0.20, 0}}};
-    EXPECT_EQ(AdjustBalance(account, "0.30", kToday), Ends(DialogEnd::Changed));
-    ASSERT_EQ(account.TransactionCount(), 3);
-    EXPECT_EQ(account.transactions.back().kind, 1);
+    // The balance as it shows, or less than half a cent from it: nothing added, and the dialog
+    // ends as after Cancel. 0.10 + 0.20 is a little more than the 0.30 it shows.
+    const struct { Account account; const char* text; bool adds; } near[] = {
+        {SixtyInBank(), "60.00", false},     {SixtyInBank(), "60.004", false}, {SixtyInBank(), "59.996", false},
+        {SixtyInBank(), "60.006", true},     {SixtyInBank(), "59.99", true},
+        {{.transactions = {{0.10, 0}, {0.20, 0}}}, "0.30", false},
+    };
+    for (auto [account, text, adds] : near) {
+        const std::int32_t before = account.TransactionCount();
+        EXPECT_EQ(AdjustBalance(account, text, kToday), Ends(adds ? DialogEnd::Changed : DialogEnd::Unchanged)) << text;
+        EXPECT_EQ(account.TransactionCount(), before + (adds ? 1 : 0)) << text;
+    }
 }
 
 TEST(CaseFolding, TheLettersOfCodePage1252FoldAndTheLengthsMustMatch) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -81,4 +82,16 @@ TEST(Dates, DateTextInBothOrders) {
     EXPECT_EQ(DateText(1, 5, 2003, kDateFormatAmerican), "01/05/2003");
     EXPECT_EQ(DateText(1, 5, 2003, kDateFormatEuropean), "05/01/2003");
     EXPECT_EQ(DateText(12, 31, 1999, 7), "31/12/1999");  // any nonzero format puts the day first
+}
+
+TEST(Dates, ADayOutsideItsMonthComesBackInsideIt) {
+    const struct { Date stored, shown; } cases[] = {
+        {{2026, 2, 31}, {2026, 2, 28}},  {{2024, 2, 31}, {2024, 2, 29}},   {{2000, 2, 30}, {2000, 2, 29}},
+        {{2100, 2, 29}, {2100, 2, 28}},  {{2026, 4, 31}, {2026, 4, 30}},   {{2026, 1, 31}, {2026, 1, 31}},
+        {{2026, 3, 0}, {2026, 3, 1}},    {{2026, 3, INT_MIN}, {2026, 3, 1}}, {{2026, 12, INT_MAX}, {2026, 12, 31}},
+        {{2026, 13, 40}, {2026, 13, 31}},  // a month outside the calendar is kept, with 31 days
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ClampDayToMonth(c.stored), c.shown) << c.stored.year << '-' << c.stored.month << '-' << c.stored.day;
+    for (std::int32_t month : {0, 13, -5, INT_MAX, INT_MIN}) EXPECT_EQ(MonthLength(month, 2004), 31) << month;
 }

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <new>
 
 #include "model/data_stream.h"
@@ -97,6 +98,24 @@ TEST(DataFileRefusal, WrongHeaderCountOrLength) {
     bad.back().second.push_back(0);
 
     for (const auto& [what, bytes] : bad) EXPECT_EQ(LoadOver(bytes), "refused") << what;
+}
+
+TEST(DataFileRefusal, AmountOrCreditLimitThatIsNotAFiniteNumber) {
+    using Change = void (*)(Document&, double);
+    const std::pair<const char*, Change> fields[] = {
+        {"bill amount", [](Document& d, double value) { d.billDeposits[0].amount = value; }},
+        {"transaction amount", [](Document& d, double value) { d.accounts[0].transactions[1].amount = value; }},
+        {"credit limit", [](Document& d, double value) { d.accounts[1].creditLimit = value; }},
+    };
+    using Limits = std::numeric_limits<double>;
+    for (const auto& [what, change] : fields)
+        for (double value : {Limits::quiet_NaN(), Limits::infinity(), -Limits::infinity()}) {
+            Document document = MakeSampleDocument();
+            change(document, value);
+            ScratchDir dir;
+            ASSERT_TRUE(document.Save(dir.File("file.pwf")));
+            EXPECT_EQ(LoadOver(ReadBytes(dir.File("file.pwf"))), "refused") << what << ' ' << value;
+        }
 }
 
 TEST(DataFileRefusal, FileCutAtEveryLength) {

@@ -1,10 +1,13 @@
 // Save and Load together: every field comes back, a save replaces the whole
 // file, and a failed save leaves the old file as it was with no temporary
-// behind; and the writer under Save with a block larger than its buffer.
+// behind; the writer under Save with a block larger than its buffer; and the
+// backup path, which leaves room for the save's temporary name.
 
 #include <cstdio>
+#include <optional>
 
 #include "model/data_stream.h"
+#include "model/exchange_rules.h"
 #include "test_files.h"
 
 namespace {
@@ -104,4 +107,35 @@ TEST(DataWriter, ABlockLargerThanItsBufferReachesTheFileWholeAndInOrder) {
     EXPECT_TRUE(writer.Flush());
     ASSERT_EQ(std::fclose(file), 0);
     EXPECT_TRUE(ReadBytes(path) == bytes);  // not EXPECT_EQ: it would print 12 MiB
+}
+
+TEST(BackupPath, ALocationPassesOnlyWhenTheSavesTemporaryNameFitsAPath) {
+    ASSERT_EQ(kMaxBackupLocationLength, 242u);  // 259 characters less "backup.pwf" and ".saving"
+    const std::string longest = "C:\\" + std::string(kMaxBackupLocationLength - 4, 'd') + "\\";
+    const std::string oneMore = "C:\\" + std::string(kMaxBackupLocationLength - 3, 'd');
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"C:\\Data", "C:\\Data\\backup.pwf"}, {"C:\\", "C:\\backup.pwf"}, {"", std::nullopt},
+        {" C:\\Data", std::nullopt},          {longest, longest + "backup.pwf"},
+        {oneMore.substr(1), oneMore.substr(1) + "\\backup.pwf"},
+        {oneMore, std::nullopt},  // the backslash it needs makes the temporary name 260 characters
+        {longest + "d\\", std::nullopt},
+    };
+    for (const auto& [location, path] : cases) {
+        EXPECT_EQ(BackupPath(location), path) << location.size() << ' ' << location.substr(0, 10);
+        if (path) EXPECT_LE(path->size() + kSaveTemporarySuffix.size(), 259u) << location.size();
+    }
+}
+
+TEST(TypedPaths, AMissingImportFileEmptiesItsBoxARefusedLocationStaysSelected) {
+    EXPECT_EQ(ImportPath(std::string(300, 'f')).path, std::string(259, 'f'));
+    EXPECT_EQ(BackupLocation("C:\\Data").path, "C:\\Data\\backup.pwf");
+    const struct { TypedPath typed; const Message* message; int box; bool emptied; } refusals[] = {
+        {ImportPath(""), &kEnterImportFile, IDC_IMPORT_FILE, true},
+        {ImportPath(" C:\\a.pwa"), &kEnterImportFile, IDC_IMPORT_FILE, true},
+        {BackupLocation(" C:\\Data"), &kEnterLocation, IDC_BACKUP_LOCATION, false},
+    };
+    for (const auto& [typed, message, box, emptied] : refusals) {
+        EXPECT_FALSE(typed.path) << box;
+        EXPECT_EQ(typed.refusal, Refused(*message, box, emptied)) << box;
+    }
 }

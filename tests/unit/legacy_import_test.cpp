@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 #include "model/data_stream.h"
@@ -35,7 +36,8 @@ ByteVector SmallFile() {
 }
 constexpr std::size_t kN2At = kHeadSize + 4 + 2 * 31, kN3At = kN2At + 4 + kRecordSize;
 
-ByteVector WithInt32(ByteVector bytes, std::size_t offset, std::int32_t value) {
+template <typename Value>
+ByteVector With(ByteVector bytes, std::size_t offset, Value value) {
     std::memcpy(bytes.data() + offset, &value, sizeof value);
     return bytes;
 }
@@ -92,11 +94,16 @@ TEST(LegacyImport, RefusesAnotherMagicOrVersionAndAnyCutOrOversizedCount) {
     const ByteVector good = SmallFile();
     LegacyAccount account;
     ASSERT_EQ(ReadOver(good, account), "accepted");
-    std::vector<std::pair<std::string, ByteVector>> bad = {{"version 1", WithInt32(good, 19, 1)},
+    std::vector<std::pair<std::string, ByteVector>> bad = {{"version 1", With(good, 19, std::int32_t{1})},
                                                            {"longer magic", good},
                                                            {"wrong byte", good}};
     bad[1].second[18] = 'X';
     bad[2].second[0] = 'p';
+    // Amounts that are not finite numbers: the opening amount and each transaction's.
+    using Limits = std::numeric_limits<double>;
+    for (double value : {Limits::quiet_NaN(), Limits::infinity(), -Limits::infinity()})
+        for (std::size_t offset : {std::size_t{336}, kN3At + 8, kN3At + 8 + kRecordSize})
+            bad.emplace_back(std::to_string(value) + " at " + std::to_string(offset), With(good, offset, value));
     for (std::size_t length = 0; length < good.size(); ++length)
         bad.emplace_back("cut at " + std::to_string(length), ByteVector(good.begin(), good.begin() + length));
     for (const auto& [what, bytes] : bad) EXPECT_EQ(ReadOver(bytes, account), "refused") << what;
@@ -106,7 +113,7 @@ TEST(LegacyImport, RefusesAnotherMagicOrVersionAndAnyCutOrOversizedCount) {
     const std::uint64_t peakBefore = StatusKiB("VmPeak");
     for (std::int32_t count : {-1, INT_MIN, 1000, 10'000'000, INT_MAX})
         for (std::size_t offset : {kHeadSize, kN2At, kN3At}) {
-            WriteBytes(dir.File("count.pwa"), WithInt32(good, offset, count));
+            WriteBytes(dir.File("count.pwa"), With(good, offset, count));
             account = kSentinel;
             EXPECT_FALSE(ReadLegacyAccount(dir.File("count.pwa"), account)) << count << " at " << offset;
             EXPECT_EQ(account, kSentinel);
@@ -136,14 +143,25 @@ TEST(LegacyImport, OpeningEntryByType) {
     }
 }
 
-TEST(LegacyImport, NameTakesASuffixWhenUsedOrEmpty) {
-    const Document document = WithAccounts({});
+TEST(LegacyImport, NameTakesTheFirstFreeSuffixWhenUsedOrEmpty) {
+    Document document = WithAccounts({});  // CHECKING, Savings Account at First Bank, 28 a's
+    for (const char* name : {"Checking (IMPORT)", "(import)"}) document.AddAccount({.name = name});
     for (const auto& [legacy, expected] : std::vector<std::pair<std::string, std::string>>{
-             {"Checking", "Checking (import)"}, {"Visa", "Visa"}, {"", " (import)"},
-             {"savings account at first bank", "savings account at first bank "}})
+             {"Checking", "Checking (import 2)"}, {"Visa", "Visa"}, {"", "(import 2)"},
+             {"Visa (import)", "Visa (import)"}, {"savings account at first bank", "savings account at fi (import)"},
+             {std::string(28, 'A'), std::string(21, 'A') + " (import)"}})
         EXPECT_EQ(ImportedAccountName(document, legacy), expected) << legacy;
-    EXPECT_EQ(ImportedAccountName(document, std::string(28, 'A')), std::string(28, 'A') + " (");
-    Document imported = document;
+
+    // The same file imported again and again: a new name each time, its suffix whole.
+    std::vector<std::string> names;
+    for (int i = 0; i < 10; ++i) {
+        names.push_back(ImportedAccountName(document, std::string(28, 'a')));
+        document.AddAccount({.name = Text31(names.back())});
+    }
+    EXPECT_EQ(names[1], std::string(19, 'a') + " (import 2)");
+    EXPECT_EQ(names[9], std::string(18, 'a') + " (import 10)");
+
+    Document imported = WithAccounts({});
     ASSERT_EQ(Import(imported, {.name = "Checking", .comment = "Old"}), Accepted());
     EXPECT_EQ(imported.accounts.back(), (Account{.name = "Checking (import)", .comment = "Old"}));
 }

@@ -87,6 +87,15 @@ TEST(ReportTexts, PageNumberAndDayFirstZeroPaddedTime) {
     EXPECT_EQ(PrintTimeText({999, 12, 31, 23, 59, 0}), "31/12/0999  23:59:00");
 }
 
+TEST(ReportFonts, SizeInPrinterUnitsIsTruncated) {
+    const struct { int size, printer, screen, height; } cases[] = {
+        {12, 96, 96, 12}, {12, 600, 96, 75}, {12, 300, 96, 37}, {10, 300, 96, 31},
+        {12, 72, 96, 9},  {12, 1200, 120, 120}, {1'000'000, 4800, 96, 50'000'000},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PrinterFontHeight(c.size, c.printer, c.screen), c.height) << c.size << ' ' << c.printer;
+}
+
 TEST(ReportColumns, WidthIsAnXPerCharacterOfTheLongestTextPlusOne) {
     const Table t({{"Date"}, {"Secret", true}, {"A"}, {""}, {"Category"}},
                   {{"03/07/2026", "zzzzzz", "", "", "x"}, {"1/1/2026", "z", "", "", ""}});
