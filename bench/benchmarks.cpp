@@ -375,7 +375,7 @@ void BM_PrintLayout(benchmark::State& state) {
     std::int64_t texts = 0;
     for (auto _ : state) {
         CountingCanvas canvas;
-        pages = PrintReport(list, canvas, ReportOptions{}, "Checking", PrintTime{2026, 3, 7, 9, 5, 2});
+        pages = PrintReport(list, canvas, "Checking", PrintTime{2026, 3, 7, 9, 5, 2});
         texts = canvas.texts;
     }
     state.counters["pages"] = pages;

@@ -11,7 +11,6 @@ using Font = ReportCanvas::Font;
 constexpr int kTitleBlockGap = 20;
 constexpr int kHeadingsGap = 10;  // the thick rule sits at the top of this gap
 constexpr int kRowGap = 6;
-constexpr int kRowRuleOffset = 3;
 constexpr int kHeadingRuleWidth = 3;
 constexpr int kFooterPadding = 4;  // the footer band is its font's height plus this
 
@@ -19,7 +18,6 @@ constexpr int kFooterPadding = 4;  // the footer band is its font's height plus 
 struct Job {
     const ReportTable& table;
     ReportCanvas& canvas;
-    const ReportOptions& options;
     std::string_view title;
     std::string timeText;
     std::vector<int> widths;
@@ -29,38 +27,24 @@ struct Job {
 };
 
 // Walks the printed columns of one line: stops at the first one that would
-// pass the page width (when clipping) or that starts past it, and leaves out
-// the hidden ones. `draw` gets the column, its left edge and its width.
+// pass the page width, and leaves out the hidden ones. `draw` gets the column, its left edge and its width.
 template <typename Draw>
 void ForEachPrintedColumn(const Job& job, int pageWidth, Draw draw) {
     int x = 0;
     for (int i = 0; i < static_cast<int>(job.widths.size()); ++i) {
         const int width = job.widths[static_cast<std::size_t>(i)];
-        if (job.options.clipColumns && x + width > pageWidth) break;
-        if (x > pageWidth) break;
+        if (x + width > pageWidth) break;
         if (width == 0) continue;
         draw(i, x, width);
         x += width;
     }
 }
 
-int DrawTitleBlock(const Job& job, int page, int pageWidth, int top) {
-    const ReportOptions& o = job.options;
+// The title line between an empty first and last line of the title font.
+int DrawTitleBlock(const Job& job, int pageWidth, int top) {
     const int h = job.titleHeight;
-    ReportCanvas& canvas = job.canvas;
-    // Without a footer band the page number and the time move up here.
-    const PrintRect first{0, top, pageWidth, top + h};
-    if (!o.printFooter)
-        canvas.Text(Font::Title, first, PageNumberText(page), TextAlign::Right);
-    else if (o.useHeaderText)
-        canvas.Text(Font::Title, first, o.headerText, o.headerTextAlign);
-    canvas.Text(Font::DoubleTitle, {0, top + h, pageWidth, top + 3 * h}, job.title, TextAlign::Center);
-    const PrintRect last{0, top + 3 * h, pageWidth, top + 4 * h};
-    if (!o.printFooter)
-        canvas.Text(Font::Title, last, job.timeText, TextAlign::Right);
-    else if (o.useSubHeaderText)
-        canvas.Text(Font::Title, last, o.subHeaderText, o.subHeaderTextAlign);
-    canvas.Frame({0, top, pageWidth - 1, top + 4 * h});
+    job.canvas.Text(Font::DoubleTitle, {0, top + h, pageWidth, top + 3 * h}, job.title, TextAlign::Center);
+    job.canvas.Frame({0, top, pageWidth - 1, top + 4 * h});
     return top + 4 * h + kTitleBlockGap;
 }
 
@@ -69,7 +53,7 @@ int DrawHeadings(const Job& job, int pageWidth, int top) {
     ForEachPrintedColumn(job, pageWidth, [&](int i, int x, int width) {
         const ReportColumn column = job.table.Column(i);
         job.canvas.Text(Font::Body, {x, top, x + width - 1, top + b}, column.heading, column.align);
-        if (job.options.columnSeparators && i > 0) job.canvas.Line(x - 2, top, x - 2, top + b + kHeadingsGap, 0);
+        if (i > 0) job.canvas.Line(x - 2, top, x - 2, top + b + kHeadingsGap, 0);
     });
     job.canvas.Line(0, top + b, pageWidth, top + b, kHeadingRuleWidth);
     return top + b + kHeadingsGap;
@@ -80,9 +64,8 @@ int DrawRow(const Job& job, const std::vector<TextAlign>& aligns, int row, int p
     ForEachPrintedColumn(job, pageWidth, [&](int i, int x, int width) {
         job.canvas.Text(Font::Body, {x, top, x + width, top + b}, job.table.Cell(row, i),
                         aligns[static_cast<std::size_t>(i)]);
-        if (job.options.columnSeparators && i > 0) job.canvas.Line(x - 2, top, x - 2, top + b + kRowGap, 0);
+        if (i > 0) job.canvas.Line(x - 2, top, x - 2, top + b + kRowGap, 0);
     });
-    if (job.options.rowRules) job.canvas.Line(0, top + b + kRowRuleOffset, pageWidth, top + b + kRowRuleOffset, 0);
     return top + b + kRowGap;
 }
 
@@ -129,13 +112,11 @@ std::vector<int> MeasureColumns(const ReportTable& table, ReportCanvas& canvas) 
     return widths;
 }
 
-int PrintReport(const ReportTable& table, ReportCanvas& canvas, const ReportOptions& options, std::string_view title,
-                const PrintTime& time) {
+int PrintReport(const ReportTable& table, ReportCanvas& canvas, std::string_view title, const PrintTime& time) {
     const int rows = table.RowCount();
     if (rows <= 0) return 0;
     Job job{table,
             canvas,
-            options,
             title,
             PrintTimeText(time),
             MeasureColumns(table, canvas),
@@ -157,10 +138,8 @@ int PrintReport(const ReportTable& table, ReportCanvas& canvas, const ReportOpti
             ++page;
             pageWidth = canvas.PageWidth();
             const int pageHeight = canvas.PageHeight();
-            y = 0;
-            if (options.printHeader) y = DrawTitleBlock(job, page, pageWidth, y);
-            y = DrawHeadings(job, pageWidth, y);
-            rowLimit = options.printFooter ? DrawFooter(job, page, pageWidth, pageHeight) : pageHeight;
+            y = DrawHeadings(job, pageWidth, DrawTitleBlock(job, pageWidth, 0));
+            rowLimit = DrawFooter(job, page, pageWidth, pageHeight);
             newPageDue = false;
             pageHoldsARow = false;
         }

@@ -77,21 +77,6 @@ struct PrintTime {
     std::int32_t second = 0;
 };
 
-// The options of a printout; every caller keeps the defaults.
-struct ReportOptions {
-    bool printHeader = true;        // the title block on every page
-    bool printFooter = true;        // the footer band on every page; the title block's first and last lines follow it
-    bool clipColumns = true;        // a line stops at the first column that would pass the page width
-    bool columnSeparators = true;   // a vertical line before every printed column but the first
-    bool rowRules = false;          // a thin line under every row
-    bool useHeaderText = false;     // with printFooter, headerText in the title block's first line
-    bool useSubHeaderText = false;  // with printFooter, subHeaderText in its last line
-    std::string headerText;
-    std::string subHeaderText;
-    TextAlign headerTextAlign = TextAlign::Right;
-    TextAlign subHeaderTextAlign = TextAlign::Right;
-};
-
 // The height in printer units of a font size, which is a height in screen
 // pixels: size x printer's pixels per inch / screen's, truncated. The fonts
 // are made with it as their cell height (the height of a line, the font's
@@ -112,9 +97,11 @@ std::string PrintTimeText(const PrintTime& time);
 std::vector<int> MeasureColumns(const ReportTable& table, ReportCanvas& canvas);
 
 // Prints the whole table under `title`, page after page, and returns how
-// many pages it took; a table without rows takes none. The footer band sits
+// many pages it took; a table without rows takes none. Every page has the
+// title block, the headings and the footer band; a line of columns stops at
+// the first column that would pass the page width, and a vertical line
+// stands before every printed column but the first. The footer band sits
 // inside the printable area at its bottom and every page's rows end above it;
 // a row that does not fit even on an empty page is printed there anyway
 // (cut at the page), so a printout always ends.
-int PrintReport(const ReportTable& table, ReportCanvas& canvas, const ReportOptions& options, std::string_view title,
-                const PrintTime& time);
+int PrintReport(const ReportTable& table, ReportCanvas& canvas, std::string_view title, const PrintTime& time);

@@ -16,9 +16,9 @@ int PrinterHeight(HDC printer, int size) {
 
 // A positive height is the font's cell height, the line height the layout counts with
 // (a negative one would be the character height, and the lines taller).
-HFONT MakeFont(int height, const std::string& face) {
+HFONT MakeFont(int height) {
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
 }
 
 PrintTime UtcNow() {
@@ -40,55 +40,52 @@ HDC ShowPrintDialog(HWND owner) {
     return chosen ? dialog.hDC : nullptr;
 }
 
-ReportPrinter::~ReportPrinter() {
-    if (printerDC != nullptr) DeleteDC(printerDC);
-}
+namespace {
 
-bool ReportPrinter::MakeFonts(ReportFonts& fonts) {
-    if (printerDC == nullptr || listView == nullptr || ListView_GetHeader(listView) == nullptr) return false;
-    if (autoSizeColumns) {
-        const int columns = ListViewTable(listView).ColumnCount();
-        for (int column = 0; column < columns; ++column)
-            ListView_SetColumnWidth(listView, column, LVSCW_AUTOSIZE_USEHEADER);
-    }
-    fonts.title.Reset(MakeFont(PrinterHeight(printerDC, titleSize), titleFace));
-    fonts.doubleTitle.Reset(MakeFont(2 * PrinterHeight(printerDC, titleSize), titleFace));
-    fonts.body.Reset(MakeFont(PrinterHeight(printerDC, bodySize), bodyFace));
-    fonts.footer.Reset(MakeFont(PrinterHeight(printerDC, footerSize), footerFace));
+// Every font of a printout is Arial at this size, a height in screen pixels.
+constexpr int kFontSize = 12;
+
+// The fonts for the device; false without a list and its header, or when one cannot be made.
+bool MakeFonts(HWND list, HDC device, ReportFonts& fonts) {
+    if (device == nullptr || list == nullptr || ListView_GetHeader(list) == nullptr) return false;
+    const int height = PrinterHeight(device, kFontSize);
+    fonts.title.Reset(MakeFont(height));
+    fonts.doubleTitle.Reset(MakeFont(2 * height));
+    fonts.body.Reset(MakeFont(height));
+    fonts.footer.Reset(MakeFont(height));
     return fonts.title && fonts.doubleTitle && fonts.body && fonts.footer;
 }
 
-bool ReportPrinter::Print(const std::string& title) {
+}  // namespace
+
+bool PrintListView(HWND list, HDC printer, const std::string& title) {
     const PrintTime time = UtcNow();
     ReportFonts fonts;
-    if (!MakeFonts(fonts)) return false;
+    if (!MakeFonts(list, printer, fonts)) return false;
     DOCINFOA job{};
     job.cbSize = sizeof job;
     job.lpszDocName = title.c_str();
-    if (StartDocA(printerDC, &job) <= 0) return false;
-    GdiCanvas canvas(printerDC, fonts, true);
-    PrintReport(ListViewTable(listView), canvas, options, title, time);
+    if (StartDocA(printer, &job) <= 0) return false;
+    GdiCanvas canvas(printer, fonts, true);
+    PrintReport(ListViewTable(list), canvas, title, time);
     if (!canvas.PagesPrinted()) {
-        AbortDoc(printerDC);
+        AbortDoc(printer);
         return false;
     }
-    return EndDoc(printerDC) > 0;
+    return EndDoc(printer) > 0;
 }
 
-int ReportPrinter::DrawPages(const std::string& title) {
+int DrawListPages(HWND list, HDC device, const std::string& title) {
     const PrintTime time = UtcNow();
     ReportFonts fonts;
-    if (!MakeFonts(fonts)) return -1;
-    GdiCanvas canvas(printerDC, fonts, false);
-    return PrintReport(ListViewTable(listView), canvas, options, title, time);
+    if (!MakeFonts(list, device, fonts)) return -1;
+    GdiCanvas canvas(device, fonts, false);
+    return PrintReport(ListViewTable(list), canvas, title, time);
 }
 
 void PrintList(HWND owner, HWND list, const std::string& title) {
-    ReportPrinter printer;
-    printer.printerDC = ShowPrintDialog(owner);
-    if (printer.printerDC == nullptr) return;
+    const UniqueDC printer(ShowPrintDialog(owner));
+    if (!printer) return;
     WaitCursor wait;
-    printer.listView = list;
-    printer.titleSize = printer.footerSize = printer.bodySize = 12;
-    printer.Print(title);
+    PrintListView(list, printer.Get(), title);
 }

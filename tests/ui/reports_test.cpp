@@ -45,13 +45,9 @@ int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LP
 
 // The list drawn as the printer draws it, on a metafile of the screen's size.
 Printout PrintOnMetafile(HWND list, const std::string& title) {
-    ReportPrinter printer;
-    printer.printerDC = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    printer.listView = list;
-    printer.titleSize = printer.footerSize = printer.bodySize = 12;
-    const int pages = printer.DrawPages(title);
-    HENHMETAFILE drawing = CloseEnhMetaFile(printer.printerDC);
-    printer.printerDC = nullptr;  // a metafile's context is closed, not deleted
+    HDC metafile = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    const int pages = DrawListPages(list, metafile, title);
+    HENHMETAFILE drawing = CloseEnhMetaFile(metafile);
     Printout printout;
     printout.title = title;
     EnumEnhMetaFile(nullptr, drawing, CollectText, &printout, nullptr);
