@@ -80,10 +80,9 @@ int Print(const Table& table, RecordingCanvas& canvas, const ReportOptions& opti
 
 }  // namespace
 
+// The page number and kTime's text are checked as drawn.
 TEST(ReportTexts, PageNumberAndDayFirstZeroPaddedTime) {
-    EXPECT_EQ(PageNumberText(1), "Page : 1");
     EXPECT_EQ(PageNumberText(120), "Page : 120");
-    EXPECT_EQ(PrintTimeText(kTime), "07/03/2026  09:05:02");
     EXPECT_EQ(PrintTimeText({999, 12, 31, 23, 59, 0}), "31/12/0999  23:59:00");
 }
 
