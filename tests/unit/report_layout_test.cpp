@@ -128,6 +128,7 @@ TEST(ReportPages, RowThatWouldReachTheFooterGoesToTheNextPage) {
         RecordingCanvas canvas(400, height);
         ASSERT_EQ(Print(Ledger(13), canvas), 3) << height;
         EXPECT_TRUE(canvas.pages == 3 && !canvas.open);
+        EXPECT_EQ(canvas.Count(Font::Title), 0);  // no header texts asked for
         const int footerTop = height - 13;
         for (int page = 1; page <= 3; ++page) {
             EXPECT_EQ(canvas.Only("Ledger", page).rect, (PrintRect{0, 10, 400, 30}));
@@ -143,17 +144,14 @@ TEST(ReportPages, RowThatWouldReachTheFooterGoesToTheNextPage) {
     }
 }
 
-TEST(ReportPages, RowTooTallForAnEmptyPageIsPrintedAnywayAndTheJobEnds) {
+TEST(ReportPages, RowTooTallForAnEmptyPageIsPrintedAnywayAndNoRowsTakeNoPage) {
     RecordingCanvas canvas(400, 50);  // the title block alone passes the page
     EXPECT_EQ(Print(Ledger(3), canvas), 3);
     for (int page = 1; page <= 3; ++page) EXPECT_EQ(canvas.Only(std::to_string(100 + page), page).rect.top, 82);
     EXPECT_FALSE(canvas.open);
-}
-
-TEST(ReportPages, ListWithoutRowsTakesNoPage) {
-    RecordingCanvas canvas(400, 300);
-    EXPECT_EQ(Print(Ledger(0), canvas), 0);
-    EXPECT_TRUE(canvas.pages == 0 && canvas.texts.empty() && canvas.lines.empty() && canvas.frames.empty());
+    RecordingCanvas empty(400, 300);
+    EXPECT_EQ(Print(Ledger(0), empty), 0);
+    EXPECT_TRUE(empty.pages == 0 && empty.texts.empty() && empty.lines.empty() && empty.frames.empty());
 }
 
 TEST(ReportTitleBlock, WithoutFooterItHoldsPageNumberAndTimeAndRowsGoToTheBottom) {
@@ -171,9 +169,6 @@ TEST(ReportTitleBlock, WithoutFooterItHoldsPageNumberAndTimeAndRowsGoToTheBottom
 }
 
 TEST(ReportTitleBlock, WithFooterItsFirstAndLastLinesHoldOnlyTheTextsAskedFor) {
-    RecordingCanvas plain(400, 300);
-    Print(Ledger(1), plain);
-    EXPECT_EQ(plain.Count(Font::Title), 0);
     RecordingCanvas texts(400, 300);
     Print(Ledger(1), texts, {.useHeaderText = true, .useSubHeaderText = true, .headerText = "Household",
                              .subHeaderText = "March", .headerTextAlign = TextAlign::Left,
