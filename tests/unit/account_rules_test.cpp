@@ -51,29 +51,23 @@ TEST(AccountRules, NewAccountRefusesAnAmountWithOtherSymbolsInTheWordsOfItsType)
     EXPECT_EQ(ReadOpeningAmount(std::string(49, '1') + "$"), 1.1111111111111111e48);  // only 49 characters count
 }
 
-TEST(AccountRules, DetailsRefuseAMissingOrUsedNameAndABadCreditLimit) {
+TEST(AccountRules, DetailsRefuseAMissingOrUsedNameAndABadCreditLimitAndStoreTheFieldsCut) {
     const struct { AccountDetailsText typed; RuleOutcome outcome; } cases[] = {
         {Details(""), StaysOpen(&kEnterAccountName, IDC_ACCOUNT_NAME, true)},
         {Details(" Savings"), StaysOpen(&kEnterAccountName, IDC_ACCOUNT_NAME, true)},
         {Details("VISA"), StaysOpen(&kAccountNameUsed, IDC_ACCOUNT_NAME)},
-        // Checked for a Bank account too: the hidden box still holds a text.
+        // Checked for a Cash account too: the hidden box still holds a text.
         {Details("Savings", "1,000$"), StaysOpen(&kInvalidCreditLimit, IDC_CREDIT_LIMIT)},
         {Details("Savings", "-5"), StaysOpen(&kInvalidCreditLimit, IDC_CREDIT_LIMIT)},
     };
+    Document document;
+    document.AddAccount({.type = AccountTypeCredit, .name = "Visa"});
+    document.AddAccount({.type = AccountTypeCash, .name = "New"});
+    const Document before = document;
     for (const auto& c : cases) {
-        Document document;
-        document.AddAccount({.type = AccountTypeCredit, .name = "Visa"});
-        document.AddAccount({.type = AccountTypeBank, .name = "New"});
-        const Document before = document;
         EXPECT_EQ(StoreAccountDetails(document, 1, c.typed), c.outcome) << c.typed.name;
         EXPECT_EQ(document, before) << c.typed.name;
     }
-}
-
-TEST(AccountRules, DetailsStoreTheFieldsCutToTheirCapacity) {
-    Document document;
-    document.AddAccount({.type = AccountTypeCredit, .name = "Visa"});
-    document.AddAccount({.type = AccountTypeCash, .name = "Cash"});
     // The account's own name in other case is not a duplicate.
     EXPECT_EQ(StoreAccountDetails(document, 0, Details("VISA", "2,500.50")), Ends(DialogEnd::Changed));
     EXPECT_EQ(document.GetAccount(0),

@@ -101,18 +101,6 @@ TEST(CaseFolding, TheLettersOfCodePage1252FoldAndTheLengthsMustMatch) {
     EXPECT_FALSE(plain);
 }
 
-TEST(CaseFolding, ANameIsUsedByAnotherEntryIgnoringCase) {
-    const std::vector<Text31> names = {"Food", "\xC9t\xE9", "rent"};
-    const struct { std::string_view name; std::ptrdiff_t except; bool used; } cases[] = {
-        {"FOOD", 3, true}, {"food", 0, false}, {"\xE9T\xC9", 3, true}, {"Rent ", 3, false}, {"", 3, false},
-    };
-    for (const auto& c : cases) {
-        const auto except = names.begin() + c.except;
-        EXPECT_EQ(NameUsedByOther(names.begin(), names.end(), except, c.name, std::identity()), c.used)
-            << c.name << " except " << c.except;
-    }
-}
-
 TEST(FindRules, FindNextOverTheDisplayedRows) {
     // Rows as (payee, memo, number) in displayed order.
     const std::vector<FindRowTexts> rows = {

@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 
 #include <climits>
-#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -17,30 +16,21 @@ namespace {
 constexpr std::size_t kHeadSize = 364, kRecordSize = 291;
 const std::string kLongText(251, 'x');  // no terminator
 
-// The head of a version 2 file, up to the category count.
-Bytes Head(std::string_view name = "Checking", double opening = 0.0, std::string_view text = "Old account") {
-    Bytes file;
-    file.Text("Pennywhist Account", 19).Int32(2).Text(name, 31).Text(text, 251).Zeros(31);
-    return file.Double(opening).Zeros(20);
-}
-
 // One transaction record dated 3/7/2026.
-Bytes& Record(Bytes& file, std::int32_t category, std::string_view text = "Memo", std::int32_t kind = 1) {
+Bytes& Record(Bytes& file, std::int32_t kind, std::int32_t category, std::string_view text) {
     return file.Int32(kind).Double(12.5).Int32(category).Text(text, 251).Int32(3).Int32(7).Int32(2026).Zeros(12);
 }
 
-// Two categories, one skipped record, two transactions.
+// A version 2 file with texts that fill their fields, two categories, one
+// skipped record and two transactions.
 ByteVector SmallFile() {
-    Bytes file = Head().Int32(2).Text("Food", 31).Text("Fuel", 31).Int32(1).Zeros(kRecordSize).Int32(2);
-    return Record(Record(file, 0), 1, kLongText, 0).data;
+    Bytes file;
+    file.Text("Pennywhist Account", 19).Int32(2).Text(std::string(31, 'n'), 31).Text(kLongText, 251).Zeros(31);
+    file.Double(-80.5).Zeros(20).Int32(2).Text("Food", 31).Text(std::string(31, 'c'), 31);
+    file.Int32(1).Zeros(kRecordSize).Int32(2);
+    return Record(Record(file, 0, 5, kLongText), 1, -1, "Gas").data;
 }
 constexpr std::size_t kN2At = kHeadSize + 4 + 2 * 31, kN3At = kN2At + 4 + kRecordSize;
-
-template <typename Value>
-ByteVector With(ByteVector bytes, std::size_t offset, Value value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value);
-    return bytes;
-}
 
 const LegacyAccount kSentinel{.name = "Sentinel", .categories = {"S"}, .transactions = {{.kind = 7}}};
 
@@ -75,19 +65,14 @@ RuleOutcome Import(Document& document, const LegacyAccount& legacy, std::int32_t
 
 }  // namespace
 
-TEST(LegacyImport, ReadsEveryFieldAndCutsTextsAtTheirField) {
-    Bytes file = Head(std::string(31, 'n'), -80.5, kLongText).Int32(1).Text(std::string(31, 'c'), 31).Int32(0);
-    Record(Record(file.Int32(2), 5, kLongText, 0), -1, "Gas");
+TEST(LegacyImport, ReadsEveryFieldCutsTextsAtTheirFieldAndLeavesWhatFollows) {
+    ByteVector bytes = SmallFile();
+    bytes.resize(bytes.size() + 100);  // the bytes after the transactions are not read
     LegacyAccount account;
-    ASSERT_EQ(ReadOver(file.data, account), "accepted");
+    ASSERT_EQ(ReadOver(bytes, account), "accepted");
     const Text31 x30(kLongText), n30(std::string(31, 'n')), c30(std::string(31, 'c'));
-    EXPECT_EQ(account, (LegacyAccount{n30, x30, -80.5, {c30},
+    EXPECT_EQ(account, (LegacyAccount{n30, x30, -80.5, {"Food", c30},
                                       {{0, 12.5, 5, x30, 3, 7, 2026}, {1, 12.5, -1, "Gas", 3, 7, 2026}}}));
-    // The bytes after the transactions are not read.
-    file.Zeros(100);
-    LegacyAccount withExtra;
-    EXPECT_EQ(ReadOver(file.data, withExtra), "accepted");
-    EXPECT_EQ(withExtra, account);
 }
 
 TEST(LegacyImport, RefusesAnotherMagicOrVersionAndAnyCutOrOversizedCount) {
@@ -122,25 +107,15 @@ TEST(LegacyImport, RefusesAnotherMagicOrVersionAndAnyCutOrOversizedCount) {
     EXPECT_FALSE(ReadLegacyAccount(dir.File("missing.pwa"), account));
 }
 
-TEST(LegacyImport, OpeningEntryByType) {
-    struct Case { std::int32_t type; double amount; std::optional<Transaction> entry; };
-    const auto entry = [](std::int32_t kind, double amount, const char* memo) {
-        return Transaction{.amount = amount, .kind = kind, .month = 3, .day = 9, .year = 2026, .memo = memo};
-    };
-    for (const Case& c : {Case{AccountTypeBank, 250.0, entry(0, 250.0, "OPENING BALANCE")},
-                          Case{AccountTypeBudget, -80.0, entry(1, 80.0, "BUDGET AMOUNT")},
-                          Case{AccountTypeCash, 250.0, entry(0, 250.0, "OPENING CASH AMOUNT")},
-                          Case{AccountTypeCash, 0.0, std::nullopt}}) {
-        Document document = WithAccounts({"None"});
-        ASSERT_EQ(Import(document, {.name = "Wallet", .openingAmount = c.amount, .transactions = {{.memo = "t"}}},
-                         c.type), Accepted());
-        const Account& added = document.accounts.back();
-        EXPECT_EQ(added.type, c.type);
-        std::vector<Transaction> expected;
-        if (c.entry) expected.push_back(*c.entry);
-        expected.push_back({.memo = "t"});  // the file's own, after the opening entry
-        EXPECT_EQ(added.transactions, expected);
-    }
+TEST(LegacyImport, AddsTheAccountUnderAFreeNameWithTheOpeningEntryOfItsTypeFirst) {
+    Document document = WithAccounts({"None"});
+    const LegacyAccount legacy{.name = "Checking", .comment = "Old", .openingAmount = -80.0,
+                               .transactions = {{1, 7.5, 0, "t", 5, 17, 2025}}};
+    ASSERT_EQ(Import(document, legacy, AccountTypeBudget), Accepted());
+    EXPECT_EQ(document.accounts.back(),
+              (Account{.type = AccountTypeBudget, .name = "Checking (import)", .comment = "Old",
+                       .transactions = {{80.0, 1, 3, 9, 2026, 0, 0, "", "BUDGET AMOUNT"},
+                                        {7.5, 1, 5, 17, 2025, 0, 0, "", "t"}}}));
 }
 
 TEST(LegacyImport, NameTakesTheFirstFreeSuffixWhenUsedOrEmpty) {
@@ -160,10 +135,6 @@ TEST(LegacyImport, NameTakesTheFirstFreeSuffixWhenUsedOrEmpty) {
     }
     EXPECT_EQ(names[1], std::string(19, 'a') + " (import 2)");
     EXPECT_EQ(names[9], std::string(18, 'a') + " (import 10)");
-
-    Document imported = WithAccounts({});
-    ASSERT_EQ(Import(imported, {.name = "Checking", .comment = "Old"}), Accepted());
-    EXPECT_EQ(imported.accounts.back(), (Account{.name = "Checking (import)", .comment = "Old"}));
 }
 
 TEST(LegacyImport, MergesCategoriesAndFindsThemByName) {

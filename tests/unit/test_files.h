@@ -10,6 +10,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -72,6 +73,13 @@ struct ScratchDir {
 inline ByteVector ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return ByteVector(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// `bytes` with `value` over those at `offset`; the host is little-endian, as the files.
+template <typename Value>
+ByteVector With(ByteVector bytes, std::size_t offset, Value value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+    return bytes;
 }
 
 inline void WriteBytes(const std::string& path, const ByteVector& bytes) {

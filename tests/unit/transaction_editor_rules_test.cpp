@@ -15,23 +15,15 @@ TransactionFields Filled(const char* amount) { return {amount, 1, {2026, 2, 28},
 
 }  // namespace
 
-TEST(TransactionEditorRules, AmountFieldIsCheckedThenConverted) {
-    const std::pair<const char*, double> valid[] = {{" 12.50", 0.0}, {"", 0.0}, {"1,234.50", 1234.5}, {"1.2.3", 1.2}};
-    for (auto [text, amount] : valid) {
-        Account account;
-        EXPECT_EQ(AddTransactionFromFields(account, Filled(text)), Ends(DialogEnd::Changed)) << text;
-        ASSERT_EQ(account.TransactionCount(), 1);
-        EXPECT_EQ(account.GetTransaction(0).amount, amount) << text;
-    }
+TEST(TransactionEditorRules, ARefusedAmountChangesNothing) {
+    // The amount is read as every amount box is; Edit below stores one.
     const RuleOutcome refusal = StaysOpen(&kInvalidAmount, IDC_TRANSACTION_AMOUNT);
-    for (const char* refused : {"12$", "-5"}) {
-        Account account;
-        account.AddTransaction(Numbered(7));
-        const Account before = account;
-        EXPECT_EQ(AddTransactionFromFields(account, Filled(refused)), refusal) << refused;
-        EXPECT_EQ(ReplaceTransactionFromFields(account, 0, Filled(refused)), refusal) << refused;
-        EXPECT_EQ(account, before) << refused;
-    }
+    Account account;
+    account.AddTransaction(Numbered(7));
+    const Account before = account;
+    EXPECT_EQ(AddTransactionFromFields(account, Filled("12$")), refusal);
+    EXPECT_EQ(ReplaceTransactionFromFields(account, 0, Filled("-5")), refusal);
+    EXPECT_EQ(account, before);
 }
 
 TEST(TransactionEditorRules, NumberFieldIsAnUnsignedWholeNumber) {
@@ -56,10 +48,8 @@ TEST(TransactionEditorRules, NewTransactionPresetsByAccount) {
         Account account{.type = c.type};
         for (std::int32_t number : c.numbers) account.AddTransaction(Numbered(number));
         const TransactionFields fields = NewTransactionFields(document, account, kToday);
-        EXPECT_EQ(fields.kind, c.kind) << c.type;
-        EXPECT_EQ(fields.number, c.number) << c.type;
-        EXPECT_EQ(fields.date, kToday);
-        EXPECT_EQ(fields.category, 0);
+        EXPECT_EQ(std::tie(fields.kind, fields.number, fields.date, fields.category),
+                  std::tuple(c.kind, c.number, kToday, 0)) << c.type;
     }
 }
 
