@@ -6,63 +6,19 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "help_windows.h"
 #include "model/help_topics.h"
-
-namespace {
 
 // The help file beside pennywhist.exe, found from this test's own folder.
 std::string HelpFile() {
     char module[MAX_PATH];
     GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string path = module;
-    path.erase(path.find_last_of('\\') + 1);
-    path += PENNYWHIST_HELP_FILE_FROM_TEST;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    char full[MAX_PATH];
-    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    return full;
+    const std::filesystem::path file = std::filesystem::path(module).parent_path() / PENNYWHIST_HELP_FILE_FROM_TEST;
+    return file.lexically_normal().string();
 }
-
-// Waits for a help window to show `title` as its topic's first line; gives
-// back what the help windows last showed.
-std::string WaitForTopic(const std::string& title) {
-    std::string shown;
-    for (int tries = 0; tries < 100; ++tries) {
-        shown.clear();
-        for (HWND window : HelpWindows()) {
-            const std::string line = FirstLineOfTopic(window);
-            if (line == title) return line;
-            shown += "[" + line + "]";
-        }
-        Sleep(100);
-    }
-    if (!shown.empty()) return shown;
-    std::string others = "(no help window; other windows:";
-    EnumWindows(
-        [](HWND window, LPARAM text) {
-            char title[256] = "";
-            GetWindowTextA(window, title, sizeof title);
-            *reinterpret_cast<std::string*>(text) += " [" + ClassName(window) + ": " + title + "]";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&others));
-    return others + ")";
-}
-
-bool WaitUntilNoHelpWindow() {
-    for (int tries = 0; tries < 100; ++tries) {
-        if (HelpWindows().empty()) return true;
-        Sleep(100);
-    }
-    return false;
-}
-
-}  // namespace
 
 TEST(HelpEngine, ContextNumbersOpenTheirTopicsAndQuitClosesTheWindow) {
     const std::string file = HelpFile();
@@ -71,24 +27,20 @@ TEST(HelpEngine, ContextNumbersOpenTheirTopicsAndQuitClosesTheWindow) {
                                GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(owner, nullptr);
 
-    const struct {
-        unsigned context;
-        const char* title;
-    } topics[] = {
+    const struct { unsigned context; const char* title; } topics[] = {
         {kHelpGettingStarted, "Getting Started"},
         {kHelpAccounts, "Accounts"},
         {kHelpBillsDeposits, "Bills and Deposits"},
         {kHelpTransactions, "Entering Transactions"},
     };
     for (const auto& topic : topics) {
-        SCOPED_TRACE("context " + std::to_string(topic.context));
-        EXPECT_TRUE(WinHelpA(owner, file.c_str(), HELP_CONTEXT, topic.context));
-        EXPECT_EQ(WaitForTopic(topic.title), topic.title);
+        EXPECT_TRUE(WinHelpA(owner, file.c_str(), HELP_CONTEXT, topic.context)) << topic.context;
+        EXPECT_NE(WaitForTopic(topic.title), nullptr)
+            << "context " << topic.context << " did not show " << topic.title << "; windows:" << DescribeWindows();
     }
-    std::vector<HWND> windows = HelpWindows();
-    EXPECT_EQ(windows.size(), 1u);  // each topic replaces the last in the one main window
+    EXPECT_EQ(HelpWindows().size(), 1u);  // each topic replaces the last in the one main window
 
     WinHelpA(owner, file.c_str(), HELP_QUIT, 0);
-    EXPECT_TRUE(WaitUntilNoHelpWindow());
+    EXPECT_TRUE(WaitUntil([] { return HelpWindows().empty(); }));
     DestroyWindow(owner);
 }

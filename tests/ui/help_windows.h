@@ -1,11 +1,13 @@
 #pragma once
-// The windows of the system's help engine as the help tests see them, from
-// another process.
+// Other processes' top-level windows as the help engine and install tests
+// see them, the system help engine's among them. Wine answers these for
+// another process's window from what its server keeps, without a message,
+// so a busy or blocked program cannot hang a test.
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cctype>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,20 +17,32 @@ inline std::string ClassName(HWND window) {
     return name;
 }
 
-// The help engine's visible main windows, of the class that WinHelpA looks
-// for. Wine's engine, started by WinHelpA, titles it "Wine Help" whatever the
-// file, so the file shows only in the topics.
+inline std::string TitleOf(HWND window) {
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+inline DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+inline std::vector<HWND> VisibleWindows() {
+    std::vector<HWND> found;
+    for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT))
+        if (IsWindowVisible(window)) found.push_back(window);
+    return found;
+}
+
+// The help engine's main windows, of the class that WinHelpA looks for.
+// Wine's engine titles them "Wine Help" whatever the file, so the file shows
+// only in the topics.
 inline std::vector<HWND> HelpWindows() {
     std::vector<HWND> found;
-    EnumWindows(
-        [](HWND window, LPARAM list) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId() && IsWindowVisible(window) && ClassName(window) == "MS_WINHELP")
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    for (HWND window : VisibleWindows())
+        if (ClassName(window) == "MS_WINHELP" && ProcessOf(window) != GetCurrentProcessId()) found.push_back(window);
     return found;
 }
 
@@ -36,21 +50,45 @@ inline std::vector<HWND> HelpWindows() {
 // control, asked across processes.
 inline std::string FirstLineOfTopic(HWND window) {
     HWND text = nullptr;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM found) {
-            std::string name = ClassName(child);
-            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(tolower(c)); });
-            if (name.find("richedit") == std::string::npos) return TRUE;
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&text));
-    if (text == nullptr) return "";
+    const auto findRichEdit = [](HWND child, LPARAM found) {
+        if (_strnicmp(ClassName(child).c_str(), "RichEdit", 8) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    };
+    EnumChildWindows(window, findRichEdit, reinterpret_cast<LPARAM>(&text));
     char buffer[4096] = "";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(text, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
-    std::string all = buffer;
+    if (text != nullptr)
+        SendMessageTimeoutA(text, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                            2000, nullptr);
+    const std::string all = buffer;
     return all.substr(0, all.find_first_of("\r\n"));
+}
+
+// Every visible top-level window, for the message of a failed wait.
+inline std::string DescribeWindows() {
+    std::string list;
+    for (HWND window : VisibleWindows()) {
+        list += "\n  [" + ClassName(window) + "] \"" + TitleOf(window) + "\"";
+        const std::string text = ClassName(window) == "MS_WINHELP" ? FirstLineOfTopic(window)
+                                                                    : TitleOf(GetDlgItem(window, 0xFFFF));
+        if (!text.empty()) list += " \"" + text + "\"";
+    }
+    return list.empty() ? " none" : list;
+}
+
+inline bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 30'000) {
+    for (const ULONGLONG deadline = GetTickCount64() + timeoutMs; !done(); Sleep(50))
+        if (GetTickCount64() > deadline) return false;
+    return true;
+}
+
+// Waits for a help window to show the topic `title`; nullptr if none does.
+inline HWND WaitForTopic(const std::string& title) {
+    HWND shown = nullptr;
+    WaitUntil([&] {
+        for (HWND window : HelpWindows())
+            if (FirstLineOfTopic(window) == title) shown = window;
+        return shown != nullptr;
+    });
+    return shown;
 }

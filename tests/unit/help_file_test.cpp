@@ -1,8 +1,9 @@
 // The built help file, read back by a small reader written here from the
 // file format's description, apart from the compiler that wrote it: the
 // directory, |SYSTEM, |FONT, |CTXOMAP, |CONTEXT, the keywords, and the topics
-// along |TOPIC. The help source is read too, for its topic ids, titles and
-// keywords.
+// along |TOPIC. Every topic of the help source must be found in it by its id,
+// its context number and its keywords; and every context number the program
+// asks for must be one the source gives.
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,13 @@
 #include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "model/account_types.h"
+#include "model/help_topics.h"
+#include "model/records.h"
 
 namespace {
 
@@ -34,29 +40,12 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// Text records store some numbers in one or two bytes (or two or four): the
-// low bit of the first byte says which.
-std::uint32_t CompressedUShort(const Bytes& bytes, std::size_t& at) {
-    const bool wide = bytes.at(at) & 1;
-    const std::uint32_t stored = wide ? U16(bytes, at) : bytes[at];
-    at += wide ? 2 : 1;
-    return stored / 2;
-}
-
-void SkipCompressedLong(const Bytes& bytes, std::size_t& at) { at += (bytes.at(at) & 1) ? 4 : 2; }
-
-// WinHelp's hash of a context string of letters, digits, '.' and '_'.
+// WinHelp's hash of a context string: each character's code is its place
+// in this list, letters in either case.
 std::int32_t ContextHash(const std::string& context) {
+    static const std::string codes = "?1234567890?._???ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     std::uint32_t hash = 0;
-    for (unsigned char c : context) {
-        std::uint32_t code = 0;
-        if (std::isalpha(c)) code = std::toupper(c) - 'A' + 17;
-        else if (c >= '1' && c <= '9') code = c - '0';
-        else if (c == '0') code = 10;
-        else if (c == '.') code = 12;
-        else if (c == '_') code = 13;
-        hash = hash * 43 + code;
-    }
+    for (unsigned char c : context) hash = hash * 43 + codes.find(char(std::toupper(c)));
     return std::int32_t(hash);
 }
 
@@ -77,13 +66,13 @@ void ForEachLeafEntry(const Bytes& tree, Entry entry) {
     }
 }
 
-struct Topic {
-    std::uint32_t offset;  // its TOPICOFFSET
-    std::string title;
-};
+using Topics = std::map<std::uint32_t, std::string>;  // title by TOPICOFFSET, in file order
 
-class HelpFile {
-public:
+std::string TitleAt(const Topics& topics, std::uint32_t offset) {
+    return topics.contains(offset) ? topics.at(offset) : "(no topic at offset " + std::to_string(offset) + ")";
+}
+
+struct HelpFile {
     explicit HelpFile(const char* path) {
         std::ifstream in(path, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), {});
@@ -98,65 +87,54 @@ public:
 
     // An internal file, without its 9-byte header.
     Bytes File(const std::string& name) const {
-        const auto found = directory.find(name);
-        return found == directory.end() ? Bytes{} : Content(found->second);
+        return directory.contains(name) ? Content(directory.at(name)) : Bytes{};
     }
 
-    // The topics in file order, read along the records of |TOPIC.
-    std::vector<Topic> Topics() const {
-        // The records run on from one 4 KB block to the next; each block
-        // opens with a 12-byte header.
+    // Read along the records of |TOPIC. They run on from one 4 KB block to
+    // the next; each block opens with a 12-byte header. A TOPICPOS is the
+    // block above 14 bits of offset, plus that header; a TOPICOFFSET the
+    // block above 15 bits, plus the characters of the block's text records
+    // before the topic.
+    Topics ReadTopics() const {
         const Bytes blocks = File("|TOPIC");
         Bytes stream;
-        for (std::size_t block = 0; block < blocks.size(); block += 4096)
-            stream.insert(stream.end(), blocks.begin() + block + 12, blocks.begin() + std::min(block + 4096, blocks.size()));
+        for (std::size_t block = 0; block < blocks.size(); block += 4096) {
+            const auto end = blocks.begin() + std::min(block + 4096, blocks.size());
+            stream.insert(stream.end(), blocks.begin() + block + 12, end);
+        }
 
-        std::vector<Topic> topics;
-        std::uint32_t position = 12;  // a TOPICPOS: the block above 14 bits of offset, plus the block header
-        std::uint32_t currentBlock = 0xFFFFFFFF;
-        std::uint32_t characters = 0;
-        while (true) {
+        Topics topics;
+        std::uint32_t currentBlock = 0, characters = 0;
+        for (std::uint32_t position = 12, next;; position = next) {
             const std::uint32_t block = (position - 12) >> 14;
             const std::size_t at = block * (4096 - 12) + ((position - 12) & 0x3FFF);
-            const std::uint32_t next = U32(stream, at + 12);
+            next = U32(stream, at + 12);
             if (next == 0xFFFFFFFF) break;  // the last record only ends the list
-            if (block != currentBlock) {
-                currentBlock = block;
-                characters = 0;
-            }
-            const std::uint32_t dataLength1 = U32(stream, at + 16);
+            if (block != currentBlock) characters = 0;
+            currentBlock = block;
             if (stream.at(at + 20) == 0x02) {
-                topics.push_back({block * 0x8000 + characters, Text(stream, at + dataLength1)});
+                topics[block * 0x8000 + characters] = Text(stream, at + U32(stream, at + 16));
             } else {
-                std::size_t field = at + 21;
-                SkipCompressedLong(stream, field);
-                characters += CompressedUShort(stream, field);
+                // TopicLength, a compressed number after the compressed TopicSize.
+                const std::size_t length = at + 21 + ((stream.at(at + 21) & 1) ? 4 : 2);
+                characters += ((stream.at(length) & 1) ? U16(stream, length) : stream[length]) / 2;
             }
             if (next <= position) {
                 ADD_FAILURE() << "records go backwards at " << position;
                 break;
             }
-            position = next;
         }
         return topics;
     }
 
-    std::string TitleAt(std::uint32_t offset) const {
-        for (const Topic& topic : Topics())
-            if (topic.offset == offset) return topic.title;
-        return "(no topic at offset " + std::to_string(offset) + ")";
-    }
-
-    Bytes bytes;
-    std::map<std::string, std::uint32_t> directory;  // name and offset of each internal file
-
-private:
     Bytes Content(std::uint32_t offset) const {
         const std::uint32_t used = U32(bytes, offset + 4);
         return Bytes(bytes.begin() + offset + 9, bytes.begin() + offset + 9 + used);
     }
-};
 
+    Bytes bytes;
+    std::map<std::string, std::uint32_t> directory;  // name and offset of each internal file
+};
 const HelpFile& Help() {
     static const HelpFile help(PENNYWHIST_HELP_FILE);
     return help;
@@ -164,6 +142,7 @@ const HelpFile& Help() {
 
 struct SourceTopic {
     std::string id, title;
+    unsigned context = 0;
     std::vector<std::string> keywords;
 };
 
@@ -171,21 +150,19 @@ struct SourceTopic {
 std::vector<SourceTopic> SourceTopics() {
     std::ifstream in(PENNYWHIST_HELP_SOURCE, std::ios::binary);
     std::vector<SourceTopic> topics;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind("@topic ", 0) == 0) topics.push_back({line.substr(7), "", {}});
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string directive, value;
+        words >> directive >> std::ws;
+        std::getline(words, value);
+        if (!value.empty() && value.back() == '\r') value.pop_back();
+        if (directive == "@topic") topics.push_back({value, "", 0, {}});
         if (topics.empty()) continue;
-        if (line.rfind("@title ", 0) == 0) topics.back().title = line.substr(7);
-        if (line.rfind("@keywords ", 0) == 0) {
-            std::string rest = line.substr(10) + ";";
-            for (std::size_t end; (end = rest.find(';')) != std::string::npos; rest.erase(0, end + 1)) {
-                std::string keyword = rest.substr(0, end);
-                keyword.erase(0, keyword.find_first_not_of(' '));
-                keyword.erase(keyword.find_last_not_of(' ') + 1);
-                if (!keyword.empty()) topics.back().keywords.push_back(keyword);
-            }
-        }
+        if (directive == "@title") topics.back().title = value;
+        if (directive == "@context") topics.back().context = std::stoul(value);
+        std::istringstream list(value);  // "first; second"
+        for (std::string keyword; directive == "@keywords" && std::getline(list >> std::ws, keyword, ';');)
+            topics.back().keywords.push_back(keyword);
     }
     return topics;
 }
@@ -223,11 +200,7 @@ TEST(HelpFile, SystemNamesTheHelpAndItsFirstTopicAsContents) {
         records[U16(system, at)] = Bytes(system.begin() + at + 4, system.begin() + at + 4 + U16(system, at + 2));
     ASSERT_TRUE(records.count(1) && records.count(3));
     EXPECT_EQ(Text(records[1], 0), "Pennywhist Help");
-
-    const std::vector<Topic> topics = Help().Topics();
-    ASSERT_FALSE(topics.empty());
-    EXPECT_EQ(U32(records[3], 0), topics.front().offset);
-    EXPECT_EQ(topics.front().title, "Pennywhist Help Contents");
+    EXPECT_EQ(TitleAt(Help().ReadTopics(), U32(records[3], 0)), "Pennywhist Help Contents");
 }
 
 TEST(HelpFile, FontsIncludeANormalAndABoldOne) {
@@ -239,65 +212,58 @@ TEST(HelpFile, FontsIncludeANormalAndABoldOne) {
     EXPECT_EQ(bold, (std::set<bool>{false, true}));
 }
 
-TEST(HelpFile, ContextNumbersOpenTheirTopics) {
-    const Bytes map = Help().File("|CTXOMAP");
-    ASSERT_GE(map.size(), 2u);
-    std::map<std::uint32_t, std::uint32_t> offsets;
-    for (std::uint32_t n = 0; n < U16(map, 0); ++n) offsets[U32(map, 2 + n * 8)] = U32(map, 6 + n * 8);
-
-    const std::map<std::uint32_t, std::string> expected = {
-        {1, "Getting Started"},
-        {3, "Accounts"},
-        {4, "Bills and Deposits"},
-        {6, "Entering Transactions"},
-        {9, "Bank and Other Account Details"},
-        {10, "Credit Account Details"},
-        {11, "Budget and Cash Account Details"},
-        {12, "New Bank, Credit or Other Account"},
-        {13, "New Budget Account"},
-        {14, "New Cash Account"},
-    };
-    for (const auto& [context, title] : expected) {
-        ASSERT_TRUE(offsets.count(context)) << "context " << context;
-        EXPECT_EQ(Help().TitleAt(offsets[context]), title) << "context " << context;
-    }
-}
-
-TEST(HelpFile, EveryTopicOfTheSourceIsFoundByTheHashOfItsId) {
-    const Bytes context = Help().File("|CONTEXT");
-    std::map<std::int32_t, std::uint32_t> offsets;
+// The topics, in file order, have the source's titles; |CONTEXT finds each
+// by the hash of its id, |CTXOMAP by its context number, and the keywords
+// lead to it. Each lookup gives the title of the topic it leads to.
+TEST(HelpFile, EveryTopicOfTheSourceIsFoundByItsIdContextNumberAndKeywords) {
+    const HelpFile& help = Help();
+    const Topics topics = help.ReadTopics();
+    std::map<std::int32_t, std::string> byHash;
+    const Bytes context = help.File("|CONTEXT");
     ForEachLeafEntry(context, [&](std::size_t at) {
-        offsets[std::int32_t(U32(context, at))] = U32(context, at + 4);
+        byHash[std::int32_t(U32(context, at))] = TitleAt(topics, U32(context, at + 4));
         return std::size_t(8);
     });
-
-    const std::vector<SourceTopic> source = SourceTopics();
-    const std::vector<Topic> topics = Help().Topics();
-    ASSERT_EQ(topics.size(), source.size());
-    EXPECT_EQ(offsets.size(), source.size());
-    for (std::size_t n = 0; n < source.size(); ++n) {
-        SCOPED_TRACE(source[n].id);
-        EXPECT_EQ(topics[n].title, source[n].title);
-        const auto found = offsets.find(ContextHash(source[n].id));
-        ASSERT_NE(found, offsets.end());
-        EXPECT_EQ(found->second, topics[n].offset);
-    }
-}
-
-TEST(HelpFile, EveryKeywordOfTheSourceLeadsToItsTopic) {
-    const Bytes tree = Help().File("|KWBTREE"), data = Help().File("|KWDATA");
-    std::map<std::string, std::set<std::uint32_t>> keywords;  // in lower case
+    std::map<std::uint32_t, std::string> byContext;
+    const Bytes map = help.File("|CTXOMAP");
+    for (std::uint32_t n = 0; n < U16(map, 0); ++n)
+        byContext[U32(map, 2 + n * 8)] = TitleAt(topics, U32(map, 6 + n * 8));
+    std::map<std::string, std::set<std::string>> byKeyword;  // in lower case
+    const Bytes tree = help.File("|KWBTREE"), data = help.File("|KWDATA");
     ForEachLeafEntry(tree, [&](std::size_t at) {
         const std::string keyword = Text(tree, at);
         const std::uint32_t count = U16(tree, at + keyword.size() + 1), first = U32(tree, at + keyword.size() + 3);
-        for (std::uint32_t n = 0; n < count; ++n) keywords[Lower(keyword)].insert(U32(data, first + n * 4));
+        for (std::uint32_t n = 0; n < count; ++n)
+            byKeyword[Lower(keyword)].insert(TitleAt(topics, U32(data, first + n * 4)));
         return keyword.size() + 7;
     });
 
     const std::vector<SourceTopic> source = SourceTopics();
-    const std::vector<Topic> topics = Help().Topics();
     ASSERT_EQ(topics.size(), source.size());
-    for (std::size_t n = 0; n < source.size(); ++n)
-        for (const std::string& keyword : source[n].keywords)
-            EXPECT_TRUE(keywords[Lower(keyword)].count(topics[n].offset)) << keyword << " -> " << source[n].id;
+    EXPECT_EQ(byHash.size(), source.size());
+    auto inFile = topics.begin();
+    for (const SourceTopic& topic : source) {
+        SCOPED_TRACE(topic.id);
+        EXPECT_EQ((inFile++)->second, topic.title);
+        EXPECT_EQ(byHash[ContextHash(topic.id)], topic.title);
+        if (topic.context != 0) {
+            EXPECT_EQ(byContext[topic.context], topic.title) << "context " << topic.context;
+        }
+        for (const std::string& keyword : topic.keywords)
+            EXPECT_TRUE(byKeyword[Lower(keyword)].count(topic.title)) << keyword;
+    }
+}
+
+// Where WinHelp is missing, the program shows HTML pages named by the topic
+// ids; its table of them must agree with the source's context numbers.
+TEST(HelpPages, EveryContextTheProgramAsksForOpensItsTopicsPage) {
+    std::map<unsigned, std::string> pageOf;
+    for (const SourceTopic& topic : SourceTopics())
+        if (topic.context != 0) pageOf[topic.context] = topic.id;
+    for (const HelpPageOfContext& entry : kHelpPages) EXPECT_EQ(pageOf[entry.context], entry.page) << entry.context;
+    for (std::int32_t type = AccountTypeBank; type <= AccountTypeOther; ++type)
+        for (unsigned context : {TypeInfo(type).newAccountHelpTopic, TypeInfo(type).detailsHelpTopic})
+            EXPECT_NE(HelpPage(context), "index") << "type " << type << ", topic " << context;
+    EXPECT_EQ(HelpPage(0), "index");  // the contents, also for a number the help has not
+    EXPECT_EQ(HelpPage(2), "index");
 }
