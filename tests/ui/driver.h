@@ -36,6 +36,9 @@ public:
     void Click(int control);
     // As a mouse click on a radio button: it is checked, then the dialog hears of it.
     void Choose(int radioButton);
+    // Selects a combo box's entry or sets a date picker, without telling the dialog.
+    void Select(int comboBox, int index);
+    void SetDate(int datePicker, WORD year, WORD month, WORD day);
 
 private:
     HWND window_;
@@ -66,9 +69,13 @@ public:
     // click opens in the middle of a flow.
     void OnModalNext(Action action);
 
-    // Sends a command to the frame as a menu choice does; returns once it is
-    // handled, then lets the messages it posted run.
-    void Command(int command);
+    // Sends a command to the frame as a menu choice does, with `modals` queued
+    // (as OnModal) for the windows it opens; returns once it is handled, then
+    // lets the messages it posted run.
+    void Command(int command, std::vector<Action> modals = {});
+    // Clicks `button` of `dialog` with `modals` ahead of every queued action
+    // (as OnModalNext), in their order, for the windows the click opens.
+    void Click(ModalWindow& dialog, int button, std::vector<Action> modals);
 
     // A key press with the given modifiers down (VK_CONTROL, VK_SHIFT, ...),
     // through the program's message loop and its accelerators.
@@ -93,6 +100,8 @@ private:
     int waitedTicks_ = 0;
 };
 
+using Texts = std::vector<std::string>;
+
 // Text helpers for the frame's own windows.
 std::string WindowText(HWND window);
 
@@ -116,14 +125,27 @@ inline constexpr char kSettingsKey[] = "Software\\Orvanel Software\\Pennywhist\\
 // `button`, keeping its text in `shown`.
 Driver::Action AnswerMessage(std::string& shown, int button = IDOK);
 
+// Presses `button` on the next modal window.
+inline Driver::Action Press(int button) {
+    return [button](ModalWindow& window) { window.Click(button); };
+}
+
+// Types `text` into `box` of the next modal window, then presses OK.
+inline Driver::Action EnterText(int box, std::string text) {
+    return [box, text](ModalWindow& window) {
+        window.SetText(box, text.c_str());
+        window.Click(IDOK);
+    };
+}
+
 // Answers a common file dialog with `path`.
 Driver::Action ChooseFile(const std::string& path);
 
-// Presses `button` expecting a refusal: `message` in a message box over the
-// dialog, then the dialog still open with the focus on `focusBox` and its
-// whole text selected. The focus is moved away first, so the refusal has to
-// bring it back.
-void ExpectRefusal(Driver& driver, ModalWindow& dialog, int button, const std::string& message, int focusBox);
+// Presses `button` expecting a refusal: a message box over the dialog (its
+// text is the rule's, unit-tested), then the dialog still open with the focus
+// on `focusBox` and its whole text selected. The focus is moved away first,
+// so the refusal has to bring it back.
+void ExpectRefusal(Driver& driver, ModalWindow& dialog, int button, int focusBox);
 
 // Records the help requests made while it lives, instead of starting the
 // help engine; each must name the program's help file.

@@ -51,6 +51,13 @@ inline std::string SampleFile(const char* name, const Document& document = Sampl
     return path;
 }
 
+// The file at `path` as the program reads it.
+inline Document Loaded(const std::string& path) {
+    Document document;
+    EXPECT_TRUE(document.Load(path)) << path;
+    return document;
+}
+
 // Closes the Accounts dialog that comes up after a file is opened.
 inline Driver::Action CloseAccounts() {
     return [](ModalWindow& dialog) {
