@@ -25,8 +25,6 @@ std::string ListBoxRow(HWND list, int row) {
     return text;
 }
 
-std::string Stat(int control) { return WindowText(GetDlgItem(App.statsPanel, control)); }
-
 }  // namespace
 
 TEST_F(Dialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) {

@@ -28,8 +28,6 @@ void Store(const char* name, DWORD type, const void* data, std::size_t size) {
 
 void StoreDword(const char* name, DWORD value) { Store(name, REG_DWORD, &value, sizeof value); }
 
-std::string Stat(int control) { return WindowText(GetDlgItem(App.statsPanel, control)); }
-
 // A notification from the list to the frame, as a click or a key on it sends.
 void Notify(UINT code, int column = -1) {
     NMLISTVIEW notice{};

@@ -78,6 +78,9 @@ protected:
     Driver driver{SampleFile("sample.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()}};
 };
 
+// A text of the stats panel.
+inline std::string Stat(int control) { return WindowText(GetDlgItem(App.statsPanel, control)); }
+
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
