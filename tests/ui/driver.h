@@ -1,11 +1,9 @@
 #pragma once
 // Drives the program inside the test process: starts it as the entry point
-// does, runs commands, and acts on the modal windows (dialogs and message
-// boxes) that they open, by control id. A thread timer fires inside every
-// modal loop; each time it finds the innermost modal window of this thread
-// and hands it to the next queued action. A modal window nobody expected is
-// cancelled after a while and reported, so a test fails instead of hanging.
-// Below the driver, the checks that many flows share.
+// does, runs commands, and hands each modal window they open (found by a
+// thread timer inside every modal loop) to the next queued action. A modal
+// window nobody expected is cancelled after a while and reported, so a test
+// fails instead of hanging. Below the driver, what many flows share.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -36,6 +34,9 @@ public:
     void Click(int control);
     // As a mouse click on a radio button: it is checked, then the dialog hears of it.
     void Choose(int radioButton);
+    // Selects a combo box's entry or sets a date picker, without telling the dialog.
+    void Select(int comboBox, int index);
+    void SetDate(int datePicker, WORD year, WORD month, WORD day);
 
 private:
     HWND window_;
@@ -45,30 +46,30 @@ class Driver {
 public:
     using Action = std::function<void(ModalWindow&)>;
 
-    // Whether the program starts from no stored settings (the default, so that
-    // tests do not see each other's) or from those the last run left.
+    // Start from no stored settings (so that tests do not see each other's) or from the last run's.
     enum class Settings { Fresh, Kept };
 
     // Starts the program with the command line; the test fails if it cannot.
     // `atStart` answers the modal windows that start-up itself shows.
     explicit Driver(const char* commandLine = "", Settings settings = Settings::Fresh,
                     std::vector<Action> atStart = {});
-    // Closes the frame if the test left it open, releases everything, and
-    // fails the test for unused actions and unexpected modal windows.
+    // Closes the frame if still open; fails the test for unused actions and unexpected modal windows.
     ~Driver();
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
 
-    // What to do with the next modal window (a dialog, a message box or a
-    // popup menu); windows take the actions in the order they were queued.
+    // What to do with the next modal window (a dialog, a message box or a popup
+    // menu), after the actions queued before it; OnModalNext: ahead of them.
     void OnModal(Action action);
-    // The same, ahead of every queued action: for the window that the next
-    // click opens in the middle of a flow.
     void OnModalNext(Action action);
 
-    // Sends a command to the frame as a menu choice does; returns once it is
-    // handled, then lets the messages it posted run.
-    void Command(int command);
+    // Sends a command to the frame as a menu choice does, with `modals` queued
+    // (as OnModal) for the windows it opens; returns once it is handled, then
+    // lets the messages it posted run.
+    void Command(int command, std::vector<Action> modals = {});
+    // Clicks `button` of `dialog` with `modals` ahead of every queued action
+    // (as OnModalNext), in their order, for the windows the click opens.
+    void Click(ModalWindow& dialog, int button, std::vector<Action> modals);
 
     // A key press with the given modifiers down (VK_CONTROL, VK_SHIFT, ...),
     // through the program's message loop and its accelerators.
@@ -93,11 +94,12 @@ private:
     int waitedTicks_ = 0;
 };
 
+using Texts = std::vector<std::string>;
+
 // Text helpers for the frame's own windows.
 std::string WindowText(HWND window);
 
-// The list view's row count, a cell's text as the list shows it, and the
-// texts of a whole row or column.
+// A list view's row count, a cell's text as shown, a whole row or column.
 int ListRowCount(HWND list);
 std::string ListCell(HWND list, int row, int column);
 std::vector<std::string> ListRow(HWND list, int row);
@@ -105,25 +107,36 @@ std::vector<std::string> ColumnTexts(HWND list, int column);
 // Selects and focuses one row of a list view (-1 clears the selection).
 void SelectListRow(HWND list, int row);
 
-// A fresh folder of this test process for data files (Windows path, no
-// trailing backslash); removed with its files when the process ends.
+// This process's fresh folder for data files (no trailing backslash), removed at exit.
 const std::string& TestFolder();
 
 // The per-user settings key of the program.
 inline constexpr char kSettingsKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0";
 
-// Answers the next modal window, a message box of the program, with
-// `button`, keeping its text in `shown`.
+// Answers a message box of the program with `button`, keeping its text in `shown`.
 Driver::Action AnswerMessage(std::string& shown, int button = IDOK);
+
+// Presses `button` on the next modal window.
+inline Driver::Action Press(int button) {
+    return [button](ModalWindow& window) { window.Click(button); };
+}
+
+// Types `text` into `box` of the next modal window, then presses OK.
+inline Driver::Action EnterText(int box, std::string text) {
+    return [box, text](ModalWindow& window) {
+        window.SetText(box, text.c_str());
+        window.Click(IDOK);
+    };
+}
 
 // Answers a common file dialog with `path`.
 Driver::Action ChooseFile(const std::string& path);
 
-// Presses `button` expecting a refusal: `message` in a message box over the
-// dialog, then the dialog still open with the focus on `focusBox` and its
-// whole text selected. The focus is moved away first, so the refusal has to
-// bring it back.
-void ExpectRefusal(Driver& driver, ModalWindow& dialog, int button, const std::string& message, int focusBox);
+// Presses `button` expecting a refusal: a message box over the dialog (its
+// text is the rule's, unit-tested), then the dialog still open with the focus
+// on `focusBox` and its whole text selected. The focus is moved away first,
+// so the refusal has to bring it back.
+void ExpectRefusal(Driver& driver, ModalWindow& dialog, int button, int focusBox);
 
 // Records the help requests made while it lives, instead of starting the
 // help engine; each must name the program's help file.

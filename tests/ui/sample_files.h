@@ -51,6 +51,13 @@ inline std::string SampleFile(const char* name, const Document& document = Sampl
     return path;
 }
 
+// The file at `path` as the program reads it.
+inline Document Loaded(const std::string& path) {
+    Document document;
+    EXPECT_TRUE(document.Load(path)) << path;
+    return document;
+}
+
 // Closes the Accounts dialog that comes up after a file is opened.
 inline Driver::Action CloseAccounts() {
     return [](ModalWindow& dialog) {
@@ -70,6 +77,9 @@ protected:
     ~SampleFileOpen() override { SetToday(std::nullopt); }
     Driver driver{SampleFile("sample.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()}};
 };
+
+// A text of the stats panel.
+inline std::string Stat(int control) { return WindowText(GetDlgItem(App.statsPanel, control)); }
 
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
