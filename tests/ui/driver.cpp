@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -17,12 +16,6 @@ Driver* current = nullptr;
 constexpr UINT kTickMilliseconds = 10;
 // How long an unexpected modal window stays before it is cancelled.
 constexpr int kUnexpectedTicks = 300;
-
-std::string ClassName(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 BOOL CALLBACK CollectModal(HWND window, LPARAM found) {
     const std::string name = ClassName(window);
@@ -54,14 +47,6 @@ void Dismiss(HWND window) {
 }
 
 }  // namespace
-
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(window, text.data(), length + 1);
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
 
 int ListRowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "help_windows.h"
 #include "shell/help.h"
 
 // A modal window the program opened, as a test sees it.
@@ -96,9 +97,6 @@ private:
 
 using Texts = std::vector<std::string>;
 
-// Text helpers for the frame's own windows.
-std::string WindowText(HWND window);
-
 // A list view's row count, a cell's text as shown, a whole row or column.
 int ListRowCount(HWND list);
 std::string ListCell(HWND list, int row, int column);
@@ -110,18 +108,15 @@ void SelectListRow(HWND list, int row);
 // This process's fresh folder for data files (no trailing backslash), removed at exit.
 const std::string& TestFolder();
 
-// The per-user settings key of the program.
 inline constexpr char kSettingsKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0";
 
 // Answers a message box of the program with `button`, keeping its text in `shown`.
 Driver::Action AnswerMessage(std::string& shown, int button = IDOK);
 
-// Presses `button` on the next modal window.
 inline Driver::Action Press(int button) {
     return [button](ModalWindow& window) { window.Click(button); };
 }
 
-// Types `text` into `box` of the next modal window, then presses OK.
 inline Driver::Action EnterText(int box, std::string text) {
     return [box, text](ModalWindow& window) {
         window.SetText(box, text.c_str());
@@ -129,7 +124,6 @@ inline Driver::Action EnterText(int box, std::string text) {
     };
 }
 
-// Answers a common file dialog with `path`.
 Driver::Action ChooseFile(const std::string& path);
 
 // Presses `button` expecting a refusal: a message box over the dialog (its

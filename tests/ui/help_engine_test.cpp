@@ -12,16 +12,12 @@
 #include "help_windows.h"
 #include "model/help_topics.h"
 
-// The help file beside pennywhist.exe, found from this test's own folder.
-std::string HelpFile() {
+TEST(HelpEngine, ContextNumbersOpenTheirTopicsAndQuitClosesTheWindow) {
+    // The help file beside pennywhist.exe, found from this test's own folder.
     char module[MAX_PATH];
     GetModuleFileNameA(nullptr, module, MAX_PATH);
-    const std::filesystem::path file = std::filesystem::path(module).parent_path() / PENNYWHIST_HELP_FILE_FROM_TEST;
-    return file.lexically_normal().string();
-}
-
-TEST(HelpEngine, ContextNumbersOpenTheirTopicsAndQuitClosesTheWindow) {
-    const std::string file = HelpFile();
+    const std::string file =
+        (std::filesystem::path(module).parent_path() / PENNYWHIST_HELP_FILE_FROM_TEST).lexically_normal().string();
     ASSERT_NE(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << file;
     HWND owner = CreateWindowA("STATIC", "help engine test", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);

@@ -17,9 +17,11 @@ inline std::string ClassName(HWND window) {
     return name;
 }
 
-inline std::string TitleOf(HWND window) {
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
+inline std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(window, text.data(), length + 1);
+    text.resize(std::strlen(text.c_str()));
     return text;
 }
 
@@ -68,9 +70,9 @@ inline std::string FirstLineOfTopic(HWND window) {
 inline std::string DescribeWindows() {
     std::string list;
     for (HWND window : VisibleWindows()) {
-        list += "\n  [" + ClassName(window) + "] \"" + TitleOf(window) + "\"";
+        list += "\n  [" + ClassName(window) + "] \"" + WindowText(window) + "\"";
         const std::string text = ClassName(window) == "MS_WINHELP" ? FirstLineOfTopic(window)
-                                                                    : TitleOf(GetDlgItem(window, 0xFFFF));
+                                                                    : WindowText(GetDlgItem(window, 0xFFFF));
         if (!text.empty()) list += " \"" + text + "\"";
     }
     return list.empty() ? " none" : list;
@@ -82,7 +84,6 @@ inline bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 30'00
     return true;
 }
 
-// Waits for a help window to show the topic `title`; nullptr if none does.
 inline HWND WaitForTopic(const std::string& title) {
     HWND shown = nullptr;
     WaitUntil([&] {

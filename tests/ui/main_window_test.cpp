@@ -71,10 +71,10 @@ TEST(MainFrame, FirstStartShowsTheEmptyFrameTogglesStatsAndTakesCtrlCThroughTheL
     EXPECT_FALSE(IsWindowVisible(App.transactionList) || IsWindowVisible(App.statsPanel));
     std::vector<int> enabled;
     for (int command = IDM_FIRST_COMMAND; command <= IDM_LAST_COMMAND; ++command)
-        if ((GetMenuState(GetMenu(App.frame), command, MF_BYCOMMAND) & MF_GRAYED) == 0) enabled.push_back(command);
+        if (MenuEnabled(command)) enabled.push_back(command);
     EXPECT_EQ(enabled, (std::vector<int>{IDM_NEW_FILE, IDM_OPEN, IDM_CLOSE, IDM_CALCULATOR, IDM_OPTIONS,
                                          IDM_HELP_CONTENTS, IDM_GETTING_STARTED, IDM_ABOUT}));
-    EXPECT_FALSE(SendMessageA(App.toolbar, TB_ISBUTTONENABLED, IDM_ACCOUNTS, 0));
+    EXPECT_FALSE(ButtonEnabled(IDM_ACCOUNTS));
 
     // Show Stats: the panel, the list's width and the menu's check mark.
     RECT client;
@@ -168,8 +168,7 @@ TEST(Settings, HelpFolderIsTheProgramFolderUnlessTheMachineNamesOne) {
 }
 
 TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {
-    EXPECT_EQ(GetMenuState(GetMenu(App.frame), IDM_DELETE_TRANSACTION, MF_BYCOMMAND) & MF_GRAYED, 0u);
-    EXPECT_TRUE(SendMessageA(App.toolbar, TB_ISBUTTONENABLED, IDM_DELETE_TRANSACTION, 0));
+    EXPECT_TRUE(MenuEnabled(IDM_DELETE_TRANSACTION) && ButtonEnabled(IDM_DELETE_TRANSACTION));
     EXPECT_EQ(ListRow(App.transactionList, 1),
               (Texts{"101", "03/14/2026", "Withdrawal", "45.50", "Corner Market", "Groceries", "", "954.50"}));
     EXPECT_EQ(Stat(IDC_STAT_VALUE1), "1084.50");
@@ -217,7 +216,6 @@ TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {
         driver.Command(IDM_DELETE_TRANSACTION, {AnswerMessage(question, answer)});
     }
     EXPECT_EQ(question, "Are you sure you want to delete the selected transaction?");
-    ASSERT_EQ(Program.document.GetAccount(0).TransactionCount(), 3);
     EXPECT_EQ(ColumnTexts(App.transactionList, ColumnPayee), (Texts{"", "Corner Market", "Acme Payroll"}));
     EXPECT_EQ(Stat(IDC_STAT_VALUE1), "1204.50");
 

@@ -44,14 +44,12 @@ inline Document SampleDocument() {
 
 inline std::string TestFile(const char* name) { return TestFolder() + "\\" + name; }
 
-// `document` saved under `name` in the test folder; its path.
 inline std::string SampleFile(const char* name, const Document& document = SampleDocument()) {
     const std::string path = TestFile(name);
     EXPECT_TRUE(document.Save(path));
     return path;
 }
 
-// The file at `path` as the program reads it.
 inline Document Loaded(const std::string& path) {
     Document document;
     EXPECT_TRUE(document.Load(path)) << path;
@@ -78,7 +76,9 @@ protected:
     Driver driver{SampleFile("sample.pwf").c_str(), Driver::Settings::Fresh, {CloseAccounts()}};
 };
 
-// A text of the stats panel.
+inline bool MenuEnabled(int command) { return (GetMenuState(GetMenu(App.frame), command, MF_BYCOMMAND) & MF_GRAYED) == 0; }
+inline bool ButtonEnabled(int command) { return SendMessageA(App.toolbar, TB_ISBUTTONENABLED, command, 0) != 0; }
+
 inline std::string Stat(int control) { return WindowText(GetDlgItem(App.statsPanel, control)); }
 
 inline std::string FileBytes(const std::string& path) {
