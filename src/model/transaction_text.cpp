@@ -10,10 +10,7 @@ std::string_view NumberTextOf(std::int32_t number, NumberText& text) {
     return std::string_view(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
 }
 
-std::string NumberTextOf(std::int32_t number) {
-    NumberText text;
-    return std::string(NumberTextOf(number, text));
-}
+std::string NumberTextOf(std::int32_t number) { return std::to_string(static_cast<std::uint32_t>(number)); }
 
 std::string TransactionFieldText(const Document& document, const Account& account, const Transaction& t, int field,
                                  std::int32_t dateFormat) {
@@ -27,13 +24,13 @@ std::string TransactionFieldText(const Document& document, const Account& accoun
     case ColumnAmount:
         return AmountText(t.amount);
     case ColumnPayee:
-        return t.payee.c_str();
+        return std::string(t.payee.view());
     case ColumnCategory: {
         const Text31* category = document.FindCategory(t.category);
         return category != nullptr ? category->c_str() : "";
     }
     case ColumnMemo:
-        return t.memo.c_str();
+        return std::string(t.memo.view());
     default:
         return "";
     }
