@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Makes the setup program from a windows build and checks it in a Wine prefix
-# of its own (install_check.cpp says what is checked):
-#   tests/install/install_test.sh BUILD_DIR INSTALL_CHECK_EXE
+# Makes the setup program from a windows build and runs install_check on it.
 # ctest runs it inside scripts/with-wine.sh; a second with-wine.sh gives it a
 # fresh prefix, so nothing it installs reaches the prefix the other tests
 # share, and it keeps the display it was given (a private Xvfb only if none).

@@ -1,7 +1,3 @@
-// The account and transaction dialogs over the sample file, each from its
-// command: what it opens with, a refusal, what OK, Cancel and Help do, and
-// the views afterwards. The rules are unit-tested natively.
-
 #include <string>
 #include <tuple>
 #include <utility>

@@ -37,13 +37,7 @@ void Dismiss(HWND window) {
         EndMenu();
         return;
     }
-    for (int button : {IDCANCEL, IDNO, IDOK}) {
-        if (GetDlgItem(window, button) != nullptr || button == IDOK) {
-            SendMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
-            return;
-        }
-    }
+    ModalWindow(window).Click(GetDlgItem(window, IDCANCEL) ? IDCANCEL : GetDlgItem(window, IDNO) ? IDNO : IDOK);
 }
 
 }  // namespace
@@ -74,13 +68,9 @@ std::vector<std::string> ColumnTexts(HWND list, int column) {
 }
 
 void SelectListRow(HWND list, int row) {
-    LVITEMA clear{};
-    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
-    if (row < 0) return;
-    LVITEMA select{};
-    select.state = select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&select));
+    constexpr UINT kMarks = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list, -1, 0, kMarks);
+    if (row >= 0) ListView_SetItemState(list, row, kMarks, kMarks);
 }
 
 const std::string& TestFolder() {

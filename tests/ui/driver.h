@@ -1,9 +1,7 @@
 #pragma once
-// Drives the program inside the test process: starts it as the entry point
-// does, runs commands, and hands each modal window they open (found by a
-// thread timer inside every modal loop) to the next queued action. A modal
-// window nobody expected is cancelled after a while and reported, so a test
-// fails instead of hanging. Below the driver, what many flows share.
+// Runs the program inside the test process and hands each modal window it
+// opens (found by a thread timer inside every modal loop) to the next queued
+// action; one nobody expected is cancelled and reported instead of hanging.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -17,7 +15,6 @@
 #include "help_windows.h"
 #include "shell/help.h"
 
-// A modal window the program opened, as a test sees it.
 class ModalWindow {
 public:
     explicit ModalWindow(HWND window) : window_(window) {}
@@ -31,7 +28,6 @@ public:
     bool IsControlVisible(int control) const;
 
     void SetText(int control, const char* text);
-    // As a click on a button: the dialog gets BN_CLICKED from it.
     void Click(int control);
     // As a mouse click on a radio button: it is checked, then the dialog hears of it.
     void Choose(int radioButton);
@@ -50,7 +46,6 @@ public:
     // Start from no stored settings (so that tests do not see each other's) or from the last run's.
     enum class Settings { Fresh, Kept };
 
-    // Starts the program with the command line; the test fails if it cannot.
     // `atStart` answers the modal windows that start-up itself shows.
     explicit Driver(const char* commandLine = "", Settings settings = Settings::Fresh,
                     std::vector<Action> atStart = {});
@@ -76,11 +71,9 @@ public:
     // through the program's message loop and its accelerators.
     void PressKey(UINT virtualKey, std::vector<UINT> modifiers = {});
 
-    // Runs the program's own message loop to its end; its exit code.
     int RunToEnd();
 
 private:
-    // Handles the posted messages as the program's loop does, until none is left.
     void Pump();
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
@@ -97,7 +90,6 @@ private:
 
 using Texts = std::vector<std::string>;
 
-// A list view's row count, a cell's text as shown, a whole row or column.
 int ListRowCount(HWND list);
 std::string ListCell(HWND list, int row, int column);
 std::vector<std::string> ListRow(HWND list, int row);
@@ -110,7 +102,6 @@ const std::string& TestFolder();
 
 inline constexpr char kSettingsKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0";
 
-// Answers a message box of the program with `button`, keeping its text in `shown`.
 Driver::Action AnswerMessage(std::string& shown, int button = IDOK);
 
 inline Driver::Action Press(int button) {

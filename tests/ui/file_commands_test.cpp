@@ -1,7 +1,3 @@
-// The File menu's commands: opening (with a file's password), New File and
-// its wizard, saving, Password, closing, and the last file opened again at
-// start; then the data file itself on the Windows file system.
-
 #include <fstream>
 #include <string>
 #include <utility>
@@ -25,7 +21,6 @@ TEST(StartAndClose, AQuotedFileIsOpenedSavedOnClosingAndOpenedAgainAtTheNextStar
         EXPECT_EQ(WindowText(App.frame), "Pennywhist - quoted name");
         EXPECT_FALSE(IsWindowVisible(App.transactionList));  // no account is current
         EXPECT_TRUE(IsWindowVisible(App.statsPanel));
-        // File commands on, account commands still grey.
         EXPECT_TRUE(MenuEnabled(IDM_SAVE) && MenuEnabled(IDM_ACCOUNTS) && !MenuEnabled(IDM_NEW_TRANSACTION));
         EXPECT_TRUE(ButtonEnabled(IDM_ACCOUNTS) && !ButtonEnabled(IDM_NEW_TRANSACTION));
 
@@ -198,29 +193,22 @@ namespace {
 // category names and ten transactions of the second one.
 std::string LegacyFile(const char* name) {
     std::string bytes("Pennywhist Account\0", 19);
-    const auto int32 = [&](std::int32_t value) { bytes.append(reinterpret_cast<const char*>(&value), 4); };
-    const auto real = [&](double value) { bytes.append(reinterpret_cast<const char*>(&value), 8); };
+    // Each value as stored: an int is 4 bytes, a double 8.
+    const auto put = [&](auto... values) { (bytes.append(reinterpret_cast<const char*>(&values), sizeof values), ...); };
     const auto text = [&](const std::string& value, std::size_t width) {
         bytes += value;
         bytes.append(width - value.size(), '\0');
     };
-    int32(2);
+    put(2);
     text("Checking", 31);
     text("", 251 + 31);  // no comment, no account number
-    real(250.0);
-    real(0.0);
-    int32(0);
-    real(0.0);
-    int32(3);
+    put(250.0, 0.0, 0, 0.0, 3);
     for (const char* category : {"Groceries", "Pets", "none/miscellaneous"}) text(category, 31);
-    int32(0);
-    int32(10);
+    put(0, 10);
     for (int i = 0; i < 10; ++i) {
-        int32(1);
-        real(5.0 + i);
-        int32(1);
+        put(1, 5.0 + i, 1);
         text("Vet", 251);
-        for (std::int32_t field : {5, 1 + i, 2025, 0, 0, 0}) int32(field);
+        put(5, 1 + i, 2025, 0, 0, 0);
     }
     const std::string path = TestFile(name);
     std::ofstream(path, std::ios::binary) << bytes;

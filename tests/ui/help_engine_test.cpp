@@ -1,6 +1,5 @@
-// The help file in the system's own help engine (Wine's winhlp32 under
-// Wine): the context numbers that the program asks for open their topics.
-// Apart from the other UI tests, which replace the engine with a recorder.
+// The help file in the system's own help engine (Wine's winhlp32), apart
+// from the other UI tests, which replace the engine with a recorder.
 
 #include <windows.h>
 

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -41,10 +44,14 @@ inline std::vector<HWND> VisibleWindows() {
 // The help engine's main windows, of the class that WinHelpA looks for.
 // Wine's engine titles them "Wine Help" whatever the file, so the file shows
 // only in the topics.
+inline bool IsHelpWindow(HWND window) {
+    return ClassName(window) == "MS_WINHELP" && ProcessOf(window) != GetCurrentProcessId();
+}
+
 inline std::vector<HWND> HelpWindows() {
     std::vector<HWND> found;
     for (HWND window : VisibleWindows())
-        if (ClassName(window) == "MS_WINHELP" && ProcessOf(window) != GetCurrentProcessId()) found.push_back(window);
+        if (IsHelpWindow(window)) found.push_back(window);
     return found;
 }
 
@@ -84,12 +91,23 @@ inline bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 30'00
     return true;
 }
 
-inline HWND WaitForTopic(const std::string& title) {
-    HWND shown = nullptr;
+// The first visible top-level window that is `wanted`; nullptr if none comes.
+inline HWND WaitForWindow(const std::function<bool(HWND)>& wanted) {
+    HWND found = nullptr;
     WaitUntil([&] {
-        for (HWND window : HelpWindows())
-            if (FirstLineOfTopic(window) == title) shown = window;
-        return shown != nullptr;
+        const std::vector<HWND> windows = VisibleWindows();
+        const auto match = std::find_if(windows.begin(), windows.end(), wanted);
+        found = match == windows.end() ? nullptr : *match;
+        return found != nullptr;
     });
-    return shown;
+    return found;
+}
+
+inline HWND WaitForTopic(const std::string& title) {
+    return WaitForWindow([&](HWND window) { return IsHelpWindow(window) && FirstLineOfTopic(window) == title; });
+}
+
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }

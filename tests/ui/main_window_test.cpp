@@ -1,8 +1,3 @@
-// The main window: the frame on a first start, the settings a later start
-// reads back, the stats panel, and the transaction list of the current
-// account with its row commands. The cells, totals, date order, figures and
-// placements are unit-tested natively.
-
 #include <functional>
 #include <string>
 #include <tuple>
@@ -28,7 +23,6 @@ void Store(const char* name, DWORD type, const void* data, std::size_t size) {
 
 void StoreDword(const char* name, DWORD value) { Store(name, REG_DWORD, &value, sizeof value); }
 
-// A notification from the list to the frame, as a click or a key on it sends.
 void Notify(UINT code, int column = -1) {
     NMLISTVIEW notice{};
     notice.hdr = {App.transactionList, UINT_PTR(GetDlgCtrlID(App.transactionList)), code};
@@ -76,7 +70,6 @@ TEST(MainFrame, FirstStartShowsTheEmptyFrameTogglesStatsAndTakesCtrlCThroughTheL
                                          IDM_HELP_CONTENTS, IDM_GETTING_STARTED, IDM_ABOUT}));
     EXPECT_FALSE(ButtonEnabled(IDM_ACCOUNTS));
 
-    // Show Stats: the panel, the list's width and the menu's check mark.
     RECT client;
     GetClientRect(App.frame, &client);
     const int statsWidth = Width(App.statsPanel);
@@ -185,7 +178,6 @@ TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {
     EXPECT_EQ(std::pair(menu.left, menu.top), std::pair(corner.x, corner.y));
     EXPECT_EQ(GetMenuState(App.listPopup.Get(), IDM_DELETE_TRANSACTION, MF_BYCOMMAND) & MF_GRAYED, 0u);
 
-    // The top row is shaded.
     NMLVCUSTOMDRAW draw{};
     draw.nmcd.hdr = {App.transactionList, 0, UINT(NM_CUSTOMDRAW)};
     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;

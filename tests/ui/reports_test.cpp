@@ -63,7 +63,6 @@ const PrintedText* Find(const Printout& printout, const std::string& text, int p
 }  // namespace
 
 TEST_F(Reports, TheTransactionListPrintsOnPagesWithHeadingsRowsAndFooter) {
-    // Enough rows for a second page.
     for (int i = 0; i < 80; ++i)
         Program.document.GetAccount(0).AddTransaction({1.0 + i, 1, 4, 1, 2026, 2, 200 + i, "Grocer", "weekly"});
     SelectAccount(0);
@@ -77,7 +76,6 @@ TEST_F(Reports, TheTransactionListPrintsOnPagesWithHeadingsRowsAndFooter) {
         EXPECT_GT(footer->y, heading->y) << page;
     }
     EXPECT_NE(Find(printout, "279", printout.pages), nullptr);
-    // The first row under its heading, in its column.
     const PrintedText* first = Find(printout, "03/14/2026", 1);
     const PrintedText* heading = Find(printout, "Date", 1);
     ASSERT_TRUE(first);
