@@ -1,7 +1,3 @@
-// The entry for a balance difference, the Adjust rules (target check, the
-// entry added), case folding, and the Find Next rules (start row, case,
-// which texts are searched, no wrap).
-
 #include "model/adjust_rules.h"
 #include "model/case_folding.h"
 #include "model/find_rules.h"

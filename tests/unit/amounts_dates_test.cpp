@@ -1,5 +1,3 @@
-// Amount text (the check, how an edit box is read, the display form) and dates.
-
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,6 +1,3 @@
-// Bills and deposits: the list's cells, what New, Edit and Process open with
-// and store, the transaction a processing gives, and the next due date.
-
 #include <limits>
 
 #include "model/bill_rules.h"

@@ -1,9 +1,3 @@
-// The data file: what Save writes, laid out here by hand, and what Load
-// takes back from the same bytes; files Load must refuse, each time leaving
-// the open document untouched and without reserving memory for counts the
-// file cannot hold; a big file through the 4 MiB buffers, whole or cut while
-// it is read; how Save replaces a file or fails; and the backup path.
-
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -78,7 +72,6 @@ Document SaveCheckAndLoad(const Document& document, const Bytes& expected) {
     return loaded;
 }
 
-// One category, no bills, one Cash account whose transaction count is `count`.
 ByteVector FileWithTransactionCount(std::int32_t count) {
     Bytes file;
     file.Header(1, 0, 1).Text("None", 31).Int32(AccountTypeCash).Text("Wallet", 31).Text("", 31).Int32(count);

@@ -1,9 +1,5 @@
-// The built help file, read back by a small reader written here from the
-// file format's description, apart from the compiler that wrote it: the
-// directory, |SYSTEM, |FONT, |CTXOMAP, |CONTEXT, the keywords, and the topics
-// along |TOPIC. Every topic of the help source must be found in it by its id,
-// its context number and its keywords; and every context number the program
-// asks for must be one the source gives.
+// The built help file is read back by a reader written here from the file
+// format's description, apart from the compiler that wrote it.
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,3 @@
-// The 1.1x account import: reading the file (its checks, fields and refusals)
-// and turning it into a new account with the categories merged.
-
 #include <sys/resource.h>
 
 #include <climits>
@@ -16,7 +13,6 @@ namespace {
 constexpr std::size_t kHeadSize = 364, kRecordSize = 291;
 const std::string kLongText(251, 'x');  // no terminator
 
-// One transaction record dated 3/7/2026.
 Bytes& Record(Bytes& file, std::int32_t kind, std::int32_t category, std::string_view text) {
     return file.Int32(kind).Double(12.5).Int32(category).Text(text, 251).Int32(3).Int32(7).Int32(2026).Zeros(12);
 }

@@ -1,7 +1,3 @@
-// Report pages: column widths from their texts, clipping at the page width,
-// rows carried to the next page above the footer band, and the title block
-// with and without the footer.
-
 #include <algorithm>
 #include <array>
 

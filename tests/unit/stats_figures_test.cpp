@@ -1,6 +1,3 @@
-// The stats panel: today's date, the next bill and deposit of the whole file
-// with their due marks, and the current account's figures.
-
 #include "model/stats_figures.h"
 #include "test_files.h"
 

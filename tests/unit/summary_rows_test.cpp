@@ -1,7 +1,3 @@
-// The summary dialogs' rows: per chosen category a heading, its transactions
-// and the totals in the words of the account's type; one month's
-// transactions with their category, then the totals.
-
 #include "model/amounts.h"
 #include "model/summary_rows.h"
 #include "test_files.h"

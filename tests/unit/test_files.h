@@ -1,8 +1,4 @@
 #pragma once
-// Helpers shared by the unit tests: a byte builder for laying out data files
-// by hand, a scratch folder per test, whole-file reads and writes, a document
-// with known content, and dialog outcomes that compare and print. It brings
-// the standard headers that every test uses.
 
 #include <gtest/gtest.h>
 

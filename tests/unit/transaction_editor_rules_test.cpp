@@ -1,6 +1,3 @@
-// The transaction editor: what New and Edit Transaction open with, how their
-// amount and number fields are read, and what an OK writes into the account.
-
 #include "model/new_file.h"
 #include "model/transaction_editor_rules.h"
 #include "test_files.h"

@@ -1,6 +1,3 @@
-// The transaction list: cell texts with the kind words, running totals in
-// storage order, the date orders and the header click cycle.
-
 #include <algorithm>
 #include <climits>
 #include <numeric>
@@ -23,7 +20,6 @@ std::vector<std::int32_t> OrderByTextKey(const Account& account, std::int32_t fo
     return order;
 }
 
-// The storage index on every row.
 std::vector<std::int32_t> RowOrder(const TransactionRows& rows) {
     std::vector<std::int32_t> order;
     for (std::int32_t row = 0; row < rows.count; ++row) order.push_back(StorageIndexOnRow(rows, row));
