@@ -31,11 +31,18 @@ struct StatementBalance {
 struct Statement {
     std::string accountId;  // the bank's account number (OFX ACCTID); empty when the file has none
     std::vector<StatementLine> lines;
+    // Transactions the file has but whose date or amount could not be read;
+    // they are left out of `lines`.
+    int unreadableLines = 0;
     std::optional<StatementBalance> ledgerBalance;  // OFX LEDGERBAL
 };
 
-// What a reader says when a file gives no statement.
-enum class StatementError {
-    None,
-    NoTransactions,  // not a statement of this format, empty, or no line read
-};
+// The order of a numeric date's fields.
+enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+
+// Whether a date read from a statement is one a transaction can have: a day
+// of its month in a year of four digits.
+inline bool IsStatementDate(const Date& date) {
+    return date.year >= 1000 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+           date.day <= MonthLength(date.month, date.year);
+}
