@@ -1,5 +1,6 @@
 #include "model/account.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "model/lists.h"
@@ -9,6 +10,16 @@ bool Account::AddTransaction(const Transaction& transaction) { return AppendToLi
 void Account::RemoveTransaction(std::int32_t position) {
     assert(PositionInList(position, TransactionCount()) >= 0);
     transactions.erase(transactions.begin() + position);
+    auto id = std::lower_bound(bankIds.begin(), bankIds.end(), position,
+                               [](const BankId& entry, std::int32_t p) { return entry.position < p; });
+    if (id != bankIds.end() && id->position == position) id = bankIds.erase(id);
+    for (; id != bankIds.end(); ++id) --id->position;
+}
+
+const std::string* Account::BankIdOf(std::int32_t position) const {
+    const auto id = std::lower_bound(bankIds.begin(), bankIds.end(), position,
+                                     [](const BankId& entry, std::int32_t p) { return entry.position < p; });
+    return id != bankIds.end() && id->position == position ? &id->id : nullptr;
 }
 
 Transaction& Account::GetTransaction(std::int32_t position) {

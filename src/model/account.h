@@ -3,10 +3,23 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/dates.h"
 #include "model/records.h"
+
+// The bank's own id of an imported transaction, by which a later import of
+// the same statement knows the line is already there.
+struct BankId {
+    std::int32_t position = 0;  // of the transaction in its account
+    std::string id;
+
+    friend bool operator==(const BankId&, const BankId&) = default;
+};
+
+// The longest bank id kept; banks' ids are far shorter.
+inline constexpr std::size_t kMaxBankIdLength = 255;
 
 struct Account {
     std::int32_t type = AccountTypeBank;  // AccountType code
@@ -16,14 +29,21 @@ struct Account {
     Text101 contactInfo;   // Bank, Credit and Other only
     double creditLimit = 0.0;  // Credit only
     std::vector<Transaction> transactions;  // in the order they were added
+    // Beside the transactions rather than in them, so that a transaction
+    // entered by hand costs no more memory: in position order, one at most
+    // per transaction. Editing a transaction keeps its id.
+    std::vector<BankId> bankIds;
 
     std::int32_t TransactionCount() const { return static_cast<std::int32_t>(transactions.size()); }
 
     // Appends at the tail; false (account unchanged) when no memory is left
     // or the count would overflow.
     bool AddTransaction(const Transaction& transaction);
-    // 0 <= position < TransactionCount(); later transactions move up by one.
+    // 0 <= position < TransactionCount(); later transactions move up by one,
+    // and their bank ids with them.
     void RemoveTransaction(std::int32_t position);
+    // The bank id of the transaction at `position`, or nullptr when it has none.
+    const std::string* BankIdOf(std::int32_t position) const;
     Transaction& GetTransaction(std::int32_t position);
     const Transaction& GetTransaction(std::int32_t position) const;
     // The transaction at `position`, or nullptr outside the list.

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "model/account_types.h"
+#include "model/data_file_extension.h"
 #include "model/data_file_layout.h"
 #include "model/data_stream.h"
 #include "model/document.h"
@@ -113,6 +114,7 @@ bool WriteFile(const Document& document, const std::string& temporary) {
     for (const BillDeposit& b : document.billDeposits) WriteBillDeposit(out, b);
     for (const Account& account : document.accounts) WriteAccount(out, account);
     out.WriteText(document.password);
+    if (NeedsExtensionBlock(document)) WriteExtensionBlock(out, document);
     const bool written = out.Flush() && std::fflush(closer.Get()) == 0 && FlushToDisk(closer.Get());
     return closer.Close() && written;
 }
@@ -138,18 +140,18 @@ bool Document::Save(const std::string& path) const {
     return false;
 }
 
-bool Document::Load(const std::string& path) {
+bool Document::Load(const std::string& path, LoadNotes* notes) {
     InputFile file(path);
     if (!file.IsOpen()) return false;
     try {
         DataReader in(file);
-        return Read(in);
+        return Read(in, notes);
     } catch (const std::bad_alloc&) {
         return false;  // no memory for the read buffer
     }
 }
 
-bool Document::Read(DataReader& in) {
+bool Document::Read(DataReader& in, LoadNotes* notes) {
     char magic[sizeof kMagic];
     std::int32_t version = 0;
     if (!in.Read(magic, sizeof magic) || std::memcmp(magic, kMagic, sizeof kMagic) != 0) return false;
@@ -179,7 +181,20 @@ bool Document::Read(DataReader& in) {
         return false;
     }
 
-    if (!in.ReadText(loaded.password) || in.Remaining() != 0) return false;
+    if (!in.ReadText(loaded.password)) return false;
+    if (in.Remaining() != 0) {
+        // Bytes after the trailer are refused unless they are the extension block;
+        // a damaged block costs only what it holds.
+        char magic[sizeof kExtensionMagic];
+        if (!in.Read(magic, sizeof magic) || std::memcmp(magic, kExtensionMagic, sizeof magic) != 0) return false;
+        bool extensionRead = false;
+        try {
+            extensionRead = ReadExtensionBlock(in, loaded);
+        } catch (const std::bad_alloc&) {
+            for (Account& account : loaded.accounts) account.bankIds.clear();
+        }
+        if (notes != nullptr) notes->extensionUnreadable = !extensionRead;
+    }
     *this = std::move(loaded);
     return true;
 }

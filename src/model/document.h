@@ -16,6 +16,13 @@ class DataReader;
 // followed by this: a path can be saved to only when that name fits too.
 inline constexpr std::string_view kSaveTemporarySuffix = ".saving";
 
+// What a load that succeeded has to tell the user.
+struct LoadNotes {
+    // The file's extension block was damaged: the document has no bank ids,
+    // and the next save writes none.
+    bool extensionUnreadable = false;
+};
+
 struct Document {
     Text31 password;  // plain text; empty means no password
     std::vector<Text31> categories;  // position 0 is "None" in files the program makes
@@ -78,11 +85,13 @@ struct Document {
     // unchanged, when the file cannot be opened or read to its end (a drive
     // that goes away part way), is not a version 1 data file, is short,
     // over-long or inconsistent, holds an amount or credit limit that is not
-    // a finite number, or memory runs out.
-    bool Load(const std::string& path);
+    // a finite number, or memory runs out. Bytes after the file's records are
+    // refused unless they are its extension block (data_file_extension.h),
+    // whose damage `notes` reports instead.
+    bool Load(const std::string& path, LoadNotes* notes = nullptr);
 
     // The loader over any stream; same contract as Load.
-    bool Read(DataReader& in);
+    bool Read(DataReader& in, LoadNotes* notes = nullptr);
 
     friend bool operator==(const Document&, const Document&) = default;
 };
