@@ -1,0 +1,225 @@
+#include "model/statements/statement_import.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <new>
+#include <string_view>
+#include <unordered_map>
+
+#include "model/account_types.h"
+#include "model/case_folding.h"
+
+namespace {
+
+// Days since 1 March of year 0: dates 3 days apart differ by 3 across
+// months and years. A file's impossible date still gets a number.
+std::int64_t DayNumber(std::int32_t year, std::int32_t month, std::int32_t day) {
+    const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
+    const std::int64_t m = (static_cast<std::int64_t>(month) + 9) % 12;
+    return 365 * y + y / 4 - y / 100 + y / 400 + (153 * m + 2) / 5 + day;
+}
+
+std::int64_t DayNumber(const Transaction& t) { return DayNumber(t.year, t.month, t.day); }
+
+std::int64_t CentsOf(const Transaction& t) { return std::llround(t.amount * 100.0); }
+
+// The part of a payee that two records of one payment agree on.
+std::string PayeeKey(std::string_view payee) {
+    std::string key;
+    for (char c : payee) {
+        if (c == ' ') continue;
+        key.push_back(FoldCase(c));
+        if (key.size() == 8) break;
+    }
+    return key;
+}
+
+std::int32_t OtherKind(std::int32_t kind) { return kind == KindIn ? KindOut : KindIn; }
+
+Transaction TransactionOf(const StatementLine& line, std::int32_t accountType) {
+    const std::int32_t spending = TypeInfo(accountType).spendingKind;
+    Transaction t;
+    t.kind = line.cents < 0 ? spending : OtherKind(spending);
+    t.amount = static_cast<double>(line.cents < 0 ? -line.cents : line.cents) / 100.0;
+    t.year = line.date.year;
+    t.month = line.date.month;
+    t.day = line.date.day;
+    t.number = line.number;
+    t.payee.Set(line.payee);
+    t.memo.Set(line.memo);
+    return t;
+}
+
+// A transaction as the fuzzy match looks it up: by amount, kind and day.
+struct MatchKey {
+    std::int64_t cents;
+    std::int32_t kind;
+    std::int64_t day;
+    std::int32_t position;
+
+    friend auto operator<=>(const MatchKey&, const MatchKey&) = default;
+};
+
+void MarkDuplicates(const Account& account, std::vector<PreviewLine>& lines) {
+    std::vector<bool> used(account.transactions.size(), false);
+    std::vector<bool> hasBankId(account.transactions.size(), false);
+    std::unordered_map<std::string_view, std::int32_t> byBankId;
+    for (const BankId& id : account.bankIds) {
+        byBankId.emplace(id.id, id.position);
+        hasBankId[static_cast<std::size_t>(id.position)] = true;
+    }
+    for (PreviewLine& line : lines) {
+        if (line.bankId.empty()) continue;
+        const auto found = byBankId.find(line.bankId);
+        if (found == byBankId.end() || used[static_cast<std::size_t>(found->second)]) continue;
+        used[static_cast<std::size_t>(found->second)] = true;
+        line.alreadyThere = true;
+    }
+
+    // Only transactions near the statement's dates can match.
+    std::int64_t first = std::numeric_limits<std::int64_t>::max(), last = std::numeric_limits<std::int64_t>::min();
+    for (const PreviewLine& line : lines) {
+        if (line.alreadyThere) continue;
+        first = std::min(first, DayNumber(line.transaction) - 3);
+        last = std::max(last, DayNumber(line.transaction) + 3);
+    }
+    std::vector<MatchKey> keys;
+    for (std::int32_t position = 0; position < account.TransactionCount(); ++position) {
+        const Transaction& t = account.transactions[static_cast<std::size_t>(position)];
+        const std::int64_t day = DayNumber(t);
+        if (!used[static_cast<std::size_t>(position)] && day >= first && day <= last)
+            keys.push_back({CentsOf(t), t.kind, day, position});
+    }
+    std::sort(keys.begin(), keys.end());
+
+    for (PreviewLine& line : lines) {
+        if (line.alreadyThere) continue;
+        const Transaction& t = line.transaction;
+        const std::int64_t cents = CentsOf(t), day = DayNumber(t);
+        const std::string payee = PayeeKey(t.payee.view());
+        const MatchKey* best = nullptr;
+        for (auto key = std::lower_bound(keys.begin(), keys.end(), MatchKey{cents, t.kind, day - 3, -1});
+             key != keys.end() && key->cents == cents && key->kind == t.kind && key->day <= day + 3; ++key) {
+            const auto position = static_cast<std::size_t>(key->position);
+            if (used[position] || (!line.bankId.empty() && hasBankId[position])) continue;
+            if (PayeeKey(account.transactions[position].payee.view()) != payee) continue;
+            if (best == nullptr || std::llabs(key->day - day) < std::llabs(best->day - day)) best = &*key;
+        }
+        if (best == nullptr) continue;
+        used[static_cast<std::size_t>(best->position)] = true;
+        line.alreadyThere = true;
+    }
+}
+
+// The latest category the account gives each of the lines' payees.
+void AssignCategories(const Document& document, const Account& account, const Statement& statement,
+                      std::vector<PreviewLine>& lines) {
+    struct Latest {
+        Date date{-1, -1, -1};
+        std::int32_t category = 0;
+    };
+    std::unordered_map<std::string, Latest> byPayee;
+    for (const PreviewLine& line : lines) byPayee.emplace(FoldCase(line.transaction.payee.view()), Latest{});
+    std::string folded;
+    for (const Transaction& t : account.transactions) {
+        folded.resize(t.payee.view().size());
+        FoldCaseInto(t.payee.view(), folded.data());
+        const auto found = byPayee.find(folded);
+        if (found == byPayee.end()) continue;
+        const Date date{t.year, t.month, t.day};
+        // Later positions win ties: they were entered last.
+        if (date >= found->second.date) found->second = {date, t.category};
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& named = statement.lines[i].category;
+        std::int32_t category = -1;
+        if (!named.empty())
+            for (std::int32_t k = 0; k < document.CategoryCount() && category < 0; ++k)
+                if (SameIgnoringCase(document.GetCategory(k).view(), named)) category = k;
+        if (category < 0) category = byPayee[FoldCase(lines[i].transaction.payee.view())].category;
+        lines[i].transaction.category = document.FindCategory(category) != nullptr ? category : 0;
+    }
+}
+
+// Account names and numbers as a bank writes them: no spaces or dashes, one case.
+std::string AccountIdKey(std::string_view text) {
+    std::string key;
+    for (char c : text)
+        if (c != ' ' && c != '-') key.push_back(FoldCase(c));
+    return key;
+}
+
+}  // namespace
+
+std::vector<PreviewLine> PreviewStatement(const Document& document, std::int32_t account, const Statement& statement) {
+    const Account& target = document.GetAccount(account);
+    std::vector<PreviewLine> lines;
+    lines.reserve(statement.lines.size());
+    for (const StatementLine& line : statement.lines)
+        lines.push_back({TransactionOf(line, target.type), line.bankId.substr(0, kMaxBankIdLength)});
+    MarkDuplicates(target, lines);
+    AssignCategories(document, target, statement, lines);
+    for (PreviewLine& line : lines) line.ticked = !line.alreadyThere;
+    return lines;
+}
+
+PreviewTotals TickedTotals(const std::vector<PreviewLine>& lines) {
+    PreviewTotals totals;
+    for (const PreviewLine& line : lines) {
+        if (!line.ticked) continue;
+        ++totals.count;
+        const std::int64_t cents = CentsOf(line.transaction);
+        totals.cents += AddsToBalance(line.transaction.kind) ? cents : -cents;
+    }
+    return totals;
+}
+
+bool ImportPreviewLines(Document& document, std::int32_t account, const std::vector<PreviewLine>& lines) {
+    Account& target = document.GetAccount(account);
+    std::vector<const PreviewLine*> ticked;
+    try {
+        for (const PreviewLine& line : lines)
+            if (line.ticked) ticked.push_back(&line);
+        std::stable_sort(ticked.begin(), ticked.end(), [](const PreviewLine* a, const PreviewLine* b) {
+            const Transaction &x = a->transaction, &y = b->transaction;
+            return Date{x.year, x.month, x.day} < Date{y.year, y.month, y.day};
+        });
+        if (ticked.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - target.TransactionCount()))
+            return false;
+        std::size_t withIds = 0;
+        for (const PreviewLine* line : ticked) withIds += line->bankId.empty() ? 0 : 1;
+        target.transactions.reserve(target.transactions.size() + ticked.size());
+        target.bankIds.reserve(target.bankIds.size() + withIds);
+        std::vector<BankId> ids;
+        ids.reserve(withIds);
+        for (std::size_t i = 0; i < ticked.size(); ++i)
+            if (!ticked[i]->bankId.empty())
+                ids.push_back({target.TransactionCount() + static_cast<std::int32_t>(i), ticked[i]->bankId});
+        // Nothing below allocates: the account changes whole or not at all.
+        for (const PreviewLine* line : ticked) target.transactions.push_back(line->transaction);
+        for (BankId& id : ids) target.bankIds.push_back(std::move(id));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+std::int32_t AccountForStatement(const Document& document, std::string_view accountId) {
+    const std::string key = AccountIdKey(accountId);
+    if (key.empty()) return -1;
+    for (std::int32_t k = 0; k < document.AccountCount(); ++k) {
+        const Account& account = document.GetAccount(k);
+        if (AccountIdKey(account.name.view()) == key || AccountIdKey(account.accountNumber.view()) == key) return k;
+    }
+    return -1;
+}
+
+std::string ImportDoneText(int added, int skipped) {
+    std::string text = std::to_string(added) + (added == 1 ? " transaction was added." : " transactions were added.");
+    if (skipped > 0)
+        text += " " + std::to_string(skipped) + (skipped == 1 ? " was already in the account and was skipped."
+                                                              : " were already in the account and were skipped.");
+    return text;
+}
