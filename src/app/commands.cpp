@@ -30,6 +30,7 @@ constexpr CommandHandler kCommands[] = {
     {IDM_PASSWORD, OnPassword},
     {IDM_PRINT, OnPrint},
     {IDM_IMPORT, OnImport},
+    {IDM_IMPORT_STATEMENT, OnImportStatement},
     {IDM_BACKUP_RESTORE, OnBackupRestore},
     {IDM_CLOSE, OnClose},
     {IDM_NEW_TRANSACTION, OnNewTransaction},

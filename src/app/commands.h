@@ -18,6 +18,7 @@ void OnClose();
 
 // Import, backup and restore (exchange_commands.cpp)
 void OnImport();
+void OnImportStatement();
 void OnBackupRestore();
 
 // Accounts, and bills and deposits (account_commands.cpp)

@@ -12,10 +12,10 @@ namespace {
 
 // Every command of the menu, the toolbar and the list's popup menu, enabled
 // as the open file and the current account allow.
-void EnableCommands(bool fileOpen, bool accountCurrent) {
+void EnableCommands(const CommandState& state) {
     HMENU menu = GetMenu(App.frame);
     for (int command = IDM_FIRST_COMMAND; command <= IDM_LAST_COMMAND; ++command) {
-        const bool enabled = IsCommandEnabled(command, fileOpen, accountCurrent);
+        const bool enabled = IsCommandEnabled(command, state);
         EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
         if (App.listPopup)
             EnableMenuItem(App.listPopup.Get(), command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -33,7 +33,7 @@ void SelectAccount(std::int32_t index) {
     SetWindowTextA(App.frame, MainWindowTitle(Program.currentFile, account ? account->name.c_str() : nullptr).c_str());
     RefreshCurrentStats();
     // An account is only ever selected in an open file.
-    EnableCommands(true, account != nullptr);
+    EnableCommands({true, Program.document.AccountCount() > 0, account != nullptr});
     if (!ShowFollowedAccount()) ShowMessage(kErrorUpdatingTransactionList);
 }
 

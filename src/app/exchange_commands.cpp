@@ -1,12 +1,19 @@
-// Import of a 1.1x account, and backup and restore of the open data.
+// Import of a 1.1x account and of a bank statement, and backup and restore
+// of the open data.
 
 #include <windows.h>
+#include <commdlg.h>
+
+#include <optional>
 
 #include "app/commands.h"
 #include "app/current_account.h"
+#include "app/settings.h"
 #include "dialogs/account_details_dialog.h"
 #include "dialogs/backup_dialog.h"
 #include "dialogs/import_dialog.h"
+#include "dialogs/import_statement_dialog.h"
+#include "model/statements/statement_file.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 
@@ -26,4 +33,44 @@ void OnBackupRestore() {
     SelectAccount(-1);
     ShowMessage(kRestoreSuccessful);
     PostMessageA(App.frame, WM_COMMAND, IDM_ACCOUNTS, 0);
+}
+
+namespace {
+
+std::string ChooseStatementFile() {
+    char path[kMaxPathLength + 1] = {};
+    OPENFILENAMEA choice{};
+    choice.lStructSize = sizeof choice;
+    choice.hwndOwner = App.frame;
+    choice.lpstrFilter = "Bank statements (*.ofx;*.qfx;*.qif;*.csv)\0*.ofx;*.qfx;*.qif;*.csv\0";
+    choice.lpstrFile = path;
+    choice.nMaxFile = sizeof path;
+    choice.lpstrTitle = "Import Statement";
+    choice.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    return GetOpenFileNameA(&choice) ? std::string(path) : std::string();
+}
+
+}  // namespace
+
+// The account the lines went into becomes the current one, and says what came in.
+void OnImportStatement() {
+    if (Program.document.AccountCount() == 0) return;
+    const std::string path = ChooseStatementFile();
+    if (path.empty()) return;
+    std::optional<StatementFile> file;
+    {
+        WaitCursor wait;
+        file = OpenStatementFile(path);
+    }
+    if (!file) {
+        ShowMessage(kNoStatementTransactions);
+        return;
+    }
+    std::vector<CsvProfile> profiles = ReadStatementProfiles();
+    const ImportStatementResult result = ShowImportStatementDialog(
+        App.frame, {Program.document, Program.CurrentAccountIndex, *file, profiles, SaveStatementProfile});
+    if (result.end != IDOK) return;
+    SelectAccount(result.account);
+    const std::string done = ImportDoneText(result.added, result.skipped);
+    ShowMessage(Message{done.c_str(), MessageIcon::Information});
 }

@@ -40,18 +40,19 @@ void PostCommand(int command) { PostMessageA(App.frame, WM_COMMAND, command, 0);
 bool StatsPanelShown() { return App.statsPanel != nullptr && IsWindowVisible(App.statsPanel); }
 
 LoadedDocument ReadDataFile(const std::string& path) {
-    LoadedDocument loaded(new (std::nothrow) Document);
-    if (loaded && !loaded->Load(path)) loaded.reset();
+    LoadedDocument loaded{std::unique_ptr<Document>(new (std::nothrow) Document), {}};
+    if (loaded.document && !loaded.document->Load(path, &loaded.notes)) loaded.document.reset();
     return loaded;
 }
 
 // The password check and the swap, once the file has been read.
 int AdoptDataFile(LoadedDocument loaded) {
-    if (!loaded) return OpenUnreadable;
-    Program.OpeningPassword = loaded->password;
+    if (!loaded.document) return OpenUnreadable;
+    Program.OpeningPassword = loaded.document->password;
     if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame, Program.OpeningPassword) != IDOK) return OpenCancelled;
     // The file was read whole once already; it becomes the open document as it is.
-    Program.document = std::move(*loaded);
+    Program.document = std::move(*loaded.document);
+    if (loaded.notes.extensionUnreadable) ShowMessage(kExtensionUnreadable);
     return OpenedFile;
 }
 

@@ -15,8 +15,12 @@ enum OpenResult : int {
     OpenCancelled = 3,   // the password prompt was cancelled
 };
 
-// A data file read whole into a new document, or nullptr when it cannot be.
-using LoadedDocument = std::unique_ptr<Document>;
+// A data file read whole into a new document (nullptr when it cannot be),
+// and what the load had to say.
+struct LoadedDocument {
+    std::unique_ptr<Document> document;
+    LoadNotes notes;
+};
 
 // Starts reading the data file at `path` (double quotes removed) on a worker
 // thread, so that a large file is read while the window is being made.

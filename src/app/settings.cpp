@@ -20,6 +20,7 @@
 namespace {
 
 constexpr char kUserKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0";
+constexpr char kProfilesKey[] = "Software\\Orvanel Software\\Pennywhist\\2.0\\Statement Profiles";
 constexpr char kMachineKey[] = "Software\\Orvanel Software\\Pennywhist";
 
 static_assert(sizeof(WINDOWPLACEMENT) == kStoredPlacementSize);
@@ -205,4 +206,28 @@ bool SaveSettings() {
     WriteDword(key.Get(), "SortDate", static_cast<DWORD>(Program.SortDate));
     WriteValue(key.Get(), "LastFile", REG_SZ, Program.currentFile.c_str(), Program.currentFile.size() + 1);
     return true;
+}
+
+std::vector<CsvProfile> ReadStatementProfiles() {
+    std::vector<CsvProfile> profiles;
+    const RegistryKey key(HKEY_CURRENT_USER, kProfilesKey, KeyAccess::ReadExisting);
+    if (!key) return profiles;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        char text[1024];
+        DWORD nameLength = sizeof name, textSize = sizeof text - 1, type = REG_NONE;
+        const LSTATUS status = RegEnumValueA(key.Get(), index, name, &nameLength, nullptr, &type,
+                                             reinterpret_cast<BYTE*>(text), &textSize);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status != ERROR_SUCCESS || type != REG_SZ) continue;
+        text[textSize] = '\0';
+        const std::string profileText(text, strnlen(text, textSize));
+        if (CsvMappingOfProfile(profileText)) profiles.push_back({name, profileText});
+    }
+    return profiles;
+}
+
+void SaveStatementProfile(const CsvProfile& profile) {
+    const RegistryKey key(HKEY_CURRENT_USER, kProfilesKey, KeyAccess::CreateToWrite);
+    if (key) WriteValue(key.Get(), profile.name.c_str(), REG_SZ, profile.text.c_str(), profile.text.size() + 1);
 }

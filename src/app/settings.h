@@ -2,6 +2,9 @@
 // The settings kept in the current user's registry, and the help folder.
 
 #include <string>
+#include <vector>
+
+#include "model/statements/statement_preview.h"
 
 // Reads the help folder, then the per-user settings into the program-wide
 // values, the frame's placement (which shows the frame) and the list's column
@@ -14,3 +17,10 @@ std::string ReadLastFile();
 
 // Writes every per-user setting; false when the key cannot be created or opened.
 bool SaveSettings();
+
+// The CSV column mappings saved by name under the "Statement Profiles" key;
+// a value that is not a profile's text is left out.
+std::vector<CsvProfile> ReadStatementProfiles();
+
+// Saves or replaces one; a registry error is silent.
+void SaveStatementProfile(const CsvProfile& profile);

@@ -55,12 +55,14 @@ void OnRestore(HWND dialog) {
     const std::optional<std::string> path = TakeBackupPath(dialog);
     if (!path || ShowMessage(kRestoreWarning, dialog) != IDYES) return;
     bool restored = false;
+    LoadNotes notes;
     {
         WaitCursor wait;
-        restored = RestoreBackup(DialogContext<Document>(dialog), *path);
+        restored = RestoreBackup(DialogContext<Document>(dialog), *path, notes);
     }
     // The window shows the restored data before it says so: its caller does both.
     if (!restored) ShowMessage(kErrorOpeningFile, dialog);
+    if (notes.extensionUnreadable) ShowMessage(kExtensionUnreadable, dialog);
     EndDialog(dialog, restored ? IDC_RESTORE : IDOK);
 }
 

@@ -44,8 +44,14 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return TRUE;
     }
     if (message == WM_COMMAND) {
+        const WORD code = HIWORD(wParam);
+        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE || code == EN_CHANGE) {
+            if (handlers.change == nullptr) return FALSE;
+            handlers.change(dialog, LOWORD(wParam));
+            return TRUE;
+        }
         // Enter, Esc and the close box come as clicks too.
-        if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+        if (code != BN_CLICKED) return FALSE;
         OnCommand(dialog, handlers, LOWORD(wParam));
         return TRUE;
     }

@@ -52,6 +52,8 @@ struct DialogHandlers {
     // Any other button; true when it handled the click. Cancel (also Esc and
     // the close box) ends the dialog with IDCANCEL unless handled here.
     bool (*command)(HWND dialog, int control) = nullptr;
+    // A drop-down list's new choice, or an edit box's (or an editable drop-down's) new text.
+    void (*change)(HWND dialog, int control) = nullptr;
     // WM_NOTIFY from a control (a virtual list asking for its texts); what
     // the control gets back (0 for the default answer).
     LRESULT (*notify)(HWND dialog, NMHDR& header) = nullptr;

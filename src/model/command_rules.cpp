@@ -15,6 +15,8 @@ CommandNeed NeedOf(int command) {
     case IDM_BILLS_DEPOSITS:
     case IDM_CATEGORIES:
         return CommandNeed::OpenFile;
+    case IDM_IMPORT_STATEMENT:
+        return CommandNeed::AnyAccount;
     case IDM_NEW_TRANSACTION:
     case IDM_EDIT_TRANSACTION:
     case IDM_DELETE_TRANSACTION:
@@ -28,12 +30,14 @@ CommandNeed NeedOf(int command) {
     }
 }
 
-bool IsCommandEnabled(int command, bool fileOpen, bool accountCurrent) {
+bool IsCommandEnabled(int command, const CommandState& state) {
     switch (NeedOf(command)) {
     case CommandNeed::OpenFile:
-        return fileOpen;
+        return state.fileOpen;
+    case CommandNeed::AnyAccount:
+        return state.fileOpen && state.fileHasAccount;
     case CommandNeed::CurrentAccount:
-        return accountCurrent;
+        return state.accountCurrent;
     case CommandNeed::Nothing:
         return true;
     }

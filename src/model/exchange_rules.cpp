@@ -24,9 +24,9 @@ TypedPath BackupLocation(std::string_view typed) {
     return {std::move(path), {}};
 }
 
-bool RestoreBackup(Document& document, const std::string& path) {
+bool RestoreBackup(Document& document, const std::string& path, LoadNotes& notes) {
     const Text31 password = document.password;
-    if (!document.Load(path)) return false;
+    if (!document.Load(path, &notes)) return false;
     // The restored data keeps the password of the data it replaces: the user is never asked for the backup's.
     document.password = password;
     return true;

@@ -41,5 +41,5 @@ TypedPath BackupLocation(std::string_view typed);
 
 // Replaces the document with the backup at `path`, keeping the document's
 // own password. False, with the document as it was, when the file cannot be
-// read whole.
-bool RestoreBackup(Document& document, const std::string& path);
+// read whole. `notes` says what the load had to say.
+bool RestoreBackup(Document& document, const std::string& path, LoadNotes& notes);

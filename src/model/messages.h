@@ -90,3 +90,12 @@ inline constexpr Message kRestoreWarning{
     MessageIcon::Exclamation, true};
 inline constexpr Message kCloseAnywayQuestion{"Close anyway? Changes since the last save will be lost.",
                                               MessageIcon::Exclamation, true};
+
+// Bank statements.
+inline constexpr Message kNoStatementTransactions{"This file holds no transactions that Pennywhist can read.",
+                                                  MessageIcon::Exclamation};
+inline constexpr Message kNoStatementLinesTicked{"No lines are ticked for import.", MessageIcon::Exclamation};
+inline constexpr Message kEnterProfileName{"Enter a name for the profile.", MessageIcon::Exclamation};
+inline constexpr Message kExtensionUnreadable{
+    "The imported-statement marks of this file could not be read. They will be left out when the file is saved.",
+    MessageIcon::Exclamation};

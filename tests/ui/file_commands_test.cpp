@@ -292,3 +292,36 @@ TEST_F(FileCommands, BackupThenRestoreBringsTheOldDataBackWithTheCurrentPassword
     EXPECT_EQ(run(TestFolder(), IDOK, {IDOK}), Texts{"Error saving file."});
     SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
+
+TEST_F(FileCommands, ImportStatementShowsWhatIsNewAndASecondImportAddsNothing) {
+    const std::string path = TestFile("march.ofx");
+    std::ofstream(path) << "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS>"
+                           "<BANKACCTFROM><ACCTID>12345</BANKACCTFROM><BANKTRANLIST>"
+                           "<STMTTRN><DTPOSTED>20260314<TRNAMT>-45.50<FITID>A1<NAME>CORNER MARKET</STMTTRN>"
+                           "<STMTTRN><DTPOSTED>20260316<TRNAMT>-9.99<FITID>A2<NAME>Bookshop</STMTTRN>"
+                           "<STMTTRN><DTPOSTED>20260315<TRNAMT>20.00<FITID>A3<NAME>Refund</STMTTRN>"
+                           "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+    SelectAccount(1);
+    EXPECT_TRUE(MenuEnabled(IDM_IMPORT_STATEMENT));
+    std::string done;
+    const auto preview = [&](Texts statuses) {
+        return [&, statuses](ModalWindow& dialog) {
+            EXPECT_EQ(dialog.Text(IDC_STATEMENT_ACCOUNT), "Checking") << "the account whose number the statement names";
+            EXPECT_EQ(ColumnTexts(GetDlgItem(dialog.Handle(), IDC_STATEMENT_LINES), 6), statuses);
+            EXPECT_FALSE(dialog.IsControlVisible(IDC_CSV_GROUP));
+            driver.Click(dialog, IDOK, {AnswerMessage(done)});
+            if (IsWindowVisible(dialog.Handle())) dialog.Click(IDCANCEL);  // nothing was ticked
+        };
+    };
+    driver.Command(IDM_IMPORT_STATEMENT, {ChooseFile(path), preview({"Already in the account", "New", "New"})});
+    EXPECT_EQ(done, "2 transactions were added. 1 was already in the account and was skipped.");
+    EXPECT_EQ(Program.CurrentAccountIndex, 0);
+    EXPECT_EQ(ListRowCount(App.transactionList), 6);
+    EXPECT_EQ(*Program.document.GetAccount(0).BankIdOf(5), "A2") << "in date order after the others";
+
+    done.clear();
+    const Texts already(3, "Already in the account");
+    driver.Command(IDM_IMPORT_STATEMENT, {ChooseFile(path), preview(already)});
+    EXPECT_NE(done, "") << "nothing is ticked";
+    EXPECT_EQ(Program.document.GetAccount(0).TransactionCount(), 6);
+}

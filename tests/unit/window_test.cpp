@@ -107,13 +107,15 @@ TEST(WindowTitle, RemoveQuotesTakesOutEveryDoubleQuote) {
 }
 
 TEST(Commands, EachIsEnabledOnlyWithWhatItNeeds) {
-    // One command of each need, with no file, a file, and a file with an account shown.
-    const struct { int command; bool none, file, account; } cases[] = {
-        {IDM_OPEN, true, true, true}, {IDM_SAVE, false, true, true}, {IDM_NEW_TRANSACTION, false, false, true},
+    // One command of each need, with no file, a file, a file with an account, and an account shown.
+    const struct { int command; bool none, file, accounts, shown; } cases[] = {
+        {IDM_OPEN, true, true, true, true}, {IDM_SAVE, false, true, true, true},
+        {IDM_IMPORT_STATEMENT, false, false, true, true}, {IDM_NEW_TRANSACTION, false, false, false, true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(IsCommandEnabled(c.command, false, false), c.none) << c.command;
-        EXPECT_EQ(IsCommandEnabled(c.command, true, false), c.file) << c.command;
-        EXPECT_EQ(IsCommandEnabled(c.command, true, true), c.account) << c.command;
+        EXPECT_EQ(IsCommandEnabled(c.command, {}), c.none) << c.command;
+        EXPECT_EQ(IsCommandEnabled(c.command, {true, false, false}), c.file) << c.command;
+        EXPECT_EQ(IsCommandEnabled(c.command, {true, true, false}), c.accounts) << c.command;
+        EXPECT_EQ(IsCommandEnabled(c.command, {true, true, true}), c.shown) << c.command;
     }
 }

@@ -1,0 +1,362 @@
+#include "dialogs/import_statement_dialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+#include "dialogs/dialog_controls.h"
+#include "resources/resource.h"
+#include "shell/list_view.h"
+#include "shell/program.h"
+
+namespace {
+
+struct ImportContext {
+    const ImportStatementSubject& subject;
+    ImportStatementResult result;
+    std::int32_t account = 0;
+    Statement statement;
+    std::vector<PreviewLine> lines;
+    bool filling = false;  // the boxes are being set: their changes are not the user's
+};
+
+ImportContext& Context(HWND dialog) { return DialogContext<ImportContext>(dialog); }
+
+HWND Lines(HWND dialog) { return GetDlgItem(dialog, IDC_STATEMENT_LINES); }
+
+// The CSV column boxes and the mapping field each sets.
+constexpr struct {
+    int control;
+    int CsvMapping::*column;
+} kColumnBoxes[] = {
+    {IDC_CSV_DATE, &CsvMapping::date},         {IDC_CSV_PAYEE, &CsvMapping::payee},
+    {IDC_CSV_MEMO, &CsvMapping::memo},         {IDC_CSV_NUMBER, &CsvMapping::number},
+    {IDC_CSV_CATEGORY, &CsvMapping::category}, {IDC_CSV_AMOUNT, &CsvMapping::amount},
+    {IDC_CSV_DEBIT, &CsvMapping::debit},       {IDC_CSV_CREDIT, &CsvMapping::credit},
+    {IDC_CSV_INDICATOR, &CsvMapping::indicator},
+};
+
+void Fill(HWND dialog, int control, const auto& entries, int choice) {
+    HWND box = GetDlgItem(dialog, control);
+    SendMessageA(box, CB_RESETCONTENT, 0, 0);
+    for (const auto& entry : entries) {
+        const char* text;
+        if constexpr (requires { entry.c_str(); })
+            text = entry.c_str();
+        else
+            text = entry;
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+}
+
+void ShowSummary(HWND dialog) {
+    const ImportContext& context = Context(dialog);
+    SetDlgItemTextA(dialog, IDC_STATEMENT_SUMMARY,
+                    PreviewSummaryText(context.lines, context.statement.unreadableLines).c_str());
+}
+
+// The lines against the chosen account, all shown again.
+void Preview(HWND dialog) {
+    ImportContext& context = Context(dialog);
+    WaitCursor wait;
+    context.lines = PreviewStatement(context.subject.document, context.account, context.statement);
+    SendMessageA(Lines(dialog), LVM_SETITEMCOUNT, context.lines.size(), 0);
+    InvalidateRect(Lines(dialog), nullptr, TRUE);
+    ShowSummary(dialog);
+}
+
+// The statement the file's choices give, previewed.
+void Reread(HWND dialog) {
+    Context(dialog).statement = ChosenStatement(Context(dialog).subject.file);
+    Preview(dialog);
+}
+
+void SetRowBox(HWND dialog, int control, int row) {
+    SetDlgItemTextA(dialog, control, row < 0 ? "" : std::to_string(row + 1).c_str());
+}
+
+// Every CSV box as the mapping has it.
+void ShowMapping(HWND dialog) {
+    ImportContext& context = Context(dialog);
+    const StatementFile& file = context.subject.file;
+    const CsvMapping& mapping = file.mapping;
+    context.filling = true;
+    SetRowBox(dialog, IDC_CSV_FIRST_ROW, mapping.firstRow);
+    SetRowBox(dialog, IDC_CSV_LAST_ROW, mapping.lastRow);
+    const std::vector<std::string> columns = CsvColumnChoices(file.table, mapping);
+    for (const auto& box : kColumnBoxes) Fill(dialog, box.control, columns, mapping.*box.column + 1);
+    Fill(dialog, IDC_CSV_OUT_VALUE, CsvIndicatorValues(file.table, mapping), -1);
+    SetDlgItemTextA(dialog, IDC_CSV_OUT_VALUE, mapping.outIndicator.c_str());
+    Fill(dialog, IDC_CSV_DATE_ORDER, kCsvDateOrderChoices, static_cast<int>(mapping.dateOrder));
+    const auto separator = std::find(std::begin(kCsvSeparators), std::end(kCsvSeparators), mapping.dateSeparator);
+    Fill(dialog, IDC_CSV_SEPARATOR, kCsvSeparatorChoices, static_cast<int>(separator - std::begin(kCsvSeparators)));
+    Fill(dialog, IDC_CSV_DECIMAL_MARK, kCsvDecimalMarkChoices, mapping.decimalMark == DecimalMark::Comma ? 1 : 0);
+    context.filling = false;
+}
+
+// A row box's row, 0-based; -1 when it is empty.
+int RowOfBox(HWND dialog, int control) {
+    const std::string text = ControlText(dialog, control);
+    if (text.empty()) return -1;
+    return std::max(0, std::atoi(text.substr(0, 9).c_str()) - 1);
+}
+
+// The mapping as the boxes have it.
+void ReadMapping(HWND dialog, int changed) {
+    CsvMapping& mapping = Context(dialog).subject.file.mapping;
+    mapping.firstRow = std::max(0, RowOfBox(dialog, IDC_CSV_FIRST_ROW));
+    mapping.lastRow = RowOfBox(dialog, IDC_CSV_LAST_ROW);
+    for (const auto& box : kColumnBoxes) mapping.*box.column = DropDownChoice(dialog, box.control) - 1;
+    mapping.dateOrder = static_cast<DateOrder>(std::max(0, DropDownChoice(dialog, IDC_CSV_DATE_ORDER)));
+    mapping.dateSeparator = kCsvSeparators[std::max(0, DropDownChoice(dialog, IDC_CSV_SEPARATOR))];
+    mapping.decimalMark = DropDownChoice(dialog, IDC_CSV_DECIMAL_MARK) == 1 ? DecimalMark::Comma : DecimalMark::Period;
+    // A choice from the list is not yet the box's text when it is announced.
+    const int out = DropDownChoice(dialog, IDC_CSV_OUT_VALUE);
+    if (changed == IDC_CSV_OUT_VALUE && out >= 0) {
+        char value[64] = {};
+        if (SendDlgItemMessageA(dialog, IDC_CSV_OUT_VALUE, CB_GETLBTEXTLEN, out, 0) < static_cast<LRESULT>(sizeof value))
+            SendDlgItemMessageA(dialog, IDC_CSV_OUT_VALUE, CB_GETLBTEXT, out, reinterpret_cast<LPARAM>(value));
+        mapping.outIndicator = value;
+    } else {
+        mapping.outIndicator = ControlText(dialog, IDC_CSV_OUT_VALUE);
+    }
+}
+
+void ShowControls(HWND dialog, int first, int last, bool shown) {
+    for (int control = first; control <= last; ++control)
+        if (HWND window = GetDlgItem(dialog, control)) ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
+}
+
+// The list starts below the last row of boxes the file needs and keeps its bottom.
+void PlaceList(HWND dialog, int topInDialogUnits) {
+    RECT top{0, topInDialogUnits, 0, 0};
+    MapDialogRect(dialog, &top);
+    RECT list;
+    GetWindowRect(Lines(dialog), &list);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&list), 2);
+    MoveWindow(Lines(dialog), list.left, top.top, list.right - list.left, list.bottom - top.top, TRUE);
+}
+
+void InitChoices(HWND dialog) {
+    ImportContext& context = Context(dialog);
+    const StatementFile& file = context.subject.file;
+    std::vector<std::string> statements;
+    for (const Statement& statement : file.statements) statements.push_back(StatementChoiceText(statement));
+    Fill(dialog, IDC_STATEMENT_CHOICE, statements, file.chosen);
+    const bool ofx = file.format == StatementFormat::Ofx;
+    ShowControls(dialog, IDC_STATEMENT_CHOICE, IDC_STATEMENT_CHOICE_LABEL, ofx);
+    EnableWindow(GetDlgItem(dialog, IDC_STATEMENT_CHOICE), statements.size() > 1);
+
+    const bool asksOrder = file.format == StatementFormat::Qif && !file.ambiguousDate.empty();
+    Fill(dialog, IDC_STATEMENT_DATE_ORDER, DateOrderChoices(file.ambiguousDate), static_cast<int>(file.qifOrder));
+    ShowControls(dialog, IDC_STATEMENT_DATE_ORDER, IDC_STATEMENT_DATE_ORDER_LABEL, asksOrder);
+
+    const bool csv = file.format == StatementFormat::Csv;
+    ShowControls(dialog, IDC_CSV_GROUP, IDC_CSV_LAST_LABEL, csv);
+    if (csv) {
+        std::vector<std::string> names;
+        for (const CsvProfile& profile : context.subject.profiles) names.push_back(profile.name);
+        Fill(dialog, IDC_CSV_PROFILE, names, -1);
+        ShowMapping(dialog);
+    }
+    PlaceList(dialog, csv ? 120 : asksOrder ? 43 : 25);
+}
+
+bool OnInit(HWND dialog) {
+    ImportContext& context = Context(dialog);
+    const ImportStatementSubject& subject = context.subject;
+    context.filling = true;
+    HWND list = Lines(dialog);
+    AddListColumns(list, kStatementPreviewColumns);
+    const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    // A virtual list asks for the ticks too.
+    SendMessageA(list, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+
+    const StatementFile& file = subject.file;
+    const std::int32_t named = file.format == StatementFormat::Ofx
+                                   ? AccountForStatement(subject.document, file.statements[file.chosen].accountId)
+                                   : -1;
+    context.account = named >= 0 ? named : std::max(subject.currentAccount, 0);
+    FillAccountList(dialog, IDC_STATEMENT_ACCOUNT, subject.document, context.account);
+    FillCategoryList(dialog, IDC_STATEMENT_LINE_CATEGORY, subject.document, -1);
+    InitChoices(dialog);
+    context.filling = false;
+    Reread(dialog);
+    SetFocus(list);
+    if (!context.lines.empty())
+        ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    return false;
+}
+
+// The rows selected in the list, in order.
+std::vector<int> SelectedRows(HWND dialog) {
+    std::vector<int> rows;
+    for (int row = -1; (row = ListView_GetNextItem(Lines(dialog), row, LVNI_SELECTED)) >= 0;) rows.push_back(row);
+    return rows;
+}
+
+void RedrawRows(HWND dialog, const std::vector<int>& rows) {
+    if (rows.empty()) return;
+    ListView_RedrawItems(Lines(dialog), rows.front(), rows.back());
+    ShowSummary(dialog);
+}
+
+// The rows all take the tick the first of them did not have.
+void ToggleTicks(HWND dialog, const std::vector<int>& rows) {
+    std::vector<PreviewLine>& lines = Context(dialog).lines;
+    if (rows.empty() || static_cast<std::size_t>(rows.front()) >= lines.size()) return;
+    const bool tick = !lines[static_cast<std::size_t>(rows.front())].ticked;
+    for (int row : rows)
+        if (static_cast<std::size_t>(row) < lines.size()) lines[static_cast<std::size_t>(row)].ticked = tick;
+    RedrawRows(dialog, rows);
+}
+
+void OnLinesCategory(HWND dialog) {
+    const int category = DropDownChoice(dialog, IDC_STATEMENT_LINE_CATEGORY);
+    if (category < 0) return;
+    const std::vector<int> rows = SelectedRows(dialog);
+    for (int row : rows) Context(dialog).lines[static_cast<std::size_t>(row)].transaction.category = category;
+    RedrawRows(dialog, rows);
+}
+
+LRESULT OnNotify(HWND dialog, NMHDR& header) {
+    if (header.hwndFrom != Lines(dialog)) return 0;
+    ImportContext& context = Context(dialog);
+    switch (header.code) {
+    case LVN_GETDISPINFOA: {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+        if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= context.lines.size()) return 0;
+        const PreviewLine& line = context.lines[static_cast<std::size_t>(item.iItem)];
+        if (item.mask & LVIF_STATE) {
+            item.state = INDEXTOSTATEIMAGEMASK(line.ticked ? 2 : 1);
+            item.stateMask = LVIS_STATEIMAGEMASK;
+        }
+        const Document& document = context.subject.document;
+        const int field = kStatementPreviewColumns[std::clamp(item.iSubItem, 0, kStatementPreviewColumnCount - 1)].field;
+        AnswerCellText(item, PreviewCellText(document, document.GetAccount(context.account), line, field, Program.DateFormat));
+        return 0;
+    }
+    case NM_CLICK:
+    case NM_DBLCLK: {
+        LVHITTESTINFO hit{};
+        hit.pt = reinterpret_cast<NMITEMACTIVATE&>(header).ptAction;
+        if (ListView_SubItemHitTest(Lines(dialog), &hit) >= 0 && (hit.flags & LVHT_ONITEMSTATEICON))
+            ToggleTicks(dialog, {hit.iItem});
+        return 0;
+    }
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<NMLVKEYDOWN&>(header).wVKey == VK_SPACE) ToggleTicks(dialog, SelectedRows(dialog));
+        return 0;
+    }
+    return 0;
+}
+
+void OnSaveProfile(HWND dialog) {
+    const ImportStatementSubject& subject = Context(dialog).subject;
+    const std::string name = ControlText(dialog, IDC_CSV_PROFILE).substr(0, 64);
+    if (name.find_first_not_of(' ') == std::string::npos) {
+        ShowMessage(kEnterProfileName, dialog);
+        SetFocus(GetDlgItem(dialog, IDC_CSV_PROFILE));
+        return;
+    }
+    const CsvProfile profile{name, CsvProfileText(subject.file.mapping)};
+    subject.saveProfile(profile);
+    const auto same = std::find_if(subject.profiles.begin(), subject.profiles.end(),
+                                   [&](const CsvProfile& p) { return p.name == name; });
+    if (same != subject.profiles.end()) {
+        *same = profile;
+        return;
+    }
+    subject.profiles.push_back(profile);
+    SendDlgItemMessageA(dialog, IDC_CSV_PROFILE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+}
+
+void OnProfileChosen(HWND dialog) {
+    const int choice = DropDownChoice(dialog, IDC_CSV_PROFILE);
+    char name[128] = {};
+    if (choice < 0 || SendDlgItemMessageA(dialog, IDC_CSV_PROFILE, CB_GETLBTEXTLEN, choice, 0) >= static_cast<LRESULT>(sizeof name))
+        return;
+    SendDlgItemMessageA(dialog, IDC_CSV_PROFILE, CB_GETLBTEXT, choice, reinterpret_cast<LPARAM>(name));
+    ImportContext& context = Context(dialog);
+    for (const CsvProfile& profile : context.subject.profiles)
+        if (profile.name == name)
+            if (const std::optional<CsvMapping> mapping = CsvMappingOfProfile(profile.text)) {
+                context.subject.file.mapping = *mapping;
+                ShowMapping(dialog);
+                Reread(dialog);
+            }
+}
+
+void OnChange(HWND dialog, int control) {
+    ImportContext& context = Context(dialog);
+    if (context.filling) return;
+    StatementFile& file = context.subject.file;
+    switch (control) {
+    case IDC_STATEMENT_ACCOUNT:
+        context.account = std::max(0, DropDownChoice(dialog, IDC_STATEMENT_ACCOUNT));
+        Preview(dialog);
+        return;
+    case IDC_STATEMENT_CHOICE:
+        file.chosen = std::max(0, DropDownChoice(dialog, IDC_STATEMENT_CHOICE));
+        Reread(dialog);
+        return;
+    case IDC_STATEMENT_DATE_ORDER:
+        file.qifOrder = DropDownChoice(dialog, IDC_STATEMENT_DATE_ORDER) == 1 ? DateOrder::DayMonthYear
+                                                                               : DateOrder::MonthDayYear;
+        Reread(dialog);
+        return;
+    case IDC_STATEMENT_LINE_CATEGORY:
+        OnLinesCategory(dialog);
+        return;
+    case IDC_CSV_PROFILE:
+        // Typing a name only names the profile to save.
+        if (DropDownChoice(dialog, IDC_CSV_PROFILE) >= 0) OnProfileChosen(dialog);
+        return;
+    }
+    if (control < IDC_CSV_GROUP || control > IDC_CSV_DECIMAL_MARK) return;
+    const int firstRow = file.mapping.firstRow, indicator = file.mapping.indicator;
+    ReadMapping(dialog, control);
+    // The column names come from the row above the data; the indicator's values from its column.
+    if (file.mapping.firstRow != firstRow || file.mapping.indicator != indicator) ShowMapping(dialog);
+    Reread(dialog);
+}
+
+void OnImport(HWND dialog) {
+    ImportContext& context = Context(dialog);
+    const PreviewTotals totals = TickedTotals(context.lines);
+    if (totals.count == 0) {
+        ShowMessage(kNoStatementLinesTicked, dialog);
+        return;
+    }
+    {
+        WaitCursor wait;
+        if (!ImportPreviewLines(context.subject.document, context.account, context.lines)) {
+            ShowMessage(kErrorAddingTransaction, dialog);
+            return;
+        }
+    }
+    const int skipped = static_cast<int>(std::count_if(context.lines.begin(), context.lines.end(), [](const PreviewLine& l) {
+        return l.alreadyThere && !l.ticked;
+    }));
+    context.result = {IDOK, context.account, totals.count, skipped};
+    EndDialog(dialog, IDOK);
+}
+
+bool OnCommand(HWND dialog, int control) {
+    if (control != IDC_CSV_SAVE_PROFILE) return false;
+    OnSaveProfile(dialog);
+    return true;
+}
+
+}  // namespace
+
+ImportStatementResult ShowImportStatementDialog(HWND owner, const ImportStatementSubject& subject) {
+    ImportContext context{subject, {}};
+    RunDialog(owner, IDD_IMPORT_STATEMENT,
+              {.init = OnInit, .ok = OnImport, .command = OnCommand, .change = OnChange, .notify = OnNotify}, &context);
+    return context.result;
+}
