@@ -48,6 +48,10 @@ std::size_t ByteOrderMarkLength(std::string_view bytes) { return bytes.starts_wi
 TextEncoding DetectEncoding(std::string_view bytes) {
     if (ByteOrderMarkLength(bytes) != 0) return TextEncoding::Utf8;
     for (std::size_t at = 0; at < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {  // most bytes: no need to decode
+            ++at;
+            continue;
+        }
         const Decoded decoded = DecodeUtf8(bytes, at);
         if (decoded.length == 0) return TextEncoding::Windows1252;
         at += decoded.length;
@@ -72,6 +76,11 @@ std::string ProgramText(std::string_view raw, TextEncoding encoding, std::size_t
     std::string character;
     for (std::size_t at = 0; at < raw.size();) {
         const unsigned char byte = static_cast<unsigned char>(raw[at]);
+        if (byte >= 0x20 && byte < 0x7F) {  // printable ASCII, the same in every code page
+            if (text.size() == capacity) break;
+            text.push_back(raw[at++]);
+            continue;
+        }
         char32_t c = byte;
         std::size_t length = 1;
         if (byte >= 0x80) {
