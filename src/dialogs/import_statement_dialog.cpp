@@ -285,7 +285,10 @@ void OnProfileChosen(HWND dialog) {
     for (const CsvProfile& profile : context.subject.profiles)
         if (profile.name == name)
             if (const std::optional<CsvMapping> mapping = CsvMappingOfProfile(profile.text)) {
+                // The rows of totals at the end are this file's own.
+                const int lastRow = GuessCsvMapping(context.subject.file.table).lastRow;
                 context.subject.file.mapping = *mapping;
+                context.subject.file.mapping.lastRow = lastRow;
                 ShowMapping(dialog);
                 Reread(dialog);
             }
