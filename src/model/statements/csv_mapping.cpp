@@ -1,7 +1,6 @@
 #include "model/statements/csv_mapping.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 
 #include "model/case_folding.h"
@@ -9,12 +8,6 @@
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 std::size_t DigitRun(std::string_view text, std::size_t at) {
     std::size_t end = at;
@@ -33,21 +26,13 @@ std::optional<std::int64_t> RowCents(const CsvTable& table, int row, const CsvMa
     const auto cents = ParseAmountCents(CsvCell(table, row, mapping.amount), mapping.decimalMark);
     if (!cents || mapping.indicator < 0) return cents;
     const std::string value = ProgramText(CsvCell(table, row, mapping.indicator), table.encoding, std::string::npos);
-    return SameIgnoringCase(value, Trimmed(mapping.outIndicator)) ? -std::llabs(*cents) : std::llabs(*cents);
-}
-
-std::int32_t ChequeNumber(std::string_view cell) {
-    cell = Trimmed(cell);
-    std::int32_t number = 0;
-    if (cell.empty() || DigitRun(cell, 0) != cell.size()) return 0;
-    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), number);
-    return error == std::errc() ? number : 0;
+    return SameIgnoringCase(value, TrimmedText(mapping.outIndicator)) ? -std::llabs(*cents) : std::llabs(*cents);
 }
 
 }  // namespace
 
 std::optional<Date> ReadCsvDate(std::string_view cell, DateOrder order, char separator) {
-    cell = Trimmed(cell);
+    cell = TrimmedText(cell);
     const std::size_t yearField = order == DateOrder::YearMonthDay ? 0 : 2;
     const std::size_t run = DigitRun(cell, 0);
     if (separator == 0 && run != 6 && run != 8) return std::nullopt;

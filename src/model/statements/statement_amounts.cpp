@@ -1,6 +1,9 @@
 #include "model/statements/statement_amounts.h"
 
+#include <limits>
 #include <string>
+
+#include "model/statements/statement_text.h"
 
 namespace {
 
@@ -83,4 +86,16 @@ std::optional<std::int64_t> ParseAmountCents(std::string_view text, DecimalMark 
     for (; decimals < 2; ++decimals) units *= 10;
     if (roundDigit >= 5) ++units;
     return negative ? -units : units;
+}
+
+std::int32_t ChequeNumber(std::string_view text) {
+    text = TrimmedText(text);
+    if (text.empty()) return 0;
+    std::int64_t number = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) return 0;
+        number = number * 10 + (c - '0');
+        if (number > std::numeric_limits<std::int32_t>::max()) return 0;
+    }
+    return static_cast<std::int32_t>(number);
 }

@@ -24,3 +24,7 @@ inline std::int32_t FullYear(std::int32_t year, int digits) {
     if (digits > 2) return year;
     return year < 70 ? 2000 + year : 1900 + year;
 }
+
+// A cheque number: digits only, white space around them ignored, that fit an
+// int32. 0 (no number) for anything else, such as "ATM" or "DEP".
+std::int32_t ChequeNumber(std::string_view text);

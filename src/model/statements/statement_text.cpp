@@ -70,8 +70,7 @@ std::optional<TextEncoding> EncodingOfCharset(std::string_view charset) {
 }
 
 std::string ProgramText(std::string_view raw, TextEncoding encoding, std::size_t capacity) {
-    while (!raw.empty() && IsBlank(raw.front())) raw.remove_prefix(1);
-    while (!raw.empty() && IsBlank(raw.back())) raw.remove_suffix(1);
+    raw = TrimmedText(raw);
     std::string text;
     std::string character;
     for (std::size_t at = 0; at < raw.size();) {

@@ -30,5 +30,13 @@ std::size_t ByteOrderMarkLength(std::string_view bytes);
 // part of a character. An invalid UTF-8 byte reads as its Windows-1252 character.
 std::string ProgramText(std::string_view raw, TextEncoding encoding, std::size_t capacity);
 
+// `text` without white space (spaces, tabs and line ends) at either end.
+inline std::string_view TrimmedText(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 // The capacity of a transaction's payee and memo in the data file.
 inline constexpr std::size_t kStatementTextCapacity = 30;

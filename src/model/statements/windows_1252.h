@@ -13,3 +13,11 @@ inline constexpr char32_t kWindows1252High[32] = {
 inline char32_t Windows1252Character(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte;
 }
+
+// The Windows-1252 byte of a character; '?' for a character it lacks.
+inline unsigned char Windows1252Byte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (kWindows1252High[i] == c) return static_cast<unsigned char>(0x80 + i);
+    return '?';
+}
