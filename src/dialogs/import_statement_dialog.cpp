@@ -358,7 +358,7 @@ bool OnCommand(HWND dialog, int control) {
 }  // namespace
 
 ImportStatementResult ShowImportStatementDialog(HWND owner, const ImportStatementSubject& subject) {
-    ImportContext context{subject, {}};
+    ImportContext context{subject, {}, 0, {}, {}, false};
     RunDialog(owner, IDD_IMPORT_STATEMENT,
               {.init = OnInit, .ok = OnImport, .command = OnCommand, .change = OnChange, .notify = OnNotify}, &context);
     return context.result;
