@@ -19,6 +19,8 @@ Statement StatementOver(const Account& account, int lines) {
         statement.lines.push_back({.date = {t.year, t.month, t.day},
                                    .cents = AddsToBalance(t.kind) ? cents : -cents,
                                    .payee = std::string(t.payee.view()),
+                                   .memo = {},
+                                   .category = {},
                                    .bankId = "FIT" + std::to_string(i)});
     }
     return statement;

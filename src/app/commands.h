@@ -3,6 +3,8 @@
 // command; RunCommand picks them by identifier. Each opens what its command
 // shows and refreshes the views after what changed.
 
+#include <string>
+
 #include "shell/program.h"
 
 // Runs a menu, toolbar or accelerator command (ids outside the program's range are ignored).
@@ -19,6 +21,8 @@ void OnClose();
 // Import, backup and restore (exchange_commands.cpp)
 void OnImport();
 void OnImportStatement();
+// The Import Statement preview of the file at `path`, then the import.
+void ImportStatementFile(const std::string& path);
 void OnBackupRestore();
 
 // Accounts, and bills and deposits (account_commands.cpp)

@@ -52,11 +52,14 @@ std::string ChooseStatementFile() {
 
 }  // namespace
 
-// The account the lines went into becomes the current one, and says what came in.
 void OnImportStatement() {
     if (Program.document.AccountCount() == 0) return;
     const std::string path = ChooseStatementFile();
-    if (path.empty()) return;
+    if (!path.empty()) ImportStatementFile(path);
+}
+
+// The account the lines went into becomes the current one, and says what came in.
+void ImportStatementFile(const std::string& path) {
     std::optional<StatementFile> file;
     {
         WaitCursor wait;

@@ -26,6 +26,9 @@ ImportContext& Context(HWND dialog) { return DialogContext<ImportContext>(dialog
 
 HWND Lines(HWND dialog) { return GetDlgItem(dialog, IDC_STATEMENT_LINES); }
 
+// The CSV columns panel, a child dialog of its own; nullptr for another file.
+HWND Panel(HWND dialog) { return GetDlgItem(dialog, IDC_CSV_PANEL); }
+
 // The CSV column boxes and the mapping field each sets.
 constexpr struct {
     int control;
@@ -83,17 +86,18 @@ void ShowMapping(HWND dialog) {
     ImportContext& context = Context(dialog);
     const StatementFile& file = context.subject.file;
     const CsvMapping& mapping = file.mapping;
+    HWND panel = Panel(dialog);
     context.filling = true;
-    SetRowBox(dialog, IDC_CSV_FIRST_ROW, mapping.firstRow);
-    SetRowBox(dialog, IDC_CSV_LAST_ROW, mapping.lastRow);
+    SetRowBox(panel, IDC_CSV_FIRST_ROW, mapping.firstRow);
+    SetRowBox(panel, IDC_CSV_LAST_ROW, mapping.lastRow);
     const std::vector<std::string> columns = CsvColumnChoices(file.table, mapping);
-    for (const auto& box : kColumnBoxes) Fill(dialog, box.control, columns, mapping.*box.column + 1);
-    Fill(dialog, IDC_CSV_OUT_VALUE, CsvIndicatorValues(file.table, mapping), -1);
-    SetDlgItemTextA(dialog, IDC_CSV_OUT_VALUE, mapping.outIndicator.c_str());
-    Fill(dialog, IDC_CSV_DATE_ORDER, kCsvDateOrderChoices, static_cast<int>(mapping.dateOrder));
+    for (const auto& box : kColumnBoxes) Fill(panel, box.control, columns, mapping.*box.column + 1);
+    Fill(panel, IDC_CSV_OUT_VALUE, CsvIndicatorValues(file.table, mapping), -1);
+    SetDlgItemTextA(panel, IDC_CSV_OUT_VALUE, mapping.outIndicator.c_str());
+    Fill(panel, IDC_CSV_DATE_ORDER, kCsvDateOrderChoices, static_cast<int>(mapping.dateOrder));
     const auto separator = std::find(std::begin(kCsvSeparators), std::end(kCsvSeparators), mapping.dateSeparator);
-    Fill(dialog, IDC_CSV_SEPARATOR, kCsvSeparatorChoices, static_cast<int>(separator - std::begin(kCsvSeparators)));
-    Fill(dialog, IDC_CSV_DECIMAL_MARK, kCsvDecimalMarkChoices, mapping.decimalMark == DecimalMark::Comma ? 1 : 0);
+    Fill(panel, IDC_CSV_SEPARATOR, kCsvSeparatorChoices, static_cast<int>(separator - std::begin(kCsvSeparators)));
+    Fill(panel, IDC_CSV_DECIMAL_MARK, kCsvDecimalMarkChoices, mapping.decimalMark == DecimalMark::Comma ? 1 : 0);
     context.filling = false;
 }
 
@@ -107,30 +111,50 @@ int RowOfBox(HWND dialog, int control) {
 // The mapping as the boxes have it.
 void ReadMapping(HWND dialog, int changed) {
     CsvMapping& mapping = Context(dialog).subject.file.mapping;
-    mapping.firstRow = std::max(0, RowOfBox(dialog, IDC_CSV_FIRST_ROW));
-    mapping.lastRow = RowOfBox(dialog, IDC_CSV_LAST_ROW);
-    for (const auto& box : kColumnBoxes) mapping.*box.column = DropDownChoice(dialog, box.control) - 1;
-    mapping.dateOrder = static_cast<DateOrder>(std::max(0, DropDownChoice(dialog, IDC_CSV_DATE_ORDER)));
-    mapping.dateSeparator = kCsvSeparators[std::max(0, DropDownChoice(dialog, IDC_CSV_SEPARATOR))];
-    mapping.decimalMark = DropDownChoice(dialog, IDC_CSV_DECIMAL_MARK) == 1 ? DecimalMark::Comma : DecimalMark::Period;
+    HWND panel = Panel(dialog);
+    mapping.firstRow = std::max(0, RowOfBox(panel, IDC_CSV_FIRST_ROW));
+    mapping.lastRow = RowOfBox(panel, IDC_CSV_LAST_ROW);
+    for (const auto& box : kColumnBoxes) mapping.*box.column = DropDownChoice(panel, box.control) - 1;
+    mapping.dateOrder = static_cast<DateOrder>(std::max(0, DropDownChoice(panel, IDC_CSV_DATE_ORDER)));
+    mapping.dateSeparator = kCsvSeparators[std::max(0, DropDownChoice(panel, IDC_CSV_SEPARATOR))];
+    mapping.decimalMark = DropDownChoice(panel, IDC_CSV_DECIMAL_MARK) == 1 ? DecimalMark::Comma : DecimalMark::Period;
     // A choice from the list is not yet the box's text when it is announced.
-    const int out = DropDownChoice(dialog, IDC_CSV_OUT_VALUE);
+    const int out = DropDownChoice(panel, IDC_CSV_OUT_VALUE);
     if (changed == IDC_CSV_OUT_VALUE && out >= 0) {
         char value[64] = {};
-        if (SendDlgItemMessageA(dialog, IDC_CSV_OUT_VALUE, CB_GETLBTEXTLEN, out, 0) < static_cast<LRESULT>(sizeof value))
-            SendDlgItemMessageA(dialog, IDC_CSV_OUT_VALUE, CB_GETLBTEXT, out, reinterpret_cast<LPARAM>(value));
+        if (SendDlgItemMessageA(panel, IDC_CSV_OUT_VALUE, CB_GETLBTEXTLEN, out, 0) < static_cast<LRESULT>(sizeof value))
+            SendDlgItemMessageA(panel, IDC_CSV_OUT_VALUE, CB_GETLBTEXT, out, reinterpret_cast<LPARAM>(value));
         mapping.outIndicator = value;
     } else {
-        mapping.outIndicator = ControlText(dialog, IDC_CSV_OUT_VALUE);
+        mapping.outIndicator = ControlText(panel, IDC_CSV_OUT_VALUE);
     }
 }
 
-void ShowControls(HWND dialog, int first, int last, bool shown) {
-    for (int control = first; control <= last; ++control)
-        if (HWND window = GetDlgItem(dialog, control)) ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
+void ShowControls(HWND dialog, std::initializer_list<int> controls, bool shown) {
+    for (int control : controls) ShowWindow(GetDlgItem(dialog, control), shown ? SW_SHOW : SW_HIDE);
 }
 
-// The list starts below the last row of boxes the file needs and keeps its bottom.
+// The panel sends its controls' notices on to the dialog, which reads its boxes.
+INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COMMAND) return FALSE;
+    SendMessageA(GetParent(panel), WM_COMMAND, wParam, lParam);
+    return TRUE;
+}
+
+// Made only for a CSV file: its thirty windows would slow every other preview.
+// It goes after the date order box in the tab order.
+HWND CreatePanel(HWND dialog) {
+    HWND panel = CreateDialogParamA(App.instance, MAKEINTRESOURCEA(IDD_CSV_COLUMNS), dialog, PanelProc, 0);
+    if (panel == nullptr) return nullptr;
+    SetWindowLongPtrA(panel, GWLP_ID, IDC_CSV_PANEL);
+    RECT place{7, 25, 0, 0};
+    MapDialogRect(dialog, &place);
+    SetWindowPos(panel, GetDlgItem(dialog, IDC_STATEMENT_DATE_ORDER), place.left, place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return panel;
+}
+
+// The list starts below what the file needs above it and keeps its bottom.
 void PlaceList(HWND dialog, int topInDialogUnits) {
     RECT top{0, topInDialogUnits, 0, 0};
     MapDialogRect(dialog, &top);
@@ -146,23 +170,22 @@ void InitChoices(HWND dialog) {
     std::vector<std::string> statements;
     for (const Statement& statement : file.statements) statements.push_back(StatementChoiceText(statement));
     Fill(dialog, IDC_STATEMENT_CHOICE, statements, file.chosen);
-    const bool ofx = file.format == StatementFormat::Ofx;
-    ShowControls(dialog, IDC_STATEMENT_CHOICE, IDC_STATEMENT_CHOICE_LABEL, ofx);
+    ShowControls(dialog, {IDC_STATEMENT_CHOICE, IDC_STATEMENT_CHOICE_LABEL}, file.format == StatementFormat::Ofx);
     EnableWindow(GetDlgItem(dialog, IDC_STATEMENT_CHOICE), statements.size() > 1);
 
     const bool asksOrder = file.format == StatementFormat::Qif && !file.ambiguousDate.empty();
     Fill(dialog, IDC_STATEMENT_DATE_ORDER, DateOrderChoices(file.ambiguousDate), static_cast<int>(file.qifOrder));
-    ShowControls(dialog, IDC_STATEMENT_DATE_ORDER, IDC_STATEMENT_DATE_ORDER_LABEL, asksOrder);
+    ShowControls(dialog, {IDC_STATEMENT_DATE_ORDER, IDC_STATEMENT_DATE_ORDER_LABEL}, asksOrder);
 
-    const bool csv = file.format == StatementFormat::Csv;
-    ShowControls(dialog, IDC_CSV_GROUP, IDC_CSV_LAST_LABEL, csv);
-    if (csv) {
+    if (file.format == StatementFormat::Csv && CreatePanel(dialog) != nullptr) {
         std::vector<std::string> names;
         for (const CsvProfile& profile : context.subject.profiles) names.push_back(profile.name);
-        Fill(dialog, IDC_CSV_PROFILE, names, -1);
+        Fill(Panel(dialog), IDC_CSV_PROFILE, names, -1);
         ShowMapping(dialog);
+        PlaceList(dialog, 120);
+    } else if (asksOrder) {
+        PlaceList(dialog, 43);
     }
-    PlaceList(dialog, csv ? 120 : asksOrder ? 43 : 25);
 }
 
 bool OnInit(HWND dialog) {
@@ -257,10 +280,11 @@ LRESULT OnNotify(HWND dialog, NMHDR& header) {
 
 void OnSaveProfile(HWND dialog) {
     const ImportStatementSubject& subject = Context(dialog).subject;
-    const std::string name = ControlText(dialog, IDC_CSV_PROFILE).substr(0, 64);
+    HWND panel = Panel(dialog);
+    const std::string name = ControlText(panel, IDC_CSV_PROFILE).substr(0, 64);
     if (name.find_first_not_of(' ') == std::string::npos) {
         ShowMessage(kEnterProfileName, dialog);
-        SetFocus(GetDlgItem(dialog, IDC_CSV_PROFILE));
+        SetFocus(GetDlgItem(panel, IDC_CSV_PROFILE));
         return;
     }
     const CsvProfile profile{name, CsvProfileText(subject.file.mapping)};
@@ -272,15 +296,16 @@ void OnSaveProfile(HWND dialog) {
         return;
     }
     subject.profiles.push_back(profile);
-    SendDlgItemMessageA(dialog, IDC_CSV_PROFILE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendDlgItemMessageA(panel, IDC_CSV_PROFILE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
 void OnProfileChosen(HWND dialog) {
-    const int choice = DropDownChoice(dialog, IDC_CSV_PROFILE);
+    HWND panel = Panel(dialog);
+    const int choice = DropDownChoice(panel, IDC_CSV_PROFILE);
     char name[128] = {};
-    if (choice < 0 || SendDlgItemMessageA(dialog, IDC_CSV_PROFILE, CB_GETLBTEXTLEN, choice, 0) >= static_cast<LRESULT>(sizeof name))
+    if (choice < 0 || SendDlgItemMessageA(panel, IDC_CSV_PROFILE, CB_GETLBTEXTLEN, choice, 0) >= static_cast<LRESULT>(sizeof name))
         return;
-    SendDlgItemMessageA(dialog, IDC_CSV_PROFILE, CB_GETLBTEXT, choice, reinterpret_cast<LPARAM>(name));
+    SendDlgItemMessageA(panel, IDC_CSV_PROFILE, CB_GETLBTEXT, choice, reinterpret_cast<LPARAM>(name));
     ImportContext& context = Context(dialog);
     for (const CsvProfile& profile : context.subject.profiles)
         if (profile.name == name)
@@ -303,10 +328,17 @@ void OnChange(HWND dialog, int control) {
         context.account = std::max(0, DropDownChoice(dialog, IDC_STATEMENT_ACCOUNT));
         Preview(dialog);
         return;
-    case IDC_STATEMENT_CHOICE:
+    case IDC_STATEMENT_CHOICE: {
         file.chosen = std::max(0, DropDownChoice(dialog, IDC_STATEMENT_CHOICE));
+        // The account follows the statement when one has its number.
+        const std::int32_t named = AccountForStatement(context.subject.document, file.statements[file.chosen].accountId);
+        if (named >= 0) {
+            context.account = named;
+            SendDlgItemMessageA(dialog, IDC_STATEMENT_ACCOUNT, CB_SETCURSEL, named, 0);
+        }
         Reread(dialog);
         return;
+    }
     case IDC_STATEMENT_DATE_ORDER:
         file.qifOrder = DropDownChoice(dialog, IDC_STATEMENT_DATE_ORDER) == 1 ? DateOrder::DayMonthYear
                                                                                : DateOrder::MonthDayYear;
@@ -317,7 +349,7 @@ void OnChange(HWND dialog, int control) {
         return;
     case IDC_CSV_PROFILE:
         // Typing a name only names the profile to save.
-        if (DropDownChoice(dialog, IDC_CSV_PROFILE) >= 0) OnProfileChosen(dialog);
+        if (DropDownChoice(Panel(dialog), IDC_CSV_PROFILE) >= 0) OnProfileChosen(dialog);
         return;
     }
     if (control < IDC_CSV_GROUP || control > IDC_CSV_DECIMAL_MARK) return;

@@ -43,6 +43,7 @@
 #define IDD_BACKUP_RESTORE 134
 #define IDD_ADJUST 135
 #define IDD_IMPORT_STATEMENT 140
+#define IDD_CSV_COLUMNS 141
 
 // Commands
 #define IDM_NEW_ACCOUNT 40001
@@ -190,6 +191,7 @@
 #define IDC_STATEMENT_LINES 1105
 #define IDC_STATEMENT_LINE_CATEGORY 1106
 #define IDC_STATEMENT_SUMMARY 1107
+#define IDC_CSV_PANEL 1109
 #define IDC_CSV_GROUP 1110
 #define IDC_CSV_PROFILE 1111
 #define IDC_CSV_SAVE_PROFILE 1112
@@ -208,9 +210,6 @@
 #define IDC_CSV_DATE_ORDER 1125
 #define IDC_CSV_SEPARATOR 1126
 #define IDC_CSV_DECIMAL_MARK 1127
-// The labels of the CSV boxes, shown and hidden with them
-#define IDC_CSV_FIRST_LABEL 1130
-#define IDC_CSV_LAST_LABEL 1146
 
 // Categories dialog ("New" is IDOK, "Close" IDCANCEL)
 #define IDC_CATEGORY_LIST 1021

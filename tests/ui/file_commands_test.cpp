@@ -308,7 +308,15 @@ TEST_F(FileCommands, ImportStatementShowsWhatIsNewAndASecondImportAddsNothing) {
         return [&, statuses](ModalWindow& dialog) {
             EXPECT_EQ(dialog.Text(IDC_STATEMENT_ACCOUNT), "Checking") << "the account whose number the statement names";
             EXPECT_EQ(ColumnTexts(GetDlgItem(dialog.Handle(), IDC_STATEMENT_LINES), 6), statuses);
-            EXPECT_FALSE(dialog.IsControlVisible(IDC_CSV_GROUP));
+            EXPECT_EQ(GetDlgItem(dialog.Handle(), IDC_CSV_PANEL), nullptr);
+            // Space unticks the selected line and ticks it again.
+            HWND lines = GetDlgItem(dialog.Handle(), IDC_STATEMENT_LINES);
+            const std::string summary = dialog.Text(IDC_STATEMENT_SUMMARY);
+            SelectListRow(lines, 1);
+            SendMessageA(lines, WM_KEYDOWN, VK_SPACE, 0);
+            EXPECT_NE(dialog.Text(IDC_STATEMENT_SUMMARY), summary);
+            SendMessageA(lines, WM_KEYDOWN, VK_SPACE, 0);
+            EXPECT_EQ(dialog.Text(IDC_STATEMENT_SUMMARY), summary);
             driver.Click(dialog, IDOK, {AnswerMessage(done)});
             if (IsWindowVisible(dialog.Handle())) dialog.Click(IDCANCEL);  // nothing was ticked
         };

@@ -106,3 +106,18 @@ TEST(StatementImport, AccountForStatementAndTheClosingText) {
     EXPECT_EQ(ImportDoneText(1, 0), "1 transaction was added.");
     EXPECT_EQ(ImportDoneText(3, 2), "3 transactions were added. 2 were already in the account and were skipped.");
 }
+
+TEST(StatementImport, ALargeAccountReadInTwoHalvesGivesWhatOnePassGives) {
+    Document document;
+    for (const char* name : {"None", "Early", "Late"}) document.AddCategory(name);
+    Account account;
+    account.transactions.assign(300'000, {1.0, KindOut, 5, 1, 2020, 0, 0, "Filler"});
+    account.transactions[10] = {2.0, KindOut, 6, 1, 2024, 1, 0, "Shop"};
+    account.transactions[250'000] = {2.0, KindOut, 6, 1, 2024, 2, 0, "Shop"};  // same date, later: wins
+    account.transactions[299'999] = {7.0, KindOut, 1, 2, 2026, 0, 0, "Late payee"};
+    document.AddAccount(std::move(account));
+    const std::vector<PreviewLine> lines = PreviewStatement(
+        document, 0, {.lines = {Line({2026, 1, 1}, -700, "Late payee"), Line({2026, 1, 1}, -100, "Shop")}});
+    EXPECT_EQ(Statuses(lines), "AN");
+    EXPECT_EQ(lines[1].transaction.category, 2);
+}

@@ -7,6 +7,10 @@
 #include <new>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "model/account_types.h"
 #include "model/case_folding.h"
@@ -23,7 +27,12 @@ std::int64_t DayNumber(std::int32_t year, std::int32_t month, std::int32_t day) 
 
 std::int64_t DayNumber(const Transaction& t) { return DayNumber(t.year, t.month, t.day); }
 
-std::int64_t CentsOf(const Transaction& t) { return std::llround(t.amount * 100.0); }
+std::int64_t CentsOf(const Transaction& t) {
+    const double cents = t.amount * 100.0;
+    // A file may hold any amount; one beyond every statement's never matches.
+    if (!(std::fabs(cents) < 1e17)) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(cents < 0 ? cents - 0.5 : cents + 0.5);
+}
 
 // The part of a payee that two records of one payment agree on.
 std::string PayeeKey(std::string_view payee) {
@@ -62,38 +71,61 @@ struct MatchKey {
     friend auto operator<=>(const MatchKey&, const MatchKey&) = default;
 };
 
-void MarkDuplicates(const Account& account, std::vector<PreviewLine>& lines) {
-    std::vector<bool> used(account.transactions.size(), false);
-    std::vector<bool> hasBankId(account.transactions.size(), false);
+// Which transactions of the account a line may no longer match, and which
+// have a bank id.
+struct Claims {
+    std::vector<bool> used;
+    std::vector<bool> hasBankId;
+};
+
+// Marks the lines whose bank id a transaction has.
+Claims MatchBankIds(const Account& account, std::vector<PreviewLine>& lines) {
+    Claims claims{std::vector<bool>(account.transactions.size()), std::vector<bool>(account.transactions.size())};
     std::unordered_map<std::string_view, std::int32_t> byBankId;
     for (const BankId& id : account.bankIds) {
         byBankId.emplace(id.id, id.position);
-        hasBankId[static_cast<std::size_t>(id.position)] = true;
+        claims.hasBankId[static_cast<std::size_t>(id.position)] = true;
     }
     for (PreviewLine& line : lines) {
         if (line.bankId.empty()) continue;
         const auto found = byBankId.find(line.bankId);
-        if (found == byBankId.end() || used[static_cast<std::size_t>(found->second)]) continue;
-        used[static_cast<std::size_t>(found->second)] = true;
+        if (found == byBankId.end() || claims.used[static_cast<std::size_t>(found->second)]) continue;
+        claims.used[static_cast<std::size_t>(found->second)] = true;
         line.alreadyThere = true;
     }
+    return claims;
+}
 
-    // Only transactions near the statement's dates can match.
-    std::int64_t first = std::numeric_limits<std::int64_t>::max(), last = std::numeric_limits<std::int64_t>::min();
-    for (const PreviewLine& line : lines) {
-        if (line.alreadyThere) continue;
-        first = std::min(first, DayNumber(line.transaction) - 3);
-        last = std::max(last, DayNumber(line.transaction) + 3);
-    }
+// The transactions a line without a bank match may match: only those near
+// the statement's dates with one of its amounts, so that sorting them keeps
+// a large account quick.
+struct Candidates {
+    std::int64_t first = std::numeric_limits<std::int64_t>::max();
+    std::int64_t last = std::numeric_limits<std::int64_t>::min();
+    std::unordered_set<std::int64_t> amounts;
     std::vector<MatchKey> keys;
-    for (std::int32_t position = 0; position < account.TransactionCount(); ++position) {
-        const Transaction& t = account.transactions[static_cast<std::size_t>(position)];
-        const std::int64_t day = DayNumber(t);
-        if (!used[static_cast<std::size_t>(position)] && day >= first && day <= last)
-            keys.push_back({CentsOf(t), t.kind, day, position});
-    }
-    std::sort(keys.begin(), keys.end());
 
+    explicit Candidates(const std::vector<PreviewLine>& lines) {
+        for (const PreviewLine& line : lines) {
+            if (line.alreadyThere) continue;
+            first = std::min(first, DayNumber(line.transaction) - 3);
+            last = std::max(last, DayNumber(line.transaction) + 3);
+            amounts.insert(CentsOf(line.transaction));
+        }
+    }
+    void See(std::int32_t position, const Transaction& t) {
+        const std::int64_t day = DayNumber(t);
+        if (day < first || day > last) return;
+        const std::int64_t cents = CentsOf(t);
+        if (amounts.contains(cents)) keys.push_back({cents, t.kind, day, position});
+    }
+};
+
+// Each line the closest unclaimed candidate whose payee agrees.
+void MatchByDateAmountAndPayee(const Account& account, Candidates& candidates, Claims& claims,
+                               std::vector<PreviewLine>& lines) {
+    std::vector<MatchKey>& keys = candidates.keys;
+    std::sort(keys.begin(), keys.end());
     for (PreviewLine& line : lines) {
         if (line.alreadyThere) continue;
         const Transaction& t = line.transaction;
@@ -103,42 +135,94 @@ void MarkDuplicates(const Account& account, std::vector<PreviewLine>& lines) {
         for (auto key = std::lower_bound(keys.begin(), keys.end(), MatchKey{cents, t.kind, day - 3, -1});
              key != keys.end() && key->cents == cents && key->kind == t.kind && key->day <= day + 3; ++key) {
             const auto position = static_cast<std::size_t>(key->position);
-            if (used[position] || (!line.bankId.empty() && hasBankId[position])) continue;
+            if (claims.used[position] || (!line.bankId.empty() && claims.hasBankId[position])) continue;
             if (PayeeKey(account.transactions[position].payee.view()) != payee) continue;
             if (best == nullptr || std::llabs(key->day - day) < std::llabs(best->day - day)) best = &*key;
         }
         if (best == nullptr) continue;
-        used[static_cast<std::size_t>(best->position)] = true;
+        claims.used[static_cast<std::size_t>(best->position)] = true;
         line.alreadyThere = true;
     }
 }
 
-// The latest category the account gives each of the lines' payees.
-void AssignCategories(const Document& document, const Account& account, const Statement& statement,
-                      std::vector<PreviewLine>& lines) {
+// A payee folded into `out` (room for 31), and the FNV-1a hash of what was written.
+std::uint64_t FoldPayee(std::string_view payee, char* out) {
+    FoldCaseInto(payee, out);
+    std::uint64_t hash = 14695981039346656037u;
+    for (std::size_t i = 0; i < payee.size(); ++i) hash = (hash ^ static_cast<unsigned char>(out[i])) * 1099511628211u;
+    return hash;
+}
+
+// The latest category the account gives each of the lines' payees. Every
+// transaction is seen, so a payee is hashed as it is folded, with no string made.
+struct PayeeCategories {
     struct Latest {
+        std::string payee;  // folded
         Date date{-1, -1, -1};
         std::int32_t category = 0;
     };
-    std::unordered_map<std::string, Latest> byPayee;
-    for (const PreviewLine& line : lines) byPayee.emplace(FoldCase(line.transaction.payee.view()), Latest{});
-    std::string folded;
-    for (const Transaction& t : account.transactions) {
-        folded.resize(t.payee.view().size());
-        FoldCaseInto(t.payee.view(), folded.data());
-        const auto found = byPayee.find(folded);
-        if (found == byPayee.end()) continue;
+    std::vector<Latest> payees;
+    std::unordered_map<std::uint64_t, std::size_t> byHash;
+    std::vector<std::size_t> payeeOfLine;
+
+    explicit PayeeCategories(const std::vector<PreviewLine>& lines) {
+        char folded[sizeof(Text31::bytes)];
+        for (const PreviewLine& line : lines) {
+            const std::string_view payee = line.transaction.payee.view();
+            const auto [entry, added] = byHash.emplace(FoldPayee(payee, folded), payees.size());
+            if (added) payees.push_back({std::string(folded, payee.size())});
+            payeeOfLine.push_back(entry->second);
+        }
+    }
+    void See(const Transaction& t) {
+        char folded[sizeof(Text31::bytes)];
+        const std::string_view payee = t.payee.view();
+        const auto found = byHash.find(FoldPayee(payee, folded));
+        if (found == byHash.end()) return;
+        Latest& latest = payees[found->second];
+        if (latest.payee != std::string_view(folded, payee.size())) return;
         const Date date{t.year, t.month, t.day};
         // Later positions win ties: they were entered last.
-        if (date >= found->second.date) found->second = {date, t.category};
+        if (date >= latest.date) latest.date = date, latest.category = t.category;
     }
+};
+
+// What one pass over (part of) the account finds for the lines.
+struct AccountScan {
+    Candidates candidates;
+    PayeeCategories categories;
+
+    // A scan of later positions: its candidates join, its categories win ties.
+    void Add(const AccountScan& later) {
+        candidates.keys.insert(candidates.keys.end(), later.candidates.keys.begin(), later.candidates.keys.end());
+        for (std::size_t i = 0; i < categories.payees.size(); ++i) {
+            const PayeeCategories::Latest& other = later.categories.payees[i];
+            if (other.date >= categories.payees[i].date) categories.payees[i] = other;
+        }
+    }
+};
+
+// Accounts this large are read by two threads.
+constexpr std::int32_t kSplitScanFrom = 200'000;
+
+void ScanAccount(const Account& account, const Claims& claims, std::int32_t begin, std::int32_t end, AccountScan& scan) {
+    for (std::int32_t position = begin; position < end; ++position) {
+        const Transaction& t = account.transactions[static_cast<std::size_t>(position)];
+        if (!claims.used[static_cast<std::size_t>(position)]) scan.candidates.See(position, t);
+        scan.categories.See(t);
+    }
+}
+
+// A line's category: the one it names, else its payee's latest, else 0.
+void AssignCategories(const Document& document, const Statement& statement, const PayeeCategories& latest,
+                      std::vector<PreviewLine>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& named = statement.lines[i].category;
         std::int32_t category = -1;
         if (!named.empty())
             for (std::int32_t k = 0; k < document.CategoryCount() && category < 0; ++k)
                 if (SameIgnoringCase(document.GetCategory(k).view(), named)) category = k;
-        if (category < 0) category = byPayee[FoldCase(lines[i].transaction.payee.view())].category;
+        if (category < 0) category = latest.payees[latest.payeeOfLine[i]].category;
         lines[i].transaction.category = document.FindCategory(category) != nullptr ? category : 0;
     }
 }
@@ -159,8 +243,29 @@ std::vector<PreviewLine> PreviewStatement(const Document& document, std::int32_t
     lines.reserve(statement.lines.size());
     for (const StatementLine& line : statement.lines)
         lines.push_back({TransactionOf(line, target.type), line.bankId.substr(0, kMaxBankIdLength)});
-    MarkDuplicates(target, lines);
-    AssignCategories(document, target, statement, lines);
+    Claims claims = MatchBankIds(target, lines);
+    AccountScan scan{Candidates(lines), PayeeCategories(lines)};
+    const std::int32_t count = target.TransactionCount();
+    // The back half of a large account is read on a second thread meanwhile.
+    std::optional<AccountScan> back;
+    std::thread worker;
+    std::int32_t split = count;
+    if (count >= kSplitScanFrom) {
+        back.emplace(AccountScan{Candidates(lines), PayeeCategories(lines)});
+        try {
+            worker = std::thread(ScanAccount, std::cref(target), std::cref(claims), count / 2, count, std::ref(*back));
+            split = count / 2;
+        } catch (const std::system_error&) {
+            back.reset();  // no thread to be had: one pass reads it all
+        }
+    }
+    ScanAccount(target, claims, 0, split, scan);
+    if (worker.joinable()) {
+        worker.join();
+        scan.Add(*back);
+    }
+    MatchByDateAmountAndPayee(target, scan.candidates, claims, lines);
+    AssignCategories(document, statement, scan.categories, lines);
     for (PreviewLine& line : lines) line.ticked = !line.alreadyThere;
     return lines;
 }
