@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/exchange_rules.h"
+#include "model/statements/csv_mapping.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 
@@ -332,4 +333,32 @@ TEST_F(FileCommands, ImportStatementShowsWhatIsNewAndASecondImportAddsNothing) {
     driver.Command(IDM_IMPORT_STATEMENT, {ChooseFile(path), preview(already)});
     EXPECT_NE(done, "") << "nothing is ticked";
     EXPECT_EQ(Program.document.GetAccount(0).TransactionCount(), 6);
+}
+
+TEST_F(FileCommands, ImportStatementMapsCsvColumnsInItsPanelAndSavesTheMappingAsAProfile) {
+    const std::string path = TestFile("march.csv");
+    std::ofstream(path) << "Date,Description,Amount\n03/18/2026,Cafe,-3.50\n03/19/2026,Bakery,-2.25\n";
+    driver.Command(IDM_IMPORT_STATEMENT, {ChooseFile(path), [](ModalWindow& dialog) {
+        HWND panel = GetDlgItem(dialog.Handle(), IDC_CSV_PANEL);
+        ASSERT_TRUE(IsWindowVisible(panel));
+        HWND lines = GetDlgItem(dialog.Handle(), IDC_STATEMENT_LINES);
+        EXPECT_EQ(ListRowCount(lines), 2);
+        // No amount column: no line reads.
+        HWND amount = GetDlgItem(panel, IDC_CSV_AMOUNT);
+        SendMessageA(amount, CB_SETCURSEL, 0, 0);
+        SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_CSV_AMOUNT, CBN_SELCHANGE), reinterpret_cast<LPARAM>(amount));
+        EXPECT_EQ(ListRowCount(lines), 0);
+        SendMessageA(amount, CB_SETCURSEL, 3, 0);
+        SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_CSV_AMOUNT, CBN_SELCHANGE), reinterpret_cast<LPARAM>(amount));
+        EXPECT_EQ(ListRowCount(lines), 2);
+        SetDlgItemTextA(panel, IDC_CSV_PROFILE, "My bank");
+        SendDlgItemMessageA(panel, IDC_CSV_SAVE_PROFILE, BM_CLICK, 0, 0);
+        dialog.Click(IDCANCEL);
+    }});
+    const std::string key = std::string(kSettingsKey) + "\\Statement Profiles";
+    char text[512] = {};
+    DWORD size = sizeof text;
+    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "My bank", RRF_RT_REG_SZ, nullptr, text, &size), ERROR_SUCCESS);
+    EXPECT_TRUE(CsvMappingOfProfile(text)) << text;
+    EXPECT_EQ(Program.document.GetAccount(0).TransactionCount(), 4) << "Cancel imports nothing";
 }
