@@ -2,7 +2,6 @@
 // of the open data.
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include <optional>
 
@@ -15,6 +14,7 @@
 #include "dialogs/import_statement_dialog.h"
 #include "model/statements/statement_file.h"
 #include "resources/resource.h"
+#include "shell/open_file_dialog.h"
 #include "shell/program.h"
 
 // The imported account is the last one; Yes to the last question shows it
@@ -35,26 +35,10 @@ void OnBackupRestore() {
     PostMessageA(App.frame, WM_COMMAND, IDM_ACCOUNTS, 0);
 }
 
-namespace {
-
-std::string ChooseStatementFile() {
-    char path[kMaxPathLength + 1] = {};
-    OPENFILENAMEA choice{};
-    choice.lStructSize = sizeof choice;
-    choice.hwndOwner = App.frame;
-    choice.lpstrFilter = "Bank statements (*.ofx;*.qfx;*.qif;*.csv)\0*.ofx;*.qfx;*.qif;*.csv\0";
-    choice.lpstrFile = path;
-    choice.nMaxFile = sizeof path;
-    choice.lpstrTitle = "Import Statement";
-    choice.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetOpenFileNameA(&choice) ? std::string(path) : std::string();
-}
-
-}  // namespace
-
 void OnImportStatement() {
     if (Program.document.AccountCount() == 0) return;
-    const std::string path = ChooseStatementFile();
+    const std::string path = ChooseFileToOpen(App.frame, "Bank statements (*.ofx;*.qfx;*.qif;*.csv)\0*.ofx;*.qfx;*.qif;*.csv\0",
+                                              "Import Statement");
     if (!path.empty()) ImportStatementFile(path);
 }
 

@@ -1,7 +1,6 @@
 #include "dialogs/import_dialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 
@@ -9,21 +8,15 @@
 #include "model/exchange_rules.h"
 #include "model/legacy_import.h"
 #include "resources/resource.h"
+#include "shell/open_file_dialog.h"
 #include "shell/program.h"
 
 namespace {
 
 void OnBrowse(HWND dialog) {
-    char path[kMaxPathLength + 1] = {};
-    OPENFILENAMEA choice{};
-    choice.lStructSize = sizeof choice;
-    choice.hwndOwner = dialog;
-    choice.lpstrFilter = "Pennywhist Accounts (*.pwa)\0*.pwa\0";
-    choice.lpstrFile = path;
-    choice.nMaxFile = sizeof path;
-    choice.lpstrTitle = "Import Pennywhist Account File";
-    choice.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&choice)) SetDlgItemTextA(dialog, IDC_IMPORT_FILE, path);
+    const std::string path =
+        ChooseFileToOpen(dialog, "Pennywhist Accounts (*.pwa)\0*.pwa\0", "Import Pennywhist Account File");
+    if (!path.empty()) SetDlgItemTextA(dialog, IDC_IMPORT_FILE, path.c_str());
 }
 
 bool OnInit(HWND dialog) {
