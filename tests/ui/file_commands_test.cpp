@@ -63,6 +63,22 @@ TEST_F(FileCommands, OpenKeepsTheOpenFileForABadFileOrACancelledPassword) {
     EXPECT_EQ(Program.document, lockedDocument);
 }
 
+TEST_F(FileCommands, OpenSaysWhenTheImportedStatementMarksCannotBeRead) {
+    Document marked = SampleDocument();
+    marked.accounts[0].bankIds = {{1, "FIT-1"}};
+    const std::string path = SampleFile("marked.pwf", marked);
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekg(-1, std::ios::end);
+    const char check = static_cast<char>(file.get() ^ 0xFF);  // the block's check no longer fits
+    file.seekp(-1, std::ios::end).put(check);
+    file.close();
+    std::string message;
+    driver.Command(IDM_OPEN, {ChooseFile(path), AnswerMessage(message), CloseAccounts()});
+    EXPECT_NE(message, "");
+    EXPECT_EQ(Program.currentFile, path);
+    EXPECT_EQ(Program.document, SampleDocument()) << "everything but the marks";
+}
+
 TEST_F(FileCommands, NewFileSavesTheOpenFileFirstAndItsWizardSetsUpTheAccounts) {
     const std::string created = TestFile("created.pwf");
     Program.document.GetAccount(0).name = "Renamed";  // unsaved work
