@@ -41,17 +41,12 @@ constexpr struct {
     {IDC_CSV_INDICATOR, &CsvMapping::indicator},
 };
 
+// A drop-down list's entries (texts or C strings) with entry `choice` selected (-1 for none).
 void Fill(HWND dialog, int control, const auto& entries, int choice) {
     HWND box = GetDlgItem(dialog, control);
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
-    for (const auto& entry : entries) {
-        const char* text;
-        if constexpr (requires { entry.c_str(); })
-            text = entry.c_str();
-        else
-            text = entry;
-        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
+    for (const auto& entry : entries)
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(entry).c_str()));
     SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
 }
 

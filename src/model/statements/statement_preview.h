@@ -57,4 +57,4 @@ struct CsvProfile {
 inline constexpr const char* kCsvDateOrderChoices[] = {"Month Day Year", "Day Month Year", "Year Month Day"};
 inline constexpr char kCsvSeparators[] = {'/', '.', '-', ' ', '\0'};
 inline constexpr const char* kCsvSeparatorChoices[] = {"/", ".", "-", "Space", "None"};
-inline constexpr const char* kCsvDecimalMarkChoices[] = {"Period (1,234.56)", "Comma (1.234,56)"};
+inline constexpr const char* kCsvDecimalMarkChoices[] = {"1,234.56", "1.234,56"};
