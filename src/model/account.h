@@ -21,6 +21,15 @@ struct BankId {
 // The longest bank id kept; banks' ids are far shorter.
 inline constexpr std::size_t kMaxBankIdLength = 255;
 
+// The closing balance of the last statement an import brought, as the
+// account's balance reads it (what a Credit account owes is positive).
+struct StatementClosing {
+    std::int64_t cents = 0;
+    Date date;
+
+    friend bool operator==(const StatementClosing&, const StatementClosing&) = default;
+};
+
 struct Account {
     std::int32_t type = AccountTypeBank;  // AccountType code
     Text31 name;
@@ -33,6 +42,7 @@ struct Account {
     // entered by hand costs no more memory: in position order, one at most
     // per transaction. Editing a transaction keeps its id.
     std::vector<BankId> bankIds;
+    std::optional<StatementClosing> lastStatement;
 
     std::int32_t TransactionCount() const { return static_cast<std::int32_t>(transactions.size()); }
 

@@ -187,12 +187,7 @@ bool Document::Read(DataReader& in, LoadNotes* notes) {
         // a damaged block costs only what it holds.
         char magic[sizeof kExtensionMagic];
         if (!in.Read(magic, sizeof magic) || std::memcmp(magic, kExtensionMagic, sizeof magic) != 0) return false;
-        bool extensionRead = false;
-        try {
-            extensionRead = ReadExtensionBlock(in, loaded);
-        } catch (const std::bad_alloc&) {
-            for (Account& account : loaded.accounts) account.bankIds.clear();
-        }
+        const bool extensionRead = ReadExtensionBlock(in, loaded);
         if (notes != nullptr) notes->extensionUnreadable = !extensionRead;
     }
     *this = std::move(loaded);

@@ -36,12 +36,22 @@ enum TransactionKind : std::int32_t {
     KindOut = 1,
 };
 
+// Where a transaction stands against the bank's statements: not yet seen on
+// one, ticked against one not yet finished, or part of a finished
+// reconciliation.
+enum TransactionMark : std::uint8_t {
+    MarkUncleared = 0,
+    MarkCleared = 1,
+    MarkReconciled = 2,
+};
+
 // Files may carry any kind: every value but KindIn takes the amount away.
 inline bool AddsToBalance(std::int32_t kind) { return kind == KindIn; }
 
 // One entry of an account; its kind says what it does to the balance, and
 // amount itself is never negative. The amount comes first, unlike in the
-// file, so that no padding makes a million of them 8 MB larger.
+// file, so that no padding makes a million of them 8 MB larger; the mark
+// takes a byte the padding had, and the file keeps it in its extension block.
 struct Transaction {
     double amount = 0.0;
     std::int32_t kind = KindIn;  // TransactionKind code
@@ -52,9 +62,11 @@ struct Transaction {
     std::int32_t number = 0;
     Text31 payee;
     Text31 memo;
+    std::uint8_t mark = MarkUncleared;  // TransactionMark
 
     friend bool operator==(const Transaction&, const Transaction&) = default;
 };
+static_assert(sizeof(Transaction) == 96, "a transaction's size is what a million of them cost");
 
 // A scheduled bill or deposit; the date is the next due date.
 struct BillDeposit {
