@@ -368,6 +368,7 @@ void OnImport(HWND dialog) {
             ShowMessage(kErrorAddingTransaction, dialog);
             return;
         }
+        KeepStatementClosing(context.subject.document.GetAccount(context.account), context.statement);
     }
     const int skipped = static_cast<int>(std::count_if(context.lines.begin(), context.lines.end(), [](const PreviewLine& l) {
         return l.alreadyThere && !l.ticked;

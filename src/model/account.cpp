@@ -37,6 +37,14 @@ Transaction* Account::FindTransaction(std::int32_t position) {
                                                               : nullptr;
 }
 
+std::int64_t AmountCents(double amount) {
+    constexpr double kBound = 1e15;
+    const double cents = amount * 100.0;
+    if (!(cents < kBound)) return cents != cents ? 0 : static_cast<std::int64_t>(kBound);
+    if (!(cents > -kBound)) return -static_cast<std::int64_t>(kBound);
+    return static_cast<std::int64_t>(cents < 0 ? cents - 0.5 : cents + 0.5);
+}
+
 double AccountBalance(const Account& account) {
     double balance = 0.0;
     for (const Transaction& t : account.transactions) balance += SignedAmount(t);

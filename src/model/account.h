@@ -65,6 +65,17 @@ struct Account {
 // What a transaction does to the balance.
 inline double SignedAmount(const Transaction& t) { return AddsToBalance(t.kind) ? t.amount : -t.amount; }
 
+// An amount in whole cents, rounded half away from zero; a file's amount
+// beyond any real one (more than ten trillion) is held to that bound, so
+// that sums of them stay in range.
+std::int64_t AmountCents(double amount);
+
+// What a transaction does to the balance, in whole cents: the figures that
+// must agree to the cent (a statement's, a reconciliation's) are sums of these.
+inline std::int64_t SignedCents(const Transaction& t) {
+    return AddsToBalance(t.kind) ? AmountCents(t.amount) : -AmountCents(t.amount);
+}
+
 // The amounts that add to the balance and those that take from it, each
 // summed in list order: the two totals of the stats panel and the summaries.
 struct InOutSums {

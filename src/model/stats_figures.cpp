@@ -55,7 +55,12 @@ StatsFigures ComputeStatsFigures(const Document& document, std::int32_t currentA
     const AccountTypeInfo& type = TypeInfo(account->type);
     const double balance = AccountBalance(*account);
     InOutSums sums;
-    for (const Transaction& t : account->transactions) sums.Add(t);
+    std::int64_t clearedCents = 0;
+    for (const Transaction& t : account->transactions) {
+        sums.Add(t);
+        if (t.mark != MarkUncleared) clearedCents += SignedCents(t);
+    }
+    figures.clearedBalance = AmountText(static_cast<double>(clearedCents) / 100.0);
     if (type.showsCreditLimit) {
         figures.labels = {type.balanceTitle, "Credit Left", type.inTitle, type.outTitle};
         figures.values = {AmountText(balance), AmountText(account->creditLimit - balance),

@@ -18,6 +18,7 @@ struct StatsFigures {
     std::array<std::string, 4> labels;
     std::array<std::string, 4> values;
     std::array<bool, 4> colonShown{};
+    std::string clearedBalance;  // the cleared and reconciled transactions' sum; empty without an account
     std::string nextBill;     // "NONE", or the date with " (OVERDUE)" or " (DUE)"
     std::string nextDeposit;  // likewise
 };

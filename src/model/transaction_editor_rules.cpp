@@ -6,6 +6,7 @@
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "model/lists.h"
+#include "model/reconcile_rules.h"
 #include "resources/resource.h"
 
 namespace {
@@ -82,8 +83,11 @@ RuleOutcome AddTransactionFromFields(Account& account, const TransactionFields& 
 }
 
 RuleOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position, const TransactionFields& fields) {
-    const std::optional<Transaction> transaction = TransactionOf(fields);
+    std::optional<Transaction> transaction = TransactionOf(fields);
     if (!transaction) return AmountRefused();
-    account.GetTransaction(position) = *transaction;
+    Transaction& stored = account.GetTransaction(position);
+    // The mark stays, unless what a reconciliation counted changed (the user was asked first).
+    transaction->mark = ChangesReconciled(stored, *transaction) ? std::uint8_t{MarkUncleared} : stored.mark;
+    stored = *transaction;
     return Accepted();
 }

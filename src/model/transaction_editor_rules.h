@@ -60,5 +60,7 @@ std::optional<Transaction> TransactionOf(const TransactionFields& fields);
 RuleOutcome AddTransactionFromFields(Account& account, const TransactionFields& fields);
 
 // Writes the fields over the transaction at `position` (which must exist);
-// it keeps its place in storage order. A refused amount changes nothing.
+// it keeps its place in storage order and its mark, except that a reconciled
+// one whose amount, kind or date changes becomes uncleared. A refused amount
+// changes nothing.
 RuleOutcome ReplaceTransactionFromFields(Account& account, std::int32_t position, const TransactionFields& fields);

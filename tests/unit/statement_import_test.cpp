@@ -95,6 +95,19 @@ TEST(StatementImport, TickedLinesGoInDateOrderAndTheTotalsCountThem) {
     EXPECT_EQ(added[added.size() - 2].payee.view(), "A");
     EXPECT_EQ(added.back().payee.view(), "B");
     EXPECT_EQ(document.accounts[0].bankIds, (std::vector<BankId>{{before.TransactionCount(), "id"}}));
+    EXPECT_EQ(added.back().mark, MarkCleared);
+}
+
+TEST(StatementImport, TheStatementClosingIsKeptInTheSignOfTheAccountsBalance) {
+    Statement statement{.ledgerBalance = StatementBalance{-5000, {2026, 2, 28}}};
+    Account bank{.type = AccountTypeBank}, card{.type = AccountTypeCredit}, kept{.type = AccountTypeCash};
+    KeepStatementClosing(bank, statement);
+    KeepStatementClosing(card, statement);
+    EXPECT_EQ(bank.lastStatement, (StatementClosing{-5000, {2026, 2, 28}}));
+    EXPECT_EQ(card.lastStatement, (StatementClosing{5000, {2026, 2, 28}})) << "the card owes 50.00";
+    kept.lastStatement = StatementClosing{1, {2026, 1, 1}};
+    KeepStatementClosing(kept, {});
+    EXPECT_EQ(kept.lastStatement, (StatementClosing{1, {2026, 1, 1}})) << "a statement without a balance keeps the last";
 }
 
 TEST(StatementImport, AccountForStatementAndTheClosingText) {

@@ -27,12 +27,7 @@ std::int64_t DayNumber(std::int32_t year, std::int32_t month, std::int32_t day) 
 
 std::int64_t DayNumber(const Transaction& t) { return DayNumber(t.year, t.month, t.day); }
 
-std::int64_t CentsOf(const Transaction& t) {
-    const double cents = t.amount * 100.0;
-    // A file may hold any amount; one beyond every statement's never matches.
-    if (!(std::fabs(cents) < 1e17)) return std::numeric_limits<std::int64_t>::min();
-    return static_cast<std::int64_t>(cents < 0 ? cents - 0.5 : cents + 0.5);
-}
+std::int64_t CentsOf(const Transaction& t) { return AmountCents(t.amount); }
 
 // The part of a payee that two records of one payment agree on.
 std::string PayeeKey(std::string_view payee) {
@@ -58,6 +53,7 @@ Transaction TransactionOf(const StatementLine& line, std::int32_t accountType) {
     t.number = line.number;
     t.payee.Set(line.payee);
     t.memo.Set(line.memo);
+    t.mark = MarkCleared;  // the bank has it
     return t;
 }
 
@@ -309,6 +305,14 @@ bool ImportPreviewLines(Document& document, std::int32_t account, const std::vec
         return false;
     }
     return true;
+}
+
+void KeepStatementClosing(Account& account, const Statement& statement) {
+    if (!statement.ledgerBalance) return;
+    // The bank's figure is the holder's money; a Credit account's balance is what is owed.
+    const bool owed = TypeInfo(account.type).spendingKind == KindIn;
+    const std::int64_t cents = statement.ledgerBalance->cents;
+    account.lastStatement = StatementClosing{owed ? -cents : cents, statement.ledgerBalance->date};
 }
 
 std::int32_t AccountForStatement(const Document& document, std::string_view accountId) {

@@ -38,9 +38,13 @@ struct PreviewTotals {
 PreviewTotals TickedTotals(const std::vector<PreviewLine>& lines);
 
 // Appends the ticked lines to the account after its transactions, in date
-// order, with their bank ids. All or nothing: false, with the document
+// order, with their bank ids, cleared (the bank has them). All or nothing: false, with the document
 // unchanged, when memory runs out or the account would hold too many.
 bool ImportPreviewLines(Document& document, std::int32_t account, const std::vector<PreviewLine>& lines);
+
+// Keeps the statement's closing balance (OFX LEDGERBAL), if it has one, as
+// the account's last statement balance, in the sign of the account's balance.
+void KeepStatementClosing(Account& account, const Statement& statement);
 
 // The account whose name or number is the statement's account id (ignoring
 // case, spaces and dashes); -1 when none is or the id is empty.

@@ -1,0 +1,130 @@
+#include "model/reconcile_rules.h"
+
+#include <algorithm>
+
+#include "model/adjust_rules.h"
+#include "model/amounts.h"
+
+namespace {
+
+Date DateOf(const Transaction& t) { return {t.year, t.month, t.day}; }
+
+void AddToSums(Reconciliation& reconciliation, const Transaction& t, int sign) {
+    (AddsToBalance(t.kind) ? reconciliation.tickedIn : reconciliation.tickedOut) += sign * AmountCents(t.amount);
+}
+
+// The sums of the ticked rows, from nothing.
+void SumTicks(Reconciliation& reconciliation, const Account& account) {
+    reconciliation.tickedIn = reconciliation.tickedOut = 0;
+    for (std::int32_t position : reconciliation.rows)
+        if (reconciliation.ticked[static_cast<std::size_t>(position)])
+            AddToSums(reconciliation, account.GetTransaction(position), 1);
+}
+
+}  // namespace
+
+Reconciliation StartReconciliation(const Account& account, const Date& closingDate) {
+    Reconciliation reconciliation;
+    reconciliation.closingDate = closingDate;
+    reconciliation.ticked.resize(account.transactions.size());
+    for (std::size_t i = 0; i < account.transactions.size(); ++i) {
+        const Transaction& t = account.transactions[i];
+        if (t.mark == MarkReconciled) reconciliation.openingCents += SignedCents(t);
+        reconciliation.ticked[i] = t.mark == MarkCleared;
+    }
+    ListRows(reconciliation, account);
+    return reconciliation;
+}
+
+void ListRows(Reconciliation& reconciliation, const Account& account) {
+    std::vector<std::int32_t>& rows = reconciliation.rows;
+    rows.clear();
+    for (std::int32_t position = 0; position < account.TransactionCount(); ++position) {
+        const Transaction& t = account.GetTransaction(position);
+        if (t.mark != MarkReconciled && (reconciliation.showsLater || DateOf(t) <= reconciliation.closingDate))
+            rows.push_back(position);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [&](std::int32_t a, std::int32_t b) {
+        return DateOf(account.GetTransaction(a)) < DateOf(account.GetTransaction(b));
+    });
+    SumTicks(reconciliation, account);
+}
+
+void SetTick(Reconciliation& reconciliation, const Account& account, std::int32_t row, bool ticked) {
+    const std::int32_t position = reconciliation.rows.at(static_cast<std::size_t>(row));
+    if (reconciliation.ticked[static_cast<std::size_t>(position)] == ticked) return;
+    reconciliation.ticked[static_cast<std::size_t>(position)] = ticked;
+    AddToSums(reconciliation, account.GetTransaction(position), ticked ? 1 : -1);
+}
+
+void SetAllTicks(Reconciliation& reconciliation, const Account& account, bool ticked) {
+    for (std::int32_t position : reconciliation.rows) reconciliation.ticked[static_cast<std::size_t>(position)] = ticked;
+    SumTicks(reconciliation, account);
+}
+
+ReconcileFigures FiguresOf(const Reconciliation& reconciliation, std::optional<std::int64_t> closingCents) {
+    ReconcileFigures figures;
+    figures.opening = reconciliation.openingCents;
+    figures.in = reconciliation.tickedIn;
+    figures.out = reconciliation.tickedOut;
+    if (const auto& entry = reconciliation.adjustment) (AddsToBalance(entry->kind) ? figures.in : figures.out) += AmountCents(entry->amount);
+    figures.cleared = figures.opening + figures.in - figures.out;
+    if (closingCents) figures.difference = *closingCents - figures.cleared;
+    return figures;
+}
+
+std::optional<std::int64_t> ReadClosingBalance(const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
+    const std::optional<double> amount = ReadSignedAmountField(text);
+    if (!amount) return std::nullopt;
+    return AmountCents(*amount);
+}
+
+std::string ClosingBalanceText(const Account& account) {
+    if (!account.lastStatement) return std::string();
+    return AmountText(static_cast<double>(account.lastStatement->cents) / 100.0);
+}
+
+void Adjust(Reconciliation& reconciliation, std::optional<std::int64_t> closingCents) {
+    reconciliation.adjustment.reset();
+    const std::optional<std::int64_t> difference = FiguresOf(reconciliation, closingCents).difference;
+    if (!difference || *difference == 0) return;
+    reconciliation.adjustment =
+        EntryForDifference(static_cast<double>(*difference) / 100.0, reconciliation.closingDate, kAdjustmentMemo);
+}
+
+namespace {
+
+// The adjustment joins the account with `mark`; false when it cannot.
+bool AddAdjustment(Account& account, const Reconciliation& reconciliation, std::uint8_t mark) {
+    if (!reconciliation.adjustment) return true;
+    Transaction entry = *reconciliation.adjustment;
+    entry.mark = mark;
+    return account.AddTransaction(entry);
+}
+
+bool IsTicked(const Reconciliation& reconciliation, std::int32_t position) {
+    return reconciliation.ticked[static_cast<std::size_t>(position)];
+}
+
+}  // namespace
+
+bool FinishReconciliation(Account& account, const Reconciliation& reconciliation) {
+    if (!AddAdjustment(account, reconciliation, MarkReconciled)) return false;
+    for (std::int32_t position : reconciliation.rows)
+        if (IsTicked(reconciliation, position)) account.GetTransaction(position).mark = MarkReconciled;
+    return true;
+}
+
+bool FinishReconciliationLater(Account& account, const Reconciliation& reconciliation) {
+    if (!AddAdjustment(account, reconciliation, MarkCleared)) return false;
+    for (std::int32_t position : reconciliation.rows)
+        account.GetTransaction(position).mark = IsTicked(reconciliation, position) ? MarkCleared : MarkUncleared;
+    return true;
+}
+
+bool ChangesReconciled(const Transaction& transaction, const Transaction& changed) {
+    return transaction.mark == MarkReconciled &&
+           (AmountCents(transaction.amount) != AmountCents(changed.amount) ||
+            AddsToBalance(transaction.kind) != AddsToBalance(changed.kind) || DateOf(transaction) != DateOf(changed));
+}
