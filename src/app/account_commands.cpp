@@ -1,5 +1,5 @@
-// The account commands: New Account, the Accounts dialog, and the bills and
-// deposits scheduled for the accounts.
+// The account commands: New Account, the Accounts dialog, the bills and
+// deposits scheduled for the accounts, and the reconciliation of the current one.
 
 #include <windows.h>
 
@@ -10,6 +10,7 @@
 #include "dialogs/accounts_dialog.h"
 #include "dialogs/bills_dialog.h"
 #include "dialogs/new_account_dialog.h"
+#include "dialogs/reconcile_dialog.h"
 #include "model/bill_rules.h"
 #include "resources/resource.h"
 #include "shell/program.h"
@@ -40,4 +41,9 @@ void OnBillsDeposits() {
         return;
     }
     ShowBillsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, MainWindowViews()});
+}
+
+void OnReconcile() {
+    Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
+    if (account != nullptr && ShowReconcileDialog(App.frame, *account) == IDOK) RefreshTransactionViews();
 }

@@ -40,6 +40,7 @@ constexpr CommandHandler kCommands[] = {
     {IDM_ACCOUNTS, OnAccounts},
     {IDM_BILLS_DEPOSITS, OnBillsDeposits},
     {IDM_CATEGORIES, OnCategories},
+    {IDM_RECONCILE, OnReconcile},
     {IDM_CALCULATOR, OnCalculator},
     {IDM_OPTIONS, OnOptions},
     {IDM_SHOW_STATS, OnShowStats},

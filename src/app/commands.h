@@ -29,6 +29,7 @@ void OnBackupRestore();
 void OnNewAccount();
 void OnAccounts();
 void OnBillsDeposits();
+void OnReconcile();
 
 // Transactions of the current account (transaction_commands.cpp)
 void OnNewTransaction();

@@ -44,7 +44,9 @@ void OnEditTransaction() {
 void OnDeleteTransaction() {
     Account* account = CurrentAccount();
     const int selected = account != nullptr ? TakeSelectedTransaction() : -1;
-    if (selected < 0 || ShowMessage(kDeleteTransactionQuestion) != IDYES) return;
+    if (selected < 0) return;
+    if (account->GetTransaction(selected).mark == MarkReconciled && ShowMessage(kChangeReconciledQuestion) != IDYES) return;
+    if (ShowMessage(kDeleteTransactionQuestion) != IDYES) return;
     account->RemoveTransaction(selected);
     RefreshTransactionViews();
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "resources/resource.h"
+#include "shell/help.h"
 #include "shell/program.h"
 
 namespace {
@@ -41,6 +42,10 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     const DialogHandlers& handlers = running->handlers;
     if (message == WM_NOTIFY && handlers.notify != nullptr) {
         SetWindowLongPtrA(dialog, DWLP_MSGRESULT, handlers.notify(dialog, *reinterpret_cast<NMHDR*>(lParam)));
+        return TRUE;
+    }
+    if (message == WM_HELP && handlers.helpTopic != 0) {
+        ShowHelpTopic(dialog, handlers.helpTopic);
         return TRUE;
     }
     if (message == WM_COMMAND) {

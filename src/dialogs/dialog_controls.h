@@ -57,6 +57,8 @@ struct DialogHandlers {
     // WM_NOTIFY from a control (a virtual list asking for its texts); what
     // the control gets back (0 for the default answer).
     LRESULT (*notify)(HWND dialog, NMHDR& header) = nullptr;
+    // The help topic F1 opens; 0 for none.
+    unsigned helpTopic = 0;
 };
 
 // Runs the dialog `templateId` over `owner` until a handler ends it; returns

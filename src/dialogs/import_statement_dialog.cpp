@@ -210,13 +210,6 @@ bool OnInit(HWND dialog) {
     return false;
 }
 
-// The rows selected in the list, in order.
-std::vector<int> SelectedRows(HWND dialog) {
-    std::vector<int> rows;
-    for (int row = -1; (row = ListView_GetNextItem(Lines(dialog), row, LVNI_SELECTED)) >= 0;) rows.push_back(row);
-    return rows;
-}
-
 void RedrawRows(HWND dialog, const std::vector<int>& rows) {
     if (rows.empty()) return;
     ListView_RedrawItems(Lines(dialog), rows.front(), rows.back());
@@ -236,7 +229,7 @@ void ToggleTicks(HWND dialog, const std::vector<int>& rows) {
 void OnLinesCategory(HWND dialog) {
     const int category = DropDownChoice(dialog, IDC_STATEMENT_LINE_CATEGORY);
     if (category < 0) return;
-    const std::vector<int> rows = SelectedRows(dialog);
+    const std::vector<int> rows = SelectedRows(Lines(dialog));
     for (int row : rows) Context(dialog).lines[static_cast<std::size_t>(row)].transaction.category = category;
     RedrawRows(dialog, rows);
 }
@@ -249,25 +242,19 @@ LRESULT OnNotify(HWND dialog, NMHDR& header) {
         LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
         if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= context.lines.size()) return 0;
         const PreviewLine& line = context.lines[static_cast<std::size_t>(item.iItem)];
-        if (item.mask & LVIF_STATE) {
-            item.state = INDEXTOSTATEIMAGEMASK(line.ticked ? 2 : 1);
-            item.stateMask = LVIS_STATEIMAGEMASK;
-        }
+        AnswerCheckBox(item, line.ticked);
         const Document& document = context.subject.document;
         const int field = kStatementPreviewColumns[std::clamp(item.iSubItem, 0, kStatementPreviewColumnCount - 1)].field;
         AnswerCellText(item, PreviewCellText(document, document.GetAccount(context.account), line, field, Program.DateFormat));
         return 0;
     }
     case NM_CLICK:
-    case NM_DBLCLK: {
-        LVHITTESTINFO hit{};
-        hit.pt = reinterpret_cast<NMITEMACTIVATE&>(header).ptAction;
-        if (ListView_SubItemHitTest(Lines(dialog), &hit) >= 0 && (hit.flags & LVHT_ONITEMSTATEICON))
-            ToggleTicks(dialog, {hit.iItem});
+    case NM_DBLCLK:
+        if (const int row = CheckBoxRowClicked(Lines(dialog), reinterpret_cast<NMITEMACTIVATE&>(header)); row >= 0)
+            ToggleTicks(dialog, {row});
         return 0;
-    }
     case LVN_KEYDOWN:
-        if (reinterpret_cast<NMLVKEYDOWN&>(header).wVKey == VK_SPACE) ToggleTicks(dialog, SelectedRows(dialog));
+        if (reinterpret_cast<NMLVKEYDOWN&>(header).wVKey == VK_SPACE) ToggleTicks(dialog, SelectedRows(Lines(dialog)));
         return 0;
     }
     return 0;

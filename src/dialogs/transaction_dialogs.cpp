@@ -7,9 +7,11 @@
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"
 #include "model/help_topics.h"
+#include "model/reconcile_rules.h"
 #include "model/transaction_editor_rules.h"
 #include "resources/resource.h"
 #include "shell/help.h"
+#include "shell/program.h"
 
 namespace {
 
@@ -54,6 +56,13 @@ TransactionFields ReadFields(HWND dialog) {
 void Store(HWND dialog, bool addMore) {
     const Editing& editing = DialogContext<const Editing>(dialog);
     const TransactionFields fields = ReadFields(dialog);
+    // A No leaves the dialog as it is, for the user to put the figures back.
+    if (!editing.IsNew()) {
+        const std::optional<Transaction> changed = TransactionOf(fields);
+        if (changed && ChangesReconciled(editing.account.GetTransaction(editing.position), *changed) &&
+            ShowMessage(kChangeReconciledQuestion, dialog) != IDYES)
+            return;
+    }
     const RuleOutcome outcome = editing.IsNew()
                                     ? AddTransactionFromFields(editing.account, fields)
                                     : ReplaceTransactionFromFields(editing.account, editing.position, fields);

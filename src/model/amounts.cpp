@@ -55,3 +55,15 @@ std::optional<double> ReadSignedAmountField(std::string text) {
     if (!CheckAmountText(text)) return std::nullopt;
     return -AmountFromText(text.c_str());
 }
+
+std::string CentsText(std::int64_t cents) {
+    // The magnitude as unsigned, so that the smallest int64 has one too.
+    const std::uint64_t magnitude = cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    const std::uint64_t hundredths = magnitude % 100;
+    std::string text = cents < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    text += '.';
+    text += static_cast<char>('0' + hundredths / 10);
+    text += static_cast<char>('0' + hundredths % 10);
+    return text;
+}

@@ -2,6 +2,7 @@
 // Amount text: the one check every amount field uses, and the text forms.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,10 @@ double AmountFromText(const char* text);
 
 // "%.02f": two decimals, no thousands separator, a leading minus when negative.
 std::string AmountText(double amount);
+
+// An amount in whole cents as AmountText writes it ("-0.50", "1234.56"),
+// exactly: no rounding of a double on the way.
+std::string CentsText(std::int64_t cents);
 
 // How an amount edit box is read: its first 49 characters; a first blank means
 // 0.0 without a check; otherwise the amount check, then the conversion.

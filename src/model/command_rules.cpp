@@ -17,6 +17,7 @@ CommandNeed NeedOf(int command) {
         return CommandNeed::OpenFile;
     case IDM_IMPORT_STATEMENT:
         return CommandNeed::AnyAccount;
+    case IDM_RECONCILE:
     case IDM_NEW_TRANSACTION:
     case IDM_EDIT_TRANSACTION:
     case IDM_DELETE_TRANSACTION:

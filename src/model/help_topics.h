@@ -17,6 +17,7 @@ inline constexpr unsigned kHelpAccountDetailsBudgetCash = 11;
 inline constexpr unsigned kHelpNewAccount = 12;
 inline constexpr unsigned kHelpNewBudgetAccount = 13;
 inline constexpr unsigned kHelpNewCashAccount = 14;
+inline constexpr unsigned kHelpReconcile = 15;
 
 // The help source names each topic's page; these are the pages of the
 // numbered topics. The contents are "index".
@@ -35,6 +36,7 @@ inline constexpr HelpPageOfContext kHelpPages[] = {
     {kHelpNewAccount, "new_account"},
     {kHelpNewBudgetAccount, "new_budget_account"},
     {kHelpNewCashAccount, "new_cash_account"},
+    {kHelpReconcile, "reconcile"},
 };
 
 // The page of a context number; the contents for one the help has not.

@@ -83,6 +83,8 @@ inline constexpr Message kDeleteCategoryQuestion{"Are you sure you want to delet
                                                  MessageIcon::Exclamation, true};
 inline constexpr Message kDeleteBillDepositQuestion{"Are you sure you want to delete the selected bill/deposit?",
                                                     MessageIcon::Exclamation, true};
+inline constexpr Message kChangeReconciledQuestion{"This transaction has been reconciled. Change it anyway?",
+                                                 MessageIcon::Exclamation, true};
 inline constexpr Message kImportDoneQuestion{
     "Done importing account...\n\nDo you want to switch to this account and set its details?", MessageIcon::Question, true};
 inline constexpr Message kRestoreWarning{

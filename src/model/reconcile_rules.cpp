@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/account_types.h"
 #include "model/adjust_rules.h"
 #include "model/amounts.h"
 
@@ -73,6 +74,17 @@ ReconcileFigures FiguresOf(const Reconciliation& reconciliation, std::optional<s
     return figures;
 }
 
+ReconcileTexts TextsOf(const ReconcileFigures& figures, std::int32_t accountType) {
+    const AccountTypeInfo& type = TypeInfo(accountType);
+    return {std::string(type.inTitle) + ":",
+            std::string(type.outTitle) + ":",
+            CentsText(figures.opening),
+            CentsText(figures.in),
+            CentsText(figures.out),
+            CentsText(figures.cleared),
+            figures.difference ? CentsText(*figures.difference) : std::string()};
+}
+
 std::optional<std::int64_t> ReadClosingBalance(const std::string& text) {
     if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
     const std::optional<double> amount = ReadSignedAmountField(text);
@@ -82,7 +94,7 @@ std::optional<std::int64_t> ReadClosingBalance(const std::string& text) {
 
 std::string ClosingBalanceText(const Account& account) {
     if (!account.lastStatement) return std::string();
-    return AmountText(static_cast<double>(account.lastStatement->cents) / 100.0);
+    return CentsText(account.lastStatement->cents);
 }
 
 void Adjust(Reconciliation& reconciliation, std::optional<std::int64_t> closingCents) {

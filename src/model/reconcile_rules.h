@@ -10,6 +10,14 @@
 #include <vector>
 
 #include "model/account.h"
+#include "model/list_columns.h"
+#include "model/transaction_text.h"
+
+// The list's columns: the fields as the transaction list writes them.
+inline constexpr ListColumn kReconcileColumns[] = {
+    {ColumnDate, "Date", 70}, {ColumnNumber, "#", 40}, {ColumnType, "Type", 70},
+    {ColumnAmount, "Amount", 70}, {ColumnPayee, "Payee", 100}, {ColumnMemo, "Memo", 90},
+};
 
 struct Reconciliation {
     Date closingDate;
@@ -50,6 +58,15 @@ struct ReconcileFigures {
     std::optional<std::int64_t> difference;  // closing less cleared; none without a closing balance
 };
 ReconcileFigures FiguresOf(const Reconciliation& reconciliation, std::optional<std::int64_t> closingCents);
+
+// The figures as the dialog writes them: the ticked amounts' labels in the
+// account type's words ("Deposits:", "Charges:"), and every figure to the
+// cent; the difference is empty without a closing balance.
+struct ReconcileTexts {
+    std::string inLabel, outLabel;
+    std::string opening, in, out, cleared, difference;
+};
+ReconcileTexts TextsOf(const ReconcileFigures& figures, std::int32_t accountType);
 
 // The closing balance box read in cents: a sign, digits and commas, and a
 // period; std::nullopt for an empty or unreadable text.

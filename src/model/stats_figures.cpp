@@ -60,7 +60,7 @@ StatsFigures ComputeStatsFigures(const Document& document, std::int32_t currentA
         sums.Add(t);
         if (t.mark != MarkUncleared) clearedCents += SignedCents(t);
     }
-    figures.clearedBalance = AmountText(static_cast<double>(clearedCents) / 100.0);
+    figures.clearedBalance = CentsText(clearedCents);
     if (type.showsCreditLimit) {
         figures.labels = {type.balanceTitle, "Credit Left", type.inTitle, type.outTitle};
         figures.values = {AmountText(balance), AmountText(account->creditLimit - balance),

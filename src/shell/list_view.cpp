@@ -21,3 +21,22 @@ void AnswerCellText(LVITEMA& item, const std::string& text) {
     std::memcpy(item.pszText, text.data(), length);
     item.pszText[length] = '\0';
 }
+
+void AnswerCheckBox(LVITEMA& item, bool ticked) {
+    if ((item.mask & LVIF_STATE) == 0) return;
+    item.state = INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1);
+    item.stateMask = LVIS_STATEIMAGEMASK;
+}
+
+int CheckBoxRowClicked(HWND list, const NMITEMACTIVATE& click) {
+    LVHITTESTINFO hit{};
+    hit.pt = click.ptAction;
+    if (ListView_SubItemHitTest(list, &hit) < 0 || (hit.flags & LVHT_ONITEMSTATEICON) == 0) return -1;
+    return hit.iItem;
+}
+
+std::vector<int> SelectedRows(HWND list) {
+    std::vector<int> rows;
+    for (int row = -1; (row = ListView_GetNextItem(list, row, LVNI_SELECTED)) >= 0;) rows.push_back(row);
+    return rows;
+}

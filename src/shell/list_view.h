@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "model/list_columns.h"
 
@@ -17,3 +18,12 @@ bool AddListColumns(HWND list, std::span<const ListColumn> columns);
 // Answers a virtual list's request for a cell: `text`, cut to what the list's
 // buffer holds. A request for something else than text is left alone.
 void AnswerCellText(LVITEMA& item, const std::string& text);
+
+// The lists whose rows carry a check box (LVS_EX_CHECKBOXES) over rows the
+// caller keeps: a virtual list asks for each row's tick, and the caller
+// changes its own ticks on a click on a box or Space.
+void AnswerCheckBox(LVITEMA& item, bool ticked);
+// The row whose box a click (NM_CLICK, NM_DBLCLK) hit; -1 for a click elsewhere.
+int CheckBoxRowClicked(HWND list, const NMITEMACTIVATE& click);
+// The rows selected, in order.
+std::vector<int> SelectedRows(HWND list);

@@ -38,6 +38,7 @@ void RefreshStats(const Document& document, std::int32_t account) {
     SetDlgItemTextA(App.statsPanel, IDC_TODAYS_DATE, figures.today.c_str());
     SetDlgItemTextA(App.statsPanel, IDC_NEXT_BILL, figures.nextBill.c_str());
     SetDlgItemTextA(App.statsPanel, IDC_NEXT_DEPOSIT, figures.nextDeposit.c_str());
+    SetDlgItemTextA(App.statsPanel, IDC_CLEARED_BALANCE, figures.clearedBalance.c_str());
     for (int row = 0; row < 4; ++row) {
         SetDlgItemTextA(App.statsPanel, kLabels[row], figures.labels[row].c_str());
         SetDlgItemTextA(App.statsPanel, kValues[row], figures.values[row].c_str());

@@ -38,10 +38,16 @@ int StorageIndexOfRow(int row) {
     return PositionInList(StorageIndexOnRow(rows, row), account->TransactionCount());
 }
 
-// A row the rows no longer hold shows empty.
+// A row the rows no longer hold shows empty. The mark is the row's state
+// picture: 1 none, 2 cleared, 3 reconciled.
 void OnGetDisplayInfo(NMLVDISPINFOA& info) {
     const Account* account = CurrentAccount();
     const int index = StorageIndexOfRow(info.item.iItem);
+    if ((info.item.mask & LVIF_STATE) != 0) {
+        const int mark = account != nullptr && index >= 0 ? account->GetTransaction(index).mark : int{MarkUncleared};
+        info.item.state = INDEXTOSTATEIMAGEMASK(std::min<int>(mark, MarkReconciled) + 1);
+        info.item.stateMask = LVIS_STATEIMAGEMASK;
+    }
     AnswerCellText(info.item, account != nullptr && index >= 0
                                   ? TransactionCellText(*shownDocument, *account, rows, index, info.item.iSubItem,
                                                         Program.DateFormat)
@@ -69,6 +75,29 @@ void OnDateHeaderClick() {
     if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
 }
 
+// The marks' pictures at the start of the "#" column: none, a light tick
+// (cleared), a tick (reconciled). The list destroys them with itself.
+HIMAGELIST MarkImages() {
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
+    if (images == nullptr) return nullptr;
+    ScreenDC screen;
+    UniqueDC dc(CreateCompatibleDC(screen.Get()));
+    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), 48, 16));
+    {
+        SelectedObject drawn(dc.Get(), strip.Get());
+        const RECT all{0, 0, 48, 16};
+        FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        for (int image : {1, 2}) {
+            UniquePen pen(CreatePen(PS_SOLID, image, image == 1 ? RGB(160, 160, 160) : RGB(0, 0, 0)));
+            SelectedObject drawing(dc.Get(), pen.Get());
+            const POINT tick[] = {{16 * image + 3, 8}, {16 * image + 6, 11}, {16 * image + 12, 4}};
+            Polyline(dc.Get(), tick, 3);
+        }
+    }
+    ImageList_AddMasked(images, strip.Get(), RGB(255, 255, 255));
+    return images;
+}
+
 }  // namespace
 
 bool CreateTransactionList() {
@@ -80,6 +109,8 @@ bool CreateTransactionList() {
         nullptr, App.instance, nullptr);
     if (App.transactionList == nullptr) return false;
     ListView_SetExtendedListViewStyle(App.transactionList, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    ListView_SetImageList(App.transactionList, MarkImages(), LVSIL_STATE);
+    ListView_SetCallbackMask(App.transactionList, LVIS_STATEIMAGEMASK);
     if (AddListColumns(App.transactionList, kTransactionListColumns)) return true;
     DestroyWindow(App.transactionList);
     App.transactionList = nullptr;

@@ -1,3 +1,4 @@
+#include "model/amounts.h"
 #include "model/reconcile_rules.h"
 #include "model/stats_figures.h"
 #include "test_files.h"
@@ -55,6 +56,10 @@ TEST(Reconcile, ACreditAccountOwesWhatItsChargesAdd) {
     EXPECT_EQ(ClosingBalanceText(Sample()), "");
     for (const char* text : {"", "  ", "abc", "1.2.3x"}) EXPECT_EQ(ReadClosingBalance(text), std::nullopt) << text;
     EXPECT_EQ(ReadClosingBalance("-1,234.5"), -123450);
+    const ReconcileTexts texts = TextsOf({.opening = -5, .in = 123456, .cleared = 0}, AccountTypeCredit);
+    EXPECT_EQ(std::tuple(texts.inLabel, texts.outLabel, texts.opening, texts.in, texts.difference),
+              std::tuple("Charges:", "Payments:", "-0.05", "1234.56", ""));
+    EXPECT_EQ(CentsText(INT64_MIN), "-92233720368547758.08");
 }
 
 TEST(Reconcile, FinishFinishLaterAndAdjust) {
