@@ -193,6 +193,7 @@ bool OnInit(HWND dialog) {
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     // A virtual list asks for the ticks too.
     SendMessageA(list, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+    KeepSpaceForTicks(list);
 
     const StatementFile& file = subject.file;
     const std::int32_t named = file.format == StatementFormat::Ofx

@@ -77,6 +77,7 @@ bool OnInit(HWND dialog) {
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
     SendMessageA(rows, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     SendMessageA(rows, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+    KeepSpaceForTicks(rows);
     SetPickerDate(dialog, IDC_RECONCILE_DATE, context.reconciliation.closingDate);
     SetDlgItemTextA(dialog, IDC_RECONCILE_BALANCE, ClosingBalanceText(context.account).c_str());
     ShowRows(dialog);

@@ -1,6 +1,7 @@
 #include "model/reconcile_rules.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/account_types.h"
 #include "model/adjust_rules.h"
@@ -24,31 +25,48 @@ void SumTicks(Reconciliation& reconciliation, const Account& account) {
 
 }  // namespace
 
+namespace {
+
+// Whether a transaction is listed.
+bool Listed(const Reconciliation& reconciliation, const Transaction& t) {
+    return t.mark != MarkReconciled && (reconciliation.showsLater || !(reconciliation.closingDate < DateOf(t)));
+}
+
+// Sorted by date, then position: the order a stable sort by date gives.
+using DatedRow = std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t>;
+
+void TakeRows(Reconciliation& reconciliation, const Account& account, std::vector<DatedRow>& dated) {
+    std::sort(dated.begin(), dated.end());
+    reconciliation.rows.resize(dated.size());
+    for (std::size_t row = 0; row < dated.size(); ++row) reconciliation.rows[row] = std::get<3>(dated[row]);
+    SumTicks(reconciliation, account);
+}
+
+}  // namespace
+
+// One pass over the account finds the opening balance, the ticks and the rows.
 Reconciliation StartReconciliation(const Account& account, const Date& closingDate) {
     Reconciliation reconciliation;
     reconciliation.closingDate = closingDate;
     reconciliation.ticked.resize(account.transactions.size());
-    for (std::size_t i = 0; i < account.transactions.size(); ++i) {
-        const Transaction& t = account.transactions[i];
+    std::vector<DatedRow> dated;
+    for (std::int32_t position = 0; position < account.TransactionCount(); ++position) {
+        const Transaction& t = account.transactions[static_cast<std::size_t>(position)];
         if (t.mark == MarkReconciled) reconciliation.openingCents += SignedCents(t);
-        reconciliation.ticked[i] = t.mark == MarkCleared;
+        reconciliation.ticked[static_cast<std::size_t>(position)] = t.mark == MarkCleared;
+        if (Listed(reconciliation, t)) dated.emplace_back(t.year, t.month, t.day, position);
     }
-    ListRows(reconciliation, account);
+    TakeRows(reconciliation, account, dated);
     return reconciliation;
 }
 
 void ListRows(Reconciliation& reconciliation, const Account& account) {
-    std::vector<std::int32_t>& rows = reconciliation.rows;
-    rows.clear();
+    std::vector<DatedRow> dated;
     for (std::int32_t position = 0; position < account.TransactionCount(); ++position) {
-        const Transaction& t = account.GetTransaction(position);
-        if (t.mark != MarkReconciled && (reconciliation.showsLater || DateOf(t) <= reconciliation.closingDate))
-            rows.push_back(position);
+        const Transaction& t = account.transactions[static_cast<std::size_t>(position)];
+        if (Listed(reconciliation, t)) dated.emplace_back(t.year, t.month, t.day, position);
     }
-    std::stable_sort(rows.begin(), rows.end(), [&](std::int32_t a, std::int32_t b) {
-        return DateOf(account.GetTransaction(a)) < DateOf(account.GetTransaction(b));
-    });
-    SumTicks(reconciliation, account);
+    TakeRows(reconciliation, account, dated);
 }
 
 void SetTick(Reconciliation& reconciliation, const Account& account, std::int32_t row, bool ticked) {

@@ -28,6 +28,22 @@ void AnswerCheckBox(LVITEMA& item, bool ticked) {
     item.stateMask = LVIS_STATEIMAGEMASK;
 }
 
+namespace {
+
+LRESULT CALLBACK SpaceToParent(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_CHAR && wParam == ' ') return 0;  // no search for a blank either
+    if (message != WM_KEYDOWN || wParam != VK_SPACE) return DefSubclassProc(list, message, wParam, lParam);
+    NMLVKEYDOWN notice{};
+    notice.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(LVN_KEYDOWN)};
+    notice.wVKey = VK_SPACE;
+    SendMessageA(GetParent(list), WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice));
+    return 0;
+}
+
+}  // namespace
+
+void KeepSpaceForTicks(HWND list) { SetWindowSubclass(list, SpaceToParent, 0, 0); }
+
 int CheckBoxRowClicked(HWND list, const NMITEMACTIVATE& click) {
     LVHITTESTINFO hit{};
     hit.pt = click.ptAction;

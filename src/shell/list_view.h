@@ -23,6 +23,10 @@ void AnswerCellText(LVITEMA& item, const std::string& text);
 // caller keeps: a virtual list asks for each row's tick, and the caller
 // changes its own ticks on a click on a box or Space.
 void AnswerCheckBox(LVITEMA& item, bool ticked);
+// Space then comes to the caller only (as LVN_KEYDOWN): the list's own
+// handling of it reads every row of a virtual list, which takes tens of
+// milliseconds at 100,000 rows.
+void KeepSpaceForTicks(HWND list);
 // The row whose box a click (NM_CLICK, NM_DBLCLK) hit; -1 for a click elsewhere.
 int CheckBoxRowClicked(HWND list, const NMITEMACTIVATE& click);
 // The rows selected, in order.

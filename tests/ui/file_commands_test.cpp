@@ -378,3 +378,35 @@ TEST_F(FileCommands, ImportStatementMapsCsvColumnsInItsPanelAndSavesTheMappingAs
     EXPECT_TRUE(CsvMappingOfProfile(text)) << text;
     EXPECT_EQ(Program.document.GetAccount(0).TransactionCount(), 4) << "Cancel imports nothing";
 }
+
+TEST_F(FileCommands, ReconcileAnImportedStatementToNoDifferenceThenTheMarksOutliveASaveAndAnOpen) {
+    const std::string path = TestFile("ledger.ofx");
+    std::ofstream(path) << "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKACCTFROM><ACCTID>12345</BANKACCTFROM><BANKTRANLIST>"
+                           "<STMTTRN><DTPOSTED>20260316<TRNAMT>-9.99<FITID>B1<NAME>Bookshop</STMTTRN></BANKTRANLIST>"
+                           "<LEDGERBAL><BALAMT>1074.51<DTASOF>20260319</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>";
+    driver.Command(IDM_IMPORT_STATEMENT, {ChooseFile(path), Press(IDOK), Press(IDOK)});
+    ASSERT_EQ(Program.document.GetAccount(0).TransactionCount(), 5);
+    driver.OnModal([&](ModalWindow& dialog) {
+        EXPECT_EQ(dialog.Text(IDC_RECONCILE_BALANCE), "1074.51") << "the statement's closing balance";
+        EXPECT_EQ(dialog.Text(IDC_RECONCILE_CLEARED), "-9.99") << "the imported line starts ticked";
+        EXPECT_FALSE(dialog.IsControlEnabled(IDOK));
+        dialog.Click(IDC_TICK_ALL);
+        EXPECT_EQ(dialog.Text(IDC_RECONCILE_DIFFERENCE), "0.00");
+        dialog.Click(IDOK);
+    });
+    driver.PressKey('R', {VK_CONTROL});
+    HWND list = App.transactionList;
+    for (int row = 0; row < ListRowCount(list); ++row)
+        EXPECT_EQ(ListView_GetItemState(list, row, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(3)) << row;
+    EXPECT_EQ(Stat(IDC_CLEARED_BALANCE), "1074.51");
+    SelectListRow(list, 0);
+    std::string asked;
+    driver.Command(IDM_DELETE_TRANSACTION, {AnswerMessage(asked, IDNO)});
+    EXPECT_NE(asked, "") << "a reconciled transaction is deleted only after a question";
+    EXPECT_EQ(Program.document.GetAccount(0).TransactionCount(), 5);
+
+    driver.Command(IDM_SAVE);
+    const std::string saved = Program.currentFile;
+    driver.Command(IDM_OPEN, {ChooseFile(saved), CloseAccounts()});
+    for (const Transaction& t : Program.document.GetAccount(0).transactions) EXPECT_EQ(t.mark, MarkReconciled);
+}
