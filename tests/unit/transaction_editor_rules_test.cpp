@@ -74,3 +74,25 @@ TEST(TransactionEditorRules, EditShowsTheTransactionAndOkWritesItInPlace) {
     EXPECT_EQ(account.GetTransaction(2), Numbered(3));
     EXPECT_EQ(account.TransactionCount(), 3);
 }
+
+TEST(TransactionEditorRules, AnEditKeepsTheMarkUnlessAReconciledAmountKindOrDateChanges) {
+    // Filled("12.00") is 12.00 out on 02/28/2026.
+    const Transaction stored{12.0, 1, 2, 28, 2026, 2, 104, "Corner Market", "Weekly"};
+    const struct {
+        std::uint8_t mark;
+        const char* amount;
+        std::uint8_t after;
+    } cases[] = {
+        {MarkReconciled, "12.00", MarkReconciled}, {MarkReconciled, "12.50", MarkUncleared},
+        {MarkCleared, "12.50", MarkCleared},       {MarkUncleared, "12.00", MarkUncleared},
+    };
+    for (const auto& c : cases) {
+        Account account;
+        account.AddTransaction(stored);
+        account.GetTransaction(0).mark = c.mark;
+        TransactionFields fields = Filled(c.amount);
+        fields.memo = "Edited";
+        ASSERT_EQ(ReplaceTransactionFromFields(account, 0, fields), Ends(DialogEnd::Changed));
+        EXPECT_EQ(account.GetTransaction(0).mark, c.after) << int(c.mark) << " " << c.amount;
+    }
+}
