@@ -42,7 +42,7 @@ TEST(StatementImport, ASecondImportAddsNothingAndAnOverlapOnlyTheNewLines) {
 TEST(StatementImport, LinesWithoutIdsMatchByDateAmountKindAndPayeeOnce) {
     Document document;
     document.AddCategory("None");
-    document.AddAccount({.transactions = {{4.5, KindOut, 1, 3, 2026, 0, 0, "COFFEE SHOP #12"}}});
+    document.AddAccount({.transactions = {{4.5, 7, 1, 3, 2026, 0, 0, "COFFEE SHOP #12"}}});  // a file's kind 7 takes away
     const struct {
         StatementLine line;
         const char* status;

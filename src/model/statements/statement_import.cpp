@@ -1,16 +1,15 @@
 #include "model/statements/statement_import.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <new>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <optional>
+#include <string_view>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "model/account_types.h"
 #include "model/case_folding.h"
@@ -113,7 +112,8 @@ struct Candidates {
         const std::int64_t day = DayNumber(t);
         if (day < first || day > last) return;
         const std::int64_t cents = CentsOf(t);
-        if (amounts.contains(cents)) keys.push_back({cents, t.kind, day, position});
+        // A file's kind may be any value: what counts is whether it adds to the balance.
+        if (amounts.contains(cents)) keys.push_back({cents, AddsToBalance(t.kind) ? KindIn : KindOut, day, position});
     }
 };
 
