@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <new>
 
 #include "model/lists.h"
 
@@ -14,6 +15,24 @@ void Account::RemoveTransaction(std::int32_t position) {
                                [](const BankId& entry, std::int32_t p) { return entry.position < p; });
     if (id != bankIds.end() && id->position == position) id = bankIds.erase(id);
     for (; id != bankIds.end(); ++id) --id->position;
+}
+
+bool Account::InsertTransaction(std::int32_t position, const Transaction& transaction, const std::string& bankId) {
+    assert(position >= 0 && position <= TransactionCount());
+    try {
+        // Room first, so that nothing below can fail half way.
+        transactions.reserve(transactions.size() + 1);
+        bankIds.reserve(bankIds.size() + 1);
+        const BankId kept{position, bankId};
+        transactions.insert(transactions.begin() + position, transaction);
+        auto id = std::lower_bound(bankIds.begin(), bankIds.end(), position,
+                                   [](const BankId& entry, std::int32_t p) { return entry.position < p; });
+        for (auto later = id; later != bankIds.end(); ++later) ++later->position;
+        if (!bankId.empty()) bankIds.insert(id, kept);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
 }
 
 const std::string* Account::BankIdOf(std::int32_t position) const {

@@ -52,6 +52,11 @@ struct Account {
     // 0 <= position < TransactionCount(); later transactions move up by one,
     // and their bank ids with them.
     void RemoveTransaction(std::int32_t position);
+    // Puts `transaction` at `position` (0 <= position <= TransactionCount()),
+    // with `bankId` when it is not empty; later transactions and their bank
+    // ids move down by one. False, with the account unchanged, when no
+    // memory is left.
+    bool InsertTransaction(std::int32_t position, const Transaction& transaction, const std::string& bankId);
     // The bank id of the transaction at `position`, or nullptr when it has none.
     const std::string* BankIdOf(std::int32_t position) const;
     Transaction& GetTransaction(std::int32_t position);

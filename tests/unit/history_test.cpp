@@ -1,0 +1,69 @@
+#include "model/history.h"
+#include "test_files.h"
+
+namespace {
+
+ByteVector SavedBytes(const Document& document) {
+    ScratchDir dir;
+    EXPECT_TRUE(document.Save(dir.File("f.pwf")));
+    return ReadBytes(dir.File("f.pwf"));
+}
+
+// A document with bank ids and marks, so that a step that loses them shows.
+Document Marked() {
+    Document document = MakeSampleDocument();
+    document.accounts[0].bankIds = {{0, "FIT-0"}, {1, "FIT-1"}};
+    document.accounts[0].transactions[1].mark = MarkReconciled;
+    return document;
+}
+
+}  // namespace
+
+TEST(History, EveryTransactionStepGoesBackAndForthToTheSameFile) {
+    using Change = Step (*)(Document&);
+    const std::pair<const char*, Change> changes[] = {
+        {"add", [](Document& d) { d.GetAccount(0).AddTransaction({.amount = 3.5, .payee = "New"}); return AddedTransactionStep(d, 0); }},
+        {"edit", [](Document& d) {
+             const Transaction before = d.GetAccount(0).GetTransaction(1);
+             d.GetAccount(0).GetTransaction(1).amount = 99.0;
+             return ReplacedTransactionStep(d, 0, 1, before);
+         }},
+        {"delete the first, with its bank id", [](Document& d) { return DeleteTransaction(d, 0, 0); }},
+    };
+    for (const auto& [what, change] : changes) {
+        Document document = Marked();
+        const ByteVector before = SavedBytes(document);
+        History history;
+        history.Record(change(document));
+        const ByteVector after = SavedBytes(document);
+        ASSERT_NE(after, before) << what;
+        ASSERT_TRUE(history.Undo(document)) << what;
+        EXPECT_EQ(SavedBytes(document), before) << what;
+        EXPECT_EQ(document, Marked()) << what;
+        ASSERT_TRUE(history.Redo(document)) << what;
+        EXPECT_EQ(SavedBytes(document), after) << what;
+    }
+}
+
+TEST(History, ANewChangeDropsTheRedoStepsAndTheOldestGoFirst) {
+    Document document = Marked();
+    History history;
+    history.Record(DeleteTransaction(document, 0, 0));
+    history.Record(DeleteTransaction(document, 0, 0));
+    EXPECT_EQ(*history.UndoName(), "Delete Transaction");
+    history.Undo(document);
+    EXPECT_EQ(*history.RedoName(), "Delete Transaction");
+    document.GetAccount(1).AddTransaction({});
+    history.Record(AddedTransactionStep(document, 1));
+    EXPECT_EQ(history.RedoName(), nullptr);
+    EXPECT_EQ(history.StepCount(), 2u);
+    EXPECT_FALSE(history.Redo(document));
+
+    for (std::size_t i = 0; i < kMaxHistorySteps + 5; ++i) history.Record({"Step", {}, {}, 0});
+    EXPECT_EQ(history.StepCount(), kMaxHistorySteps);
+    history.Record({"Large", {}, {}, kMaxHistoryBytes / 2});
+    history.Record({"Larger", {}, {}, kMaxHistoryBytes / 2});
+    EXPECT_EQ(history.StepCount(), 1u) << "the newest stays, the rest would pass the bound";
+    history.Clear();
+    EXPECT_EQ(history.UndoName(), nullptr);
+}
