@@ -23,12 +23,14 @@ void ShowCurrentAccount() { SelectAccount(Program.CurrentAccountIndex); }
 
 void OnNewAccount() {
     if (!CreateAccountWithDetails(App.frame, Program.document)) return;
+    ForgetHistory();
     if (ShowMessage(kSwitchToNewAccount) == IDYES) SelectAccount(Program.document.AccountCount() - 1);
 }
 
 void OnAccounts() {
     const AccountsChoice choice =
         ShowAccountsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, ShowCurrentAccount});
+    ForgetHistory();
     if (choice.end == IDOK)
         SelectAccount(choice.switchTo);
     else if (choice.end == IDC_NEW_ACCOUNT)
@@ -41,9 +43,12 @@ void OnBillsDeposits() {
         return;
     }
     ShowBillsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, MainWindowViews()});
+    ForgetHistory();
 }
 
 void OnReconcile() {
     Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
-    if (account != nullptr && ShowReconcileDialog(App.frame, *account) == IDOK) RefreshTransactionViews();
+    if (account == nullptr || ShowReconcileDialog(App.frame, *account) != IDOK) return;
+    ForgetHistory();
+    RefreshTransactionViews();
 }

@@ -33,6 +33,8 @@ constexpr CommandHandler kCommands[] = {
     {IDM_IMPORT_STATEMENT, OnImportStatement},
     {IDM_BACKUP_RESTORE, OnBackupRestore},
     {IDM_CLOSE, OnClose},
+    {IDM_UNDO, OnUndo},
+    {IDM_REDO, OnRedo},
     {IDM_NEW_TRANSACTION, OnNewTransaction},
     {IDM_EDIT_TRANSACTION, OnEditTransaction},
     {IDM_DELETE_TRANSACTION, OnDeleteTransaction},
@@ -62,7 +64,10 @@ void RunCommand(int command) {
         }
 }
 
-void OnCategories() { ShowCategoriesDialog(App.frame, Program.document, MainWindowViews()); }
+void OnCategories() {
+    ShowCategoriesDialog(App.frame, Program.document, MainWindowViews());
+    ForgetHistory();
+}
 
 void OnOptions() {
     if (ShowOptionsDialog(App.frame, Program.DateFormat) != IDOK) return;

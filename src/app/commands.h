@@ -36,6 +36,8 @@ void OnNewTransaction();
 void OnEditTransaction();
 void OnDeleteTransaction();
 void OnFindTransaction();
+void OnUndo();
+void OnRedo();
 
 // Tools (commands.cpp)
 void OnCategories();

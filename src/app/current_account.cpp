@@ -25,6 +25,14 @@ void EnableCommands(const CommandState& state) {
 
 void RefreshCurrentStats() { RefreshStats(Program.document, Program.CurrentAccountIndex); }
 
+void SetMenuItemText(HMENU menu, int command, const std::string& text) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = const_cast<char*>(text.c_str());
+    SetMenuItemInfoA(menu, command, FALSE, &item);
+}
+
 }  // namespace
 
 void SelectAccount(std::int32_t index) {
@@ -33,13 +41,31 @@ void SelectAccount(std::int32_t index) {
     SetWindowTextA(App.frame, MainWindowTitle(Program.currentFile, account ? account->name.c_str() : nullptr).c_str());
     RefreshCurrentStats();
     // An account is only ever selected in an open file.
-    EnableCommands({true, Program.document.AccountCount() > 0, account != nullptr});
+    EnableCommands({true, Program.document.AccountCount() > 0, account != nullptr,
+                    Program.history.UndoName() != nullptr, Program.history.RedoName() != nullptr});
+    RefreshEditMenu();
     if (!ShowFollowedAccount()) ShowMessage(kErrorUpdatingTransactionList);
 }
 
 void RefreshTransactionViews() {
     if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
     RefreshCurrentStats();
+    RefreshEditMenu();
+}
+
+void RefreshEditMenu() {
+    HMENU menu = GetMenu(App.frame);
+    SetMenuItemText(menu, IDM_UNDO, UndoItemText(Program.history));
+    SetMenuItemText(menu, IDM_REDO, RedoItemText(Program.history));
+    const CommandState state{.canUndo = Program.history.UndoName() != nullptr,
+                             .canRedo = Program.history.RedoName() != nullptr};
+    for (int command : {IDM_UNDO, IDM_REDO})
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (IsCommandEnabled(command, state) ? MF_ENABLED : MF_GRAYED));
+}
+
+void ForgetHistory() {
+    Program.history.Clear();
+    RefreshEditMenu();
 }
 
 MainWindowRefresh MainWindowViews() { return {FillTransactionList, RefreshCurrentStats}; }

@@ -14,6 +14,13 @@ void SelectAccount(std::int32_t index);
 // saying "Error updating transaction list." when the fill fails.
 void RefreshTransactionViews();
 
+// The Undo and Redo items as the history has them: named after their step,
+// grey when there is none.
+void RefreshEditMenu();
+
+// A new file, or a change no step records yet: nothing can be undone.
+void ForgetHistory();
+
 // The same refreshes, for a dialog that changes what the views show while
 // it stays open.
 MainWindowRefresh MainWindowViews();

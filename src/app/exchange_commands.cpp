@@ -20,7 +20,9 @@
 // The imported account is the last one; Yes to the last question shows it
 // and opens its details.
 void OnImport() {
-    if (ShowImportDialog(App.frame, Program.document) != IDYES) return;
+    const INT_PTR imported = ShowImportDialog(App.frame, Program.document);
+    if (imported != IDCANCEL) ForgetHistory();
+    if (imported != IDYES) return;
     SelectAccount(Program.document.AccountCount() - 1);
     if (ShowAccountDetailsDialog(App.frame, Program.document, Program.CurrentAccountIndex) == IDOK)
         SelectAccount(Program.CurrentAccountIndex);
@@ -30,6 +32,7 @@ void OnImport() {
 // user to pick one.
 void OnBackupRestore() {
     if (ShowBackupDialog(App.frame, Program.document) != IDC_RESTORE) return;
+    Program.history.Clear();
     SelectAccount(-1);
     ShowMessage(kRestoreSuccessful);
     PostMessageA(App.frame, WM_COMMAND, IDM_ACCOUNTS, 0);
@@ -57,6 +60,7 @@ void ImportStatementFile(const std::string& path) {
     const ImportStatementResult result = ShowImportStatementDialog(
         App.frame, {Program.document, Program.CurrentAccountIndex, *file, profiles, SaveStatementProfile});
     if (result.end != IDOK) return;
+    Program.history.Clear();
     SelectAccount(result.account);
     const std::string done = ImportDoneText(result.added, result.skipped);
     ShowMessage(Message{done.c_str(), MessageIcon::Information});

@@ -52,6 +52,7 @@ int AdoptDataFile(LoadedDocument loaded) {
     if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame, Program.OpeningPassword) != IDOK) return OpenCancelled;
     // The file was read whole once already; it becomes the open document as it is.
     Program.document = std::move(*loaded.document);
+    Program.history.Clear();
     if (loaded.notes.extensionUnreadable) ShowMessage(kExtensionUnreadable);
     return OpenedFile;
 }
@@ -103,6 +104,7 @@ void OnNewFile() {
     {
         WaitCursor wait;
         if (!NewFileSetup(Program.document)) ShowMessage(kErrorAddingNoneCategory);
+        Program.history.Clear();
     }
     Program.currentFile = path;
     SelectAccount(-1);
@@ -144,6 +146,8 @@ bool SaveBeforeClosing() {
 
 void OnSave() { SaveOpenFile(); }
 
-void OnPassword() { ShowPasswordDialog(App.frame, Program.document.password); }
+void OnPassword() {
+    if (ShowPasswordDialog(App.frame, Program.document.password) == IDOK) ForgetHistory();
+}
 
 void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }

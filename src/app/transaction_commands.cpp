@@ -1,4 +1,5 @@
-// The commands on the current account's transactions: New, Edit, Delete and Find.
+// The commands on the current account's transactions: New, Edit, Delete and
+// Find, and Undo and Redo of the steps the history keeps.
 
 #include <windows.h>
 
@@ -29,6 +30,7 @@ void OnNewTransaction() {
     if (account == nullptr) return;
     const INT_PTR result = ShowNewTransactionDialog(App.frame, Program.document, *account);
     if (result != IDOK && result != IDC_ADD_MORE) return;
+    Program.history.Record(AddedTransactionStep(Program.document, Program.CurrentAccountIndex));
     RefreshTransactionViews();
     // The next dialog opens once this command has returned.
     if (result == IDC_ADD_MORE) PostMessageA(App.frame, WM_COMMAND, IDM_NEW_TRANSACTION, 0);
@@ -38,7 +40,11 @@ void OnEditTransaction() {
     Account* account = CurrentAccount();
     const int selected = account != nullptr ? TakeSelectedTransaction() : -1;
     if (selected < 0) return;
-    if (ShowEditTransactionDialog(App.frame, Program.document, *account, selected) == IDOK) RefreshTransactionViews();
+    const Transaction before = account->GetTransaction(selected);
+    if (ShowEditTransactionDialog(App.frame, Program.document, *account, selected) != IDOK) return;
+    if (!(account->GetTransaction(selected) == before))
+        Program.history.Record(ReplacedTransactionStep(Program.document, Program.CurrentAccountIndex, selected, before));
+    RefreshTransactionViews();
 }
 
 void OnDeleteTransaction() {
@@ -47,8 +53,35 @@ void OnDeleteTransaction() {
     if (selected < 0) return;
     if (account->GetTransaction(selected).mark == MarkReconciled && ShowMessage(kChangeReconciledQuestion) != IDYES) return;
     if (ShowMessage(kDeleteTransactionQuestion) != IDYES) return;
-    account->RemoveTransaction(selected);
+    Program.history.Record(DeleteTransaction(Program.document, Program.CurrentAccountIndex, selected));
     RefreshTransactionViews();
 }
 
 void OnFindTransaction() { ShowFindDialog(App.frame, App.transactionList, ShownTransaction); }
+
+namespace {
+
+// The views as after the step's own command: its account shown (none when
+// it is gone), its transaction selected where there is one.
+void ShowChange(const std::optional<ChangedPlace>& place) {
+    if (!place) {
+        ShowMessage(kErrorAddingTransaction);  // no memory to put it back; nothing changed
+        RefreshEditMenu();
+        return;
+    }
+    if (place->account != Program.CurrentAccountIndex)
+        SelectAccount(Program.document.FindAccount(place->account) != nullptr ? place->account : -1);
+    else
+        RefreshTransactionViews();
+    if (place->position >= 0) SelectShownTransaction(place->position);
+}
+
+}  // namespace
+
+void OnUndo() {
+    if (Program.history.UndoName() != nullptr) ShowChange(Program.history.Undo(Program.document));
+}
+
+void OnRedo() {
+    if (Program.history.RedoName() != nullptr) ShowChange(Program.history.Redo(Program.document));
+}

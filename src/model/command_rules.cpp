@@ -17,6 +17,10 @@ CommandNeed NeedOf(int command) {
         return CommandNeed::OpenFile;
     case IDM_IMPORT_STATEMENT:
         return CommandNeed::AnyAccount;
+    case IDM_UNDO:
+        return CommandNeed::UndoStep;
+    case IDM_REDO:
+        return CommandNeed::RedoStep;
     case IDM_RECONCILE:
     case IDM_NEW_TRANSACTION:
     case IDM_EDIT_TRANSACTION:
@@ -39,6 +43,10 @@ bool IsCommandEnabled(int command, const CommandState& state) {
         return state.fileOpen && state.fileHasAccount;
     case CommandNeed::CurrentAccount:
         return state.accountCurrent;
+    case CommandNeed::UndoStep:
+        return state.canUndo;
+    case CommandNeed::RedoStep:
+        return state.canRedo;
     case CommandNeed::Nothing:
         return true;
     }

@@ -51,6 +51,16 @@ std::optional<ChangedPlace> History::Redo(Document& document) {
     return place;
 }
 
+std::string UndoItemText(const History& history) {
+    const std::string* name = history.UndoName();
+    return name != nullptr ? "&Undo " + *name + "\tCtrl+Z" : "&Undo\tCtrl+Z";
+}
+
+std::string RedoItemText(const History& history) {
+    const std::string* name = history.RedoName();
+    return name != nullptr ? "&Redo " + *name + "\tCtrl+Y" : "&Redo\tCtrl+Y";
+}
+
 Step AddedTransactionStep(const Document& document, std::int32_t account) {
     const Account& target = document.GetAccount(account);
     const std::int32_t position = target.TransactionCount() - 1;

@@ -59,6 +59,11 @@ private:
     std::size_t bytes_ = 0;
 };
 
+// The Edit menu's items: "&Undo Delete Transaction\tCtrl+Z", or "&Undo\tCtrl+Z"
+// when there is nothing to undo; Redo likewise with Ctrl+Y.
+std::string UndoItemText(const History& history);
+std::string RedoItemText(const History& history);
+
 // The steps of the transactions' changes. Each is made after its change:
 // `before` is the account's transaction as it was.
 

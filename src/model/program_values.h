@@ -7,6 +7,7 @@
 
 #include "model/dates.h"
 #include "model/document.h"
+#include "model/history.h"
 
 // SortDate values: the date order of the transaction list.
 inline constexpr std::int32_t kSortAscending = 0;
@@ -20,6 +21,7 @@ struct ProgramValues {
     Document document;        // the open file's contents
     std::string currentFile;  // the open file's path; empty when no file is open
     Text31 OpeningPassword;   // the password of the file being opened
+    History history;          // the open file's changes, for Undo and Redo
 
     // The account the list shows, or -1. What a dialog works on otherwise
     // (a transaction, an account, a bill, a category) is passed to it.

@@ -171,6 +171,16 @@ int SelectedTransaction() {
     return StorageIndexOfRow(ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED));
 }
 
+void SelectShownTransaction(std::int32_t storageIndex) {
+    for (std::int32_t row = 0; row < rows.count; ++row) {
+        if (StorageIndexOnRow(rows, row) != storageIndex) continue;
+        ListView_SetItemState(App.transactionList, -1, 0, LVIS_SELECTED);
+        ListView_SetItemState(App.transactionList, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(App.transactionList, row, FALSE);
+        return;
+    }
+}
+
 const Transaction* ShownTransaction(int row) {
     const int index = StorageIndexOfRow(row);
     return index >= 0 ? &CurrentAccount()->GetTransaction(index) : nullptr;

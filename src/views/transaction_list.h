@@ -44,5 +44,8 @@ bool ShowTransactionListMenu(LPARAM screenPosition);
 // row is selected.
 int SelectedTransaction();
 
+// Selects and shows the row of the transaction at `storageIndex`, if the list has it.
+void SelectShownTransaction(std::int32_t storageIndex);
+
 // The transaction on a row of the list, or nullptr when the row shows none.
 const Transaction* ShownTransaction(int row);

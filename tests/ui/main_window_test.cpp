@@ -211,6 +211,23 @@ TEST_F(TransactionList, RowsStatsSortingRowCommandsAndThePopupMenu) {
     EXPECT_EQ(ColumnTexts(App.transactionList, ColumnPayee), (Texts{"", "Corner Market", "Acme Payroll"}));
     EXPECT_EQ(Stat(IDC_STAT_VALUE1), "1204.50");
 
+    // Ctrl+Z brings it back, selected; Ctrl+Y deletes it again; the Edit menu names the step.
+    const auto item = [](int command) {
+        char text[64] = {};
+        GetMenuStringA(GetMenu(App.frame), command, text, sizeof text, MF_BYCOMMAND);
+        return std::string(text);
+    };
+    EXPECT_EQ(item(IDM_UNDO), "&Undo Delete Transaction\tCtrl+Z");
+    driver.PressKey('Z', {VK_CONTROL});
+    EXPECT_EQ(ColumnTexts(App.transactionList, ColumnPayee), (Texts{"", "City Power", "Corner Market", "Acme Payroll"}));
+    EXPECT_EQ(ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED), 1);
+    EXPECT_EQ(Stat(IDC_STAT_VALUE1), "1084.50");
+    EXPECT_EQ(std::pair(item(IDM_UNDO), item(IDM_REDO)), std::pair(std::string("&Undo\tCtrl+Z"), std::string("&Redo Delete Transaction\tCtrl+Y")));
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
+    driver.PressKey('Y', {VK_CONTROL});
+    EXPECT_EQ(ColumnTexts(App.transactionList, ColumnPayee), (Texts{"", "Corner Market", "Acme Payroll"}));
+    EXPECT_FALSE(MenuEnabled(IDM_REDO));
+
     // Without a selection, Edit and Delete, a double-click and Enter say so.
     SelectListRow(App.transactionList, -1);
     const std::function<void()> tries[] = {[&] { driver.Command(IDM_EDIT_TRANSACTION); },
