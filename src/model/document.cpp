@@ -66,17 +66,41 @@ std::int32_t Renumbered(std::int32_t reference, std::int32_t k) { return referen
 
 }  // namespace
 
-void Document::DeleteCategory(std::int32_t k) {
+Document::CategoryUses Document::DeleteCategory(std::int32_t k) {
+    // The room for the uses first: once the category goes, nothing may fail.
+    CategoryUses uses;
+    uses.transactions.resize(accounts.size());
+    for (std::size_t a = 0; a < accounts.size(); ++a)
+        uses.transactions[a].reserve(static_cast<std::size_t>(std::count_if(
+            accounts[a].transactions.begin(), accounts[a].transactions.end(),
+            [k](const Transaction& t) { return t.category == k; })));
+    uses.billDeposits.reserve(billDeposits.size());
     RemoveCategory(k);
-    auto renumber = [k](std::int32_t& category) { category = category == k ? 0 : Renumbered(category, k); };
-    for (Account& account : accounts)
-        for (Transaction& t : account.transactions) renumber(t.category);
-    for (BillDeposit& b : billDeposits) renumber(b.category);
+    for (std::size_t a = 0; a < accounts.size(); ++a) {
+        std::vector<Transaction>& transactions = accounts[a].transactions;
+        for (std::size_t i = 0; i < transactions.size(); ++i) {
+            std::int32_t& category = transactions[i].category;
+            if (category == k) uses.transactions[a].push_back(static_cast<std::int32_t>(i));
+            category = category == k ? 0 : Renumbered(category, k);
+        }
+    }
+    for (std::size_t i = 0; i < billDeposits.size(); ++i) {
+        std::int32_t& category = billDeposits[i].category;
+        if (category == k) uses.billDeposits.push_back(static_cast<std::int32_t>(i));
+        category = category == k ? 0 : Renumbered(category, k);
+    }
+    return uses;
 }
 
-void Document::DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex) {
+Document::RemovedAccount Document::DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex) {
+    RemovedAccount removed;
+    removed.billDeposits.reserve(billDeposits.size());
+    removed.account = std::move(accounts[static_cast<std::size_t>(k)]);
     RemoveAccount(k);
+    for (std::size_t i = 0; i < billDeposits.size(); ++i)
+        if (billDeposits[i].account == k) removed.billDeposits.emplace_back(static_cast<std::int32_t>(i), billDeposits[i]);
     std::erase_if(billDeposits, [k](const BillDeposit& b) { return b.account == k; });
     for (BillDeposit& b : billDeposits) b.account = Renumbered(b.account, k);
     currentAccountIndex = currentAccountIndex == k ? -1 : Renumbered(currentAccountIndex, k);
+    return removed;
 }

@@ -67,13 +67,25 @@ struct Document {
 
     // Removes category k (0 <= k < count) and keeps every reference on its
     // entry: transactions of all accounts and bills/deposits that used k get
-    // category 0, those above k move down by one.
-    void DeleteCategory(std::int32_t k);
+    // category 0, those above k move down by one. Returns the references that
+    // used k, so that the deletion can be undone. Throws std::bad_alloc
+    // before it changes anything.
+    struct CategoryUses {
+        std::vector<std::vector<std::int32_t>> transactions;  // per account, the positions
+        std::vector<std::int32_t> billDeposits;               // the positions
+    };
+    CategoryUses DeleteCategory(std::int32_t k);
 
     // Removes account k (0 <= k < count) with the bills/deposits that target
     // it; references above k move down by one. currentAccountIndex follows the
-    // same rule and becomes -1 when it was k.
-    void DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex);
+    // same rule and becomes -1 when it was k. Returns what went: the account,
+    // moved out, and the bills/deposits with their positions. Throws
+    // std::bad_alloc before it changes anything.
+    struct RemovedAccount {
+        Account account;
+        std::vector<std::pair<std::int32_t, BillDeposit>> billDeposits;
+    };
+    RemovedAccount DeleteAccount(std::int32_t k, std::int32_t& currentAccountIndex);
 
     // Writes the whole document to `path` through a temporary file in the same
     // folder (`path` and kSaveTemporarySuffix) that then replaces the old file

@@ -1,3 +1,4 @@
+#include "model/document_changes.h"
 #include "model/history.h"
 #include "test_files.h"
 
@@ -66,4 +67,59 @@ TEST(History, ANewChangeDropsTheRedoStepsAndTheOldestGoFirst) {
     EXPECT_EQ(history.StepCount(), 1u) << "the newest stays, the rest would pass the bound";
     history.Clear();
     EXPECT_EQ(history.UndoName(), nullptr);
+}
+
+TEST(History, EveryDocumentStepGoesBackAndForthToTheSameFile) {
+    using Change = Step (*)(Document&);
+    const std::pair<const char*, Change> changes[] = {
+        {"password and a bill", [](Document& d) {
+             DocumentHeads before = HeadsOf(d);
+             d.password = "new";
+             d.billDeposits[0].amount = 1.0;
+             d.accounts[1].name = "Card";
+             return HeadsStep("Edit", std::move(before), d);
+         }},
+        {"new account", [](Document& d) { d.AddAccount({.name = "New", .transactions = {{.amount = 1.0}}}); return AddedAccountStep(d, "New Account"); }},
+        {"delete account 0 with its bill", [](Document& d) { std::int32_t current = 0; return *DeleteAccount(d, 0, current); }},
+        {"delete category 2", [](Document& d) { return *DeleteCategory(d, 2); }},
+        {"statement import and marks", [](Document& d) {
+             AccountBefore before = AccountBeforeChange(d, 0);
+             d.accounts[0].transactions[0].mark = MarkReconciled;
+             d.accounts[0].AddTransaction({.amount = 2.0});
+             d.accounts[0].bankIds.push_back({2, "NEW"});
+             d.accounts[0].lastStatement = StatementClosing{5, {2026, 1, 1}};
+             return AccountChangeStep("Import Statement", std::move(before), d);
+         }},
+        {"1.1x import", [](Document& d) {
+             const std::int32_t categories = d.CategoryCount();
+             d.AddCategory("Imported");
+             d.AddAccount({.name = "Old", .transactions = {{.category = categories}}});
+             return ImportedAccountStep(d, categories);
+         }},
+        {"combined", [](Document& d) {
+             DocumentHeads before = HeadsOf(d);
+             d.accounts[0].AddTransaction({.amount = 3.0});
+             Step added = AddedTransactionStep(d, 0);
+             d.billDeposits.clear();
+             std::vector<Step> parts;
+             parts.push_back(std::move(added));
+             parts.push_back(HeadsStep("", std::move(before), d));
+             return CombinedStep("Process Bill/Deposit", std::move(parts));
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        Document document = Marked();
+        document.accounts[1].transactions[0].category = 3;  // above the deleted category: moves down and back
+        const Document original = document;
+        const ByteVector before = SavedBytes(document);
+        History history;
+        history.Record(change(document));
+        const Document changed = document;
+        ASSERT_NE(SavedBytes(document), before) << what;
+        ASSERT_TRUE(history.Undo(document)) << what;
+        EXPECT_EQ(SavedBytes(document), before) << what;
+        EXPECT_EQ(document, original) << what;
+        ASSERT_TRUE(history.Redo(document)) << what;
+        EXPECT_EQ(document, changed) << what;
+    }
 }
