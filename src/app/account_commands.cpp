@@ -12,6 +12,7 @@
 #include "dialogs/new_account_dialog.h"
 #include "dialogs/reconcile_dialog.h"
 #include "model/bill_rules.h"
+#include "model/document_changes.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 
@@ -23,14 +24,15 @@ void ShowCurrentAccount() { SelectAccount(Program.CurrentAccountIndex); }
 
 void OnNewAccount() {
     if (!CreateAccountWithDetails(App.frame, Program.document)) return;
-    ForgetHistory();
+    Program.history.Record(AddedAccountStep(Program.document, "New Account"));
+    RefreshEditMenu();
     if (ShowMessage(kSwitchToNewAccount) == IDYES) SelectAccount(Program.document.AccountCount() - 1);
 }
 
 void OnAccounts() {
     const AccountsChoice choice =
-        ShowAccountsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, ShowCurrentAccount});
-    ForgetHistory();
+        ShowAccountsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, Program.history, ShowCurrentAccount});
+    RefreshEditMenu();
     if (choice.end == IDOK)
         SelectAccount(choice.switchTo);
     else if (choice.end == IDC_NEW_ACCOUNT)
@@ -42,13 +44,15 @@ void OnBillsDeposits() {
         ShowMessage(kNoAccountForBills);
         return;
     }
-    ShowBillsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, MainWindowViews()});
-    ForgetHistory();
+    ShowBillsDialog(App.frame, {Program.document, Program.CurrentAccountIndex, Program.history, MainWindowViews()});
+    RefreshEditMenu();
 }
 
 void OnReconcile() {
     Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
-    if (account == nullptr || ShowReconcileDialog(App.frame, *account) != IDOK) return;
-    ForgetHistory();
+    if (account == nullptr) return;
+    AccountBefore before = AccountBeforeChange(Program.document, Program.CurrentAccountIndex);
+    if (ShowReconcileDialog(App.frame, *account) != IDOK) return;
+    Program.history.Record(AccountChangeStep("Reconcile", std::move(before), Program.document));
     RefreshTransactionViews();
 }

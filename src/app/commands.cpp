@@ -65,8 +65,8 @@ void RunCommand(int command) {
 }
 
 void OnCategories() {
-    ShowCategoriesDialog(App.frame, Program.document, MainWindowViews());
-    ForgetHistory();
+    ShowCategoriesDialog(App.frame, Program.document, Program.history, MainWindowViews());
+    RefreshEditMenu();
 }
 
 void OnOptions() {

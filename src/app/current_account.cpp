@@ -63,9 +63,5 @@ void RefreshEditMenu() {
         EnableMenuItem(menu, command, MF_BYCOMMAND | (IsCommandEnabled(command, state) ? MF_ENABLED : MF_GRAYED));
 }
 
-void ForgetHistory() {
-    Program.history.Clear();
-    RefreshEditMenu();
-}
 
 MainWindowRefresh MainWindowViews() { return {FillTransactionList, RefreshCurrentStats}; }

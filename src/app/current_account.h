@@ -18,9 +18,6 @@ void RefreshTransactionViews();
 // grey when there is none.
 void RefreshEditMenu();
 
-// A new file, or a change no step records yet: nothing can be undone.
-void ForgetHistory();
-
 // The same refreshes, for a dialog that changes what the views show while
 // it stays open.
 MainWindowRefresh MainWindowViews();

@@ -12,6 +12,7 @@
 #include "dialogs/backup_dialog.h"
 #include "dialogs/import_dialog.h"
 #include "dialogs/import_statement_dialog.h"
+#include "model/document_changes.h"
 #include "model/statements/statement_file.h"
 #include "resources/resource.h"
 #include "shell/open_file_dialog.h"
@@ -20,12 +21,18 @@
 // The imported account is the last one; Yes to the last question shows it
 // and opens its details.
 void OnImport() {
+    const std::int32_t categoryCount = Program.document.CategoryCount();
     const INT_PTR imported = ShowImportDialog(App.frame, Program.document);
-    if (imported != IDCANCEL) ForgetHistory();
+    if (imported == IDCANCEL) return;
+    Program.history.Record(ImportedAccountStep(Program.document, categoryCount));
+    RefreshEditMenu();
     if (imported != IDYES) return;
     SelectAccount(Program.document.AccountCount() - 1);
-    if (ShowAccountDetailsDialog(App.frame, Program.document, Program.CurrentAccountIndex) == IDOK)
-        SelectAccount(Program.CurrentAccountIndex);
+    DocumentHeads before = HeadsOf(Program.document);
+    if (ShowAccountDetailsDialog(App.frame, Program.document, Program.CurrentAccountIndex) != IDOK) return;
+    if (!(HeadsOf(Program.document) == before))
+        Program.history.Record(HeadsStep("Account Details", std::move(before), Program.document));
+    SelectAccount(Program.CurrentAccountIndex);
 }
 
 // After a restore no account is current: the Accounts dialog opens for the
@@ -57,10 +64,15 @@ void ImportStatementFile(const std::string& path) {
         return;
     }
     std::vector<CsvProfile> profiles = ReadStatementProfiles();
+    // Any account may take the lines: each one's state before, without its marks (an import changes none).
+    std::vector<AccountBefore> before;
+    for (std::int32_t account = 0; account < Program.document.AccountCount(); ++account)
+        before.push_back(AccountBeforeAppend(Program.document, account));
     const ImportStatementResult result = ShowImportStatementDialog(
         App.frame, {Program.document, Program.CurrentAccountIndex, *file, profiles, SaveStatementProfile});
     if (result.end != IDOK) return;
-    Program.history.Clear();
+    Program.history.Record(
+        AccountChangeStep("Import Statement", std::move(before[static_cast<std::size_t>(result.account)]), Program.document));
     SelectAccount(result.account);
     const std::string done = ImportDoneText(result.added, result.skipped);
     ShowMessage(Message{done.c_str(), MessageIcon::Information});

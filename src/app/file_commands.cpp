@@ -11,6 +11,7 @@
 #include "dialogs/enter_password_dialog.h"
 #include "dialogs/new_file_wizard.h"
 #include "dialogs/password_dialog.h"
+#include "model/document_changes.h"
 #include "model/new_file.h"
 #include "model/window_title.h"
 #include "resources/resource.h"
@@ -147,7 +148,11 @@ bool SaveBeforeClosing() {
 void OnSave() { SaveOpenFile(); }
 
 void OnPassword() {
-    if (ShowPasswordDialog(App.frame, Program.document.password) == IDOK) ForgetHistory();
+    DocumentHeads before = HeadsOf(Program.document);
+    if (ShowPasswordDialog(App.frame, Program.document.password) != IDOK || HeadsOf(Program.document) == before) return;
+    const char* name = Program.document.password.empty() ? "Remove Password" : "Set Password";
+    Program.history.Record(HeadsStep(name, std::move(before), Program.document));
+    RefreshEditMenu();
 }
 
 void OnClose() { SendMessageA(App.frame, WM_CLOSE, 0, 0); }

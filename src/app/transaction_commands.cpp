@@ -69,11 +69,10 @@ void ShowChange(const std::optional<ChangedPlace>& place) {
         RefreshEditMenu();
         return;
     }
-    if (place->account != Program.CurrentAccountIndex)
-        SelectAccount(Program.document.FindAccount(place->account) != nullptr ? place->account : -1);
-    else
-        RefreshTransactionViews();
-    if (place->position >= 0) SelectShownTransaction(place->position);
+    // A transaction to select is shown in its account; otherwise the current account stays.
+    const bool row = place->position >= 0 && Program.document.FindAccount(place->account) != nullptr;
+    SelectAccount(row ? place->account : CurrentAccountAfter(*place, Program.CurrentAccountIndex));
+    if (row) SelectShownTransaction(place->position);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"
 #include "model/accounts_list.h"
+#include "model/document_changes.h"
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"
@@ -87,7 +88,9 @@ void OnDetails(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
     Document& document = Subject(dialog).document;
+    DocumentHeads before = HeadsOf(document);
     if (ShowAccountDetailsDialog(dialog, document, account) != IDOK) return;
+    if (!(HeadsOf(document) == before)) Subject(dialog).history.Record(HeadsStep("Account Details", std::move(before), document));
     SetCell(AccountList(dialog), account, AccountColumnName,
             AccountCellText(document.GetAccount(account), AccountColumnName));
     // The window title carries the current account's name.
@@ -97,9 +100,12 @@ void OnDetails(HWND dialog) {
 void OnAdjust(HWND dialog) {
     const std::int32_t account = ChosenAccount(dialog);
     if (account < 0) return;
-    if (ShowAdjustDialog(dialog, Subject(dialog).document.GetAccount(account)) == IDOK &&
-        account == Subject(dialog).current)
-        ShowCurrentAccount(dialog);
+    AccountsSubject& subject = Subject(dialog);
+    AccountBefore before = AccountBeforeChange(subject.document, account);
+    if (ShowAdjustDialog(dialog, subject.document.GetAccount(account)) != IDOK) return;
+    if (subject.document.GetAccount(account).TransactionCount() != before.transactionCount)
+        subject.history.Record(AccountChangeStep("Adjust Balance", std::move(before), subject.document));
+    if (account == subject.current) ShowCurrentAccount(dialog);
 }
 
 void OnDelete(HWND dialog) {
@@ -107,7 +113,11 @@ void OnDelete(HWND dialog) {
     if (account < 0) return;
     if (ShowMessage(kDeleteAccountQuestion, dialog) != IDYES) return;
     AccountsSubject& subject = Subject(dialog);
-    const AccountDeletion deletion = DeleteAccountOnRow(subject.document, account, subject.current);
+    const AccountDeletion deletion = DeleteAccountOnRow(subject.document, account, subject.current, subject.history);
+    if (!deletion.deleted) {
+        ShowMessage(kErrorUpdatingTransactionList, dialog);
+        return;
+    }
     SendMessageA(AccountList(dialog), LVM_DELETEITEM, account, 0);
     // An account that stood after the deleted one is the same account one place up.
     subject.current = deletion.current;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "model/document.h"
+#include "model/history.h"
 
 // What the dialog works on: the accounts of `document`, the position of the
 // one the main window shows, and what shows it there again.
@@ -15,6 +16,7 @@ struct AccountsSubject {
     // -1 for none; lowered by one when an account before it is deleted, -1
     // once it is deleted itself.
     std::int32_t& current;
+    History& history;  // every change is a step of its own
     // Called whenever details, an adjustment or a deletion changed what the
     // main window shows of the current account.
     void (*showCurrentAccount)();

@@ -3,11 +3,13 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "dialogs/bill_editors.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/process_bill_dialog.h"
 #include "model/bill_rules.h"
+#include "model/document_changes.h"
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"
@@ -76,7 +78,9 @@ std::int32_t SelectedBill(HWND dialog) {
 // The new item is the last row, whatever its date.
 void OnNew(HWND dialog) {
     const BillsSubject& subject = Context(dialog).subject;
+    DocumentHeads before = HeadsOf(subject.document);
     if (ShowNewBillDepositDialog(dialog, subject.document, subject.currentAccount) != IDOK) return;
+    subject.history.Record(HeadsStep("New Bill/Deposit", std::move(before), subject.document));
     Context(dialog).today = Today();
     ShowRowCount(dialog);
     RefreshStats(dialog);
@@ -85,7 +89,10 @@ void OnNew(HWND dialog) {
 
 void OnEdit(HWND dialog) {
     const std::int32_t bill = SelectedBill(dialog);
-    if (bill < 0 || ShowEditBillDepositDialog(dialog, TheDocument(dialog), bill) != IDOK) return;
+    if (bill < 0) return;
+    DocumentHeads before = HeadsOf(TheDocument(dialog));
+    if (ShowEditBillDepositDialog(dialog, TheDocument(dialog), bill) != IDOK) return;
+    Context(dialog).subject.history.Record(HeadsStep("Edit Bill/Deposit", std::move(before), TheDocument(dialog)));
     RewriteRow(dialog, bill);
     RefreshStats(dialog);
 }
@@ -94,7 +101,9 @@ void OnDelete(HWND dialog) {
     const std::int32_t bill = SelectedBill(dialog);
     if (bill < 0) return;
     if (ShowMessage(kDeleteBillDepositQuestion, dialog) == IDYES) {
+        DocumentHeads before = HeadsOf(TheDocument(dialog));
         TheDocument(dialog).RemoveBillDeposit(bill);
+        Context(dialog).subject.history.Record(HeadsStep("Delete Bill/Deposit", std::move(before), TheDocument(dialog)));
         SendMessageA(BillList(dialog), LVM_DELETEITEM, bill, 0);
         RefreshStats(dialog);
     }
@@ -107,11 +116,18 @@ void OnProcess(HWND dialog) {
     const std::int32_t bill = SelectedBill(dialog);
     if (bill < 0) return;
     const BillsSubject& subject = Context(dialog).subject;
+    DocumentHeads before = HeadsOf(subject.document);
     const ProcessChoice processed = ShowProcessBillDepositDialog(dialog, subject.document, bill);
     if (processed.end != IDOK) return;
     if (processed.account == subject.currentAccount && !subject.views.fillTransactionList())
         ShowMessage(kErrorUpdatingTransactionList, dialog);
-    if (FinishProcessing(subject.document, bill))
+    // The transaction and the item's next date or its removal are one step.
+    std::vector<Step> parts;
+    parts.push_back(AddedTransactionStep(subject.document, processed.account));
+    const bool removed = FinishProcessing(subject.document, bill);
+    parts.push_back(HeadsStep("", std::move(before), subject.document));
+    subject.history.Record(CombinedStep("Process Bill/Deposit", std::move(parts)));
+    if (removed)
         SendMessageA(BillList(dialog), LVM_DELETEITEM, bill, 0);
     else
         RewriteRow(dialog, bill);

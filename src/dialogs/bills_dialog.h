@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "model/document.h"
+#include "model/history.h"
 #include "shell/program.h"
 
 // What the dialog works on: the items of `document`, the account the main
@@ -14,6 +15,7 @@
 struct BillsSubject {
     Document& document;
     std::int32_t currentAccount;
+    History& history;  // every change is a step of its own
     MainWindowRefresh views;
 };
 

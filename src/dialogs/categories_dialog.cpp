@@ -3,6 +3,7 @@
 #include "dialogs/category_editors.h"
 #include "dialogs/dialog_controls.h"
 #include "model/category_rules.h"
+#include "model/document_changes.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 
@@ -11,10 +12,13 @@ namespace {
 // What one opening of the dialog works on.
 struct CategoriesContext {
     Document& document;
+    History& history;  // every change is a step of its own
     MainWindowRefresh views;
 };
 
 Document& TheDocument(HWND dialog) { return DialogContext<CategoriesContext>(dialog).document; }
+
+History& TheHistory(HWND dialog) { return DialogContext<CategoriesContext>(dialog).history; }
 
 HWND CategoryList(HWND dialog) { return GetDlgItem(dialog, IDC_CATEGORY_LIST); }
 
@@ -46,14 +50,19 @@ bool OnInit(HWND dialog) {
 
 // "New" is the OK button: the new category is the last one.
 void OnNew(HWND dialog) {
+    DocumentHeads before = HeadsOf(TheDocument(dialog));
     if (ShowNewCategoryDialog(dialog, TheDocument(dialog)) != IDOK) return;
+    TheHistory(dialog).Record(HeadsStep("New Category", std::move(before), TheDocument(dialog)));
     InsertRow(dialog, -1, TheDocument(dialog).CategoryCount() - 1);
 }
 
 // The row keeps its place; no row is selected afterwards.
 void OnEdit(HWND dialog) {
     const std::int32_t category = SelectedCategory(dialog);
-    if (category == 0 || ShowEditCategoryDialog(dialog, TheDocument(dialog), category) != IDOK) return;
+    if (category == 0) return;
+    DocumentHeads before = HeadsOf(TheDocument(dialog));
+    if (ShowEditCategoryDialog(dialog, TheDocument(dialog), category) != IDOK) return;
+    TheHistory(dialog).Record(HeadsStep("Rename Category", std::move(before), TheDocument(dialog)));
     const int row = category - 1;
     SendMessageA(CategoryList(dialog), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
     InsertRow(dialog, row, category);
@@ -63,7 +72,12 @@ void OnEdit(HWND dialog) {
 void OnDelete(HWND dialog) {
     const std::int32_t category = SelectedCategory(dialog);
     if (category == 0 || ShowMessage(kDeleteCategoryQuestion, dialog) != IDYES) return;
-    TheDocument(dialog).DeleteCategory(category);
+    std::optional<Step> deleted = DeleteCategory(TheDocument(dialog), category);
+    if (!deleted) {
+        ShowMessage(kErrorUpdatingTransactionList, dialog);
+        return;
+    }
+    TheHistory(dialog).Record(std::move(*deleted));
     SendMessageA(CategoryList(dialog), LB_DELETESTRING, static_cast<WPARAM>(category - 1), 0);
     RefreshAfterChange(dialog);
 }
@@ -82,7 +96,7 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowCategoriesDialog(HWND owner, Document& document, const MainWindowRefresh& views) {
-    CategoriesContext context{document, views};
+INT_PTR ShowCategoriesDialog(HWND owner, Document& document, History& history, const MainWindowRefresh& views) {
+    CategoriesContext context{document, history, views};
     return RunDialog(owner, IDD_CATEGORIES, {.init = OnInit, .ok = OnNew, .command = OnCommand}, &context);
 }

@@ -14,6 +14,8 @@ namespace {
 struct NewFile {
     Document& document;
     MainWindowRefresh views;
+    // The set-up is where the file's history starts: its own steps are not kept.
+    History setUp;
 };
 
 NewFile& Subject(HWND wizard) { return DialogContext<NewFile>(wizard); }
@@ -61,12 +63,12 @@ bool OnCommand(HWND wizard, int control) {
         MoveDefaultTo(wizard, IDC_STEP_CATEGORIES);
         return true;
     case IDC_STEP_CATEGORIES:
-        ShowCategoriesDialog(wizard, Subject(wizard).document, Subject(wizard).views);
+        ShowCategoriesDialog(wizard, Subject(wizard).document, Subject(wizard).setUp, Subject(wizard).views);
         ShowTick(wizard, IDC_TICK_CATEGORIES);
         MoveDefaultTo(wizard, IDC_STEP_BILLS_DEPOSITS);
         return true;
     case IDC_STEP_BILLS_DEPOSITS:
-        ShowBillsDialog(wizard, {Subject(wizard).document, -1, Subject(wizard).views});
+        ShowBillsDialog(wizard, {Subject(wizard).document, -1, Subject(wizard).setUp, Subject(wizard).views});
         ShowTick(wizard, IDC_TICK_BILLS_DEPOSITS);
         MoveDefaultTo(wizard, IDC_STEP_PASSWORD);
         return true;
@@ -83,6 +85,6 @@ bool OnCommand(HWND wizard, int control) {
 }  // namespace
 
 INT_PTR ShowNewFileWizard(HWND owner, Document& document, const MainWindowRefresh& views) {
-    NewFile newFile{document, views};
+    NewFile newFile{document, views, {}};
     return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand}, &newFile);
 }

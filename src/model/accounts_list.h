@@ -8,6 +8,7 @@
 
 #include "model/account_types.h"
 #include "model/document.h"
+#include "model/document_changes.h"
 #include "model/list_columns.h"
 #include "model/lists.h"
 
@@ -35,14 +36,19 @@ inline std::int32_t AccountOnRow(const Document& document, int row) {
 
 // The current account after a deletion.
 struct AccountDeletion {
+    bool deleted;          // false when memory ran out: nothing changed
     bool currentDeleted;   // the deleted account was the current one: none is current now
     std::int32_t current;  // otherwise the same account's index, lowered when it stood after
 };
 
-// Deletes account k (0 <= k < count) with its transactions and bills/deposits;
-// the bills/deposits of other accounts keep pointing at the same accounts.
-inline AccountDeletion DeleteAccountOnRow(Document& document, std::int32_t k, std::int32_t currentAccountIndex) {
+// Deletes account k (0 <= k < count) with its transactions and bills/deposits,
+// as a step of `history`; the bills/deposits of other accounts keep pointing
+// at the same accounts. Where memory runs out nothing changes.
+inline AccountDeletion DeleteAccountOnRow(Document& document, std::int32_t k, std::int32_t currentAccountIndex,
+                                          History& history) {
     const bool currentDeleted = currentAccountIndex == k;
-    document.DeleteAccount(k, currentAccountIndex);
-    return {currentDeleted, currentAccountIndex};
+    std::optional<Step> deleted = DeleteAccount(document, k, currentAccountIndex);
+    if (!deleted) return {false, false, currentAccountIndex};
+    history.Record(std::move(*deleted));
+    return {true, currentDeleted, currentAccountIndex};
 }

@@ -60,10 +60,10 @@ Step AddedAccountStep(const Document& document, std::string name) {
     const auto index = document.AccountCount() - 1;
     const std::size_t bytes = kept->transactions.size() * sizeof(Transaction);
     return {std::move(name),
-            [kept](Document& d) -> std::optional<ChangedPlace> {
+            [kept, index](Document& d) -> std::optional<ChangedPlace> {
                 *kept = std::move(d.accounts.back());
                 d.accounts.pop_back();
-                return ChangedPlace{};
+                return ChangedPlace{.removedAccount = index};
             },
             [kept, index](Document& d) -> std::optional<ChangedPlace> {
                 try {
@@ -71,7 +71,7 @@ Step AddedAccountStep(const Document& document, std::string name) {
                 } catch (const std::bad_alloc&) {
                     return std::nullopt;
                 }
-                return ChangedPlace{index, -1};
+                return ChangedPlace{.insertedAccount = index};
             },
             bytes};
 }
@@ -98,7 +98,7 @@ std::optional<Step> DeleteAccount(Document& document, std::int32_t k, std::int32
                     for (const auto& [position, bill] : removed->billDeposits)
                         d.billDeposits.insert(d.billDeposits.begin() + position, bill);
                     d.accounts.insert(d.accounts.begin() + k, std::move(removed->account));
-                    return ChangedPlace{k, -1};
+                    return ChangedPlace{.insertedAccount = k};
                 },
                 [removed, k](Document& d) -> std::optional<ChangedPlace> {
                     std::int32_t unused = -1;
@@ -107,7 +107,7 @@ std::optional<Step> DeleteAccount(Document& document, std::int32_t k, std::int32
                     } catch (const std::bad_alloc&) {
                         return std::nullopt;
                     }
-                    return ChangedPlace{};
+                    return ChangedPlace{.removedAccount = k};
                 },
                 bytes};
 }
@@ -169,6 +169,11 @@ AccountBefore AccountBeforeChange(const Document& document, std::int32_t account
     return before;
 }
 
+AccountBefore AccountBeforeAppend(const Document& document, std::int32_t account) {
+    const Account& a = document.GetAccount(account);
+    return {account, a.TransactionCount(), a.bankIds.size(), {}, a.lastStatement};
+}
+
 Step AccountChangeStep(std::string name, AccountBefore before, const Document& document) {
     struct MarkChange {
         std::int32_t position;
@@ -188,7 +193,8 @@ Step AccountChangeStep(std::string name, AccountBefore before, const Document& d
     change->appended.assign(account.transactions.begin() + before.transactionCount, account.transactions.end());
     change->appendedIds.assign(account.bankIds.begin() + static_cast<std::ptrdiff_t>(before.bankIdCount),
                                account.bankIds.end());
-    for (std::int32_t i = 0; i < before.transactionCount; ++i) {
+    const bool marksKept = before.marks.size() == static_cast<std::size_t>(before.transactionCount);
+    for (std::int32_t i = 0; marksKept && i < before.transactionCount; ++i) {
         const std::uint8_t was = before.marks[static_cast<std::size_t>(i)];
         const std::uint8_t is = account.transactions[static_cast<std::size_t>(i)].mark;
         if (is != was) change->marks.push_back({i, was, is});
@@ -230,11 +236,11 @@ Step ImportedAccountStep(const Document& document, std::int32_t categoryCount) {
     const std::int32_t index = document.AccountCount() - 1;
     const std::size_t bytes = kept->account.transactions.size() * sizeof(Transaction);
     return {"Import",
-            [kept, categoryCount](Document& d) -> std::optional<ChangedPlace> {
+            [kept, categoryCount, index](Document& d) -> std::optional<ChangedPlace> {
                 kept->account = std::move(d.accounts.back());
                 d.accounts.pop_back();
                 d.categories.resize(static_cast<std::size_t>(categoryCount));
-                return ChangedPlace{};
+                return ChangedPlace{.removedAccount = index};
             },
             [kept, index](Document& d) -> std::optional<ChangedPlace> {
                 try {
@@ -244,7 +250,7 @@ Step ImportedAccountStep(const Document& document, std::int32_t categoryCount) {
                     return std::nullopt;
                 }
                 d.categories.insert(d.categories.end(), kept->categories.begin(), kept->categories.end());
-                return ChangedPlace{index, -1};
+                return ChangedPlace{.insertedAccount = index};
             },
             bytes};
 }

@@ -61,6 +61,9 @@ struct AccountBefore {
     std::optional<StatementClosing> lastStatement;
 };
 AccountBefore AccountBeforeChange(const Document& document, std::int32_t account);
+// The same without the marks, for a change that only appends: nothing is
+// copied per transaction.
+AccountBefore AccountBeforeAppend(const Document& document, std::int32_t account);
 // The step from `before` to the account now.
 Step AccountChangeStep(std::string name, AccountBefore before, const Document& document);
 

@@ -51,6 +51,15 @@ std::optional<ChangedPlace> History::Redo(Document& document) {
     return place;
 }
 
+std::int32_t CurrentAccountAfter(const ChangedPlace& place, std::int32_t current) {
+    if (current >= 0 && place.removedAccount >= 0) {
+        if (current == place.removedAccount) return -1;
+        if (current > place.removedAccount) --current;
+    }
+    if (current >= 0 && place.insertedAccount >= 0 && current >= place.insertedAccount) ++current;
+    return current;
+}
+
 std::string UndoItemText(const History& history) {
     const std::string* name = history.UndoName();
     return name != nullptr ? "&Undo " + *name + "\tCtrl+Z" : "&Undo\tCtrl+Z";

@@ -13,11 +13,19 @@
 #include "model/document.h"
 
 // What a step changed, for the views to show: the account and the
-// transaction's position in it (-1 when there is none to select).
+// transaction's position in it (-1 when there is none to select), and the
+// account it put in or took out of the list (-1 for none), which moves the
+// accounts after it.
 struct ChangedPlace {
     std::int32_t account = -1;
     std::int32_t position = -1;
+    std::int32_t insertedAccount = -1;
+    std::int32_t removedAccount = -1;
 };
+
+// The account the main window shows after the change: the same account,
+// wherever it now stands (-1 when it went).
+std::int32_t CurrentAccountAfter(const ChangedPlace& place, std::int32_t current);
 
 // Each way of a step changes the document whole or, when memory runs out,
 // not at all (std::nullopt).

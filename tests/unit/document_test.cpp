@@ -89,7 +89,9 @@ TEST(Document, DeleteAccountDropsItsBillsRenumbersAndKeepsTheSameAccountCurrent)
 
         // The Accounts dialog's Delete says whether the current account went.
         Document viaRow = document;
-        const AccountDeletion deletion = DeleteAccountOnRow(viaRow, 1, current);
+        History history;
+        const AccountDeletion deletion = DeleteAccountOnRow(viaRow, 1, current, history);
+        EXPECT_EQ(*history.UndoName(), "Delete Account");
         EXPECT_EQ(deletion.currentDeleted, current == 1);
         EXPECT_EQ(deletion.current, expected);
         document.DeleteAccount(1, current);

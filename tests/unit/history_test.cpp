@@ -123,3 +123,15 @@ TEST(History, EveryDocumentStepGoesBackAndForthToTheSameFile) {
         EXPECT_EQ(document, changed) << what;
     }
 }
+
+TEST(History, TheCurrentAccountStaysTheSameAccount) {
+    const struct {
+        ChangedPlace place;
+        std::int32_t current, after;
+    } cases[] = {
+        {{.removedAccount = 1}, 1, -1}, {{.removedAccount = 1}, 2, 1}, {{.removedAccount = 1}, 0, 0},
+        {{.insertedAccount = 1}, 1, 2}, {{.insertedAccount = 1}, 0, 0}, {{.insertedAccount = 0}, -1, -1},
+        {{.account = 3, .position = 2}, 1, 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CurrentAccountAfter(c.place, c.current), c.after) << c.current;
+}
