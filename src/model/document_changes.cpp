@@ -55,10 +55,10 @@ Step HeadsStep(std::string name, DocumentHeads before, const Document& document)
 }
 
 Step AddedAccountStep(const Document& document, std::string name) {
-    // The account lives here while it is undone; moved, never copied after the first time.
-    auto kept = std::make_shared<Account>(document.accounts.back());
+    // The account lives here while it is undone: moved, never copied.
+    auto kept = std::make_shared<Account>();
     const auto index = document.AccountCount() - 1;
-    const std::size_t bytes = kept->transactions.size() * sizeof(Transaction);
+    const std::size_t bytes = document.accounts.back().transactions.size() * sizeof(Transaction);
     return {std::move(name),
             [kept, index](Document& d) -> std::optional<ChangedPlace> {
                 *kept = std::move(d.accounts.back());
@@ -231,10 +231,11 @@ Step ImportedAccountStep(const Document& document, std::int32_t categoryCount) {
         Account account;
         std::vector<Text31> categories;
     };
-    auto kept = std::make_shared<Imported>(Imported{document.accounts.back(),
-                                                    {document.categories.begin() + categoryCount, document.categories.end()}});
+    // The account is moved here while the import is undone, never copied.
+    auto kept = std::make_shared<Imported>(
+        Imported{Account(), {document.categories.begin() + categoryCount, document.categories.end()}});
     const std::int32_t index = document.AccountCount() - 1;
-    const std::size_t bytes = kept->account.transactions.size() * sizeof(Transaction);
+    const std::size_t bytes = document.accounts.back().transactions.size() * sizeof(Transaction);
     return {"Import",
             [kept, categoryCount, index](Document& d) -> std::optional<ChangedPlace> {
                 kept->account = std::move(d.accounts.back());
