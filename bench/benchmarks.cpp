@@ -275,9 +275,9 @@ template <typename MakeRows>
 void TimeSummaryRows(benchmark::State& state, MakeRows makeRows) {
     std::size_t rowCount = 0;
     for (auto _ : state) {
-        std::vector<SummaryRow> rows = makeRows();
+        SummaryLines rows = makeRows();
         state.PauseTiming();
-        rowCount = rows.size();
+        rowCount = rows.lines.size();
         rows = {};
         state.ResumeTiming();
     }
@@ -287,14 +287,14 @@ void TimeSummaryRows(benchmark::State& state, MakeRows makeRows) {
 void BM_SummaryByCategory(benchmark::State& state) {
     const Document document = MakeDocument(kMillion);
     TimeSummaryRows(state, [&] {
-        return CategorySummaryRows(document, document.GetAccount(0), {7, 2, 5}, kDateFormatAmerican);
+        return CategorySummaryRows(document, document.GetAccount(0), {7, 2, 5});
     });
 }
 
 void BM_SummaryByMonth(benchmark::State& state) {
     const Document document = MakeDocument(kMillion);
     TimeSummaryRows(state, [&] {
-        return MonthSummaryRows(document, document.GetAccount(0), 3, 2013, kDateFormatAmerican);
+        return MonthSummaryRows(document.GetAccount(0), 3, 2013);
     });
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-const SummarySubject& Subject(HWND dialog) { return DialogContext<const SummarySubject>(dialog); }
+const SummarySubject& Subject(HWND dialog) { return DialogContext<SummaryContext>(dialog).subject; }
 
 HWND CategoryList(HWND dialog) { return GetDlgItem(dialog, IDC_SUMMARY_CATEGORIES); }
 
@@ -38,7 +38,7 @@ void OnGenerate(HWND dialog) {
         return;
     }
     const SummarySubject& subject = Subject(dialog);
-    ShowSummaryRows(dialog, CategorySummaryRows(subject.document, subject.account, categories, Program.DateFormat));
+    ShowSummaryRows(dialog, CategorySummaryRows(subject.document, subject.account, categories));
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
 }
 
@@ -51,7 +51,8 @@ bool OnCommand(HWND dialog, int control) {
 }  // namespace
 
 INT_PTR ShowCategorySummaryDialog(HWND owner, SummarySubject subject) {
+    SummaryContext context{subject, {}};
     return RunDialog(owner, IDD_SUMMARY_BY_CATEGORY,
                      {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify},
-                     &subject);
+                     &context);
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-const SummarySubject& Subject(HWND dialog) { return DialogContext<const SummarySubject>(dialog); }
+const SummarySubject& Subject(HWND dialog) { return DialogContext<SummaryContext>(dialog).subject; }
 
 // The picker starts at today, the control's own default.
 bool OnInit(HWND dialog) {
@@ -22,8 +22,7 @@ bool OnInit(HWND dialog) {
 void OnGenerate(HWND dialog) {
     const Date picked = PickerDate(dialog, IDC_SUMMARY_MONTH);
     const SummarySubject& subject = Subject(dialog);
-    ShowSummaryRows(dialog, MonthSummaryRows(subject.document, subject.account, picked.month, picked.year,
-                                             Program.DateFormat));
+    ShowSummaryRows(dialog, MonthSummaryRows(subject.account, picked.month, picked.year));
     EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
 }
 
@@ -36,7 +35,8 @@ bool OnCommand(HWND dialog, int control) {
 }  // namespace
 
 INT_PTR ShowMonthSummaryDialog(HWND owner, SummarySubject subject) {
+    SummaryContext context{subject, {}};
     return RunDialog(owner, IDD_SUMMARY_BY_MONTH,
                      {.init = OnInit, .ok = OnGenerate, .command = OnCommand, .notify = OnSummaryTableNotify},
-                     &subject);
+                     &context);
 }

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "dialogs/dialog_controls.h"
 #include "resources/resource.h"
 #include "shell/list_view.h"
 #include "shell/program.h"
-#include "shell/win32_handles.h"
 
 namespace {
 
@@ -21,32 +21,37 @@ void CreateSummaryColumns(HWND dialog, std::span<const ListColumn> columns) {
     AddListColumns(table, columns);
 }
 
-void ShowSummaryRows(HWND dialog, const std::vector<SummaryRow>& rows) {
+void ShowSummaryRows(HWND dialog, SummaryLines summary) {
     HWND table = SummaryTable(dialog);
-    WaitCursor wait;
-    // A visible list that redraws for every row takes minutes for thousands of them.
-    SendMessageA(table, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(table, LVM_DELETEALLITEMS, 0, 0);
-    for (const SummaryRow& row : rows) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(SendMessageA(table, LVM_GETITEMCOUNT, 0, 0));
-        item.pszText = const_cast<char*>(row.empty() ? "" : row[0].c_str());
-        const int inserted = static_cast<int>(SendMessageA(table, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-        for (std::size_t column = 1; column < row.size(); ++column) {
-            if (row[column].empty()) continue;
-            LVITEMA cell{};
-            cell.iSubItem = static_cast<int>(column);
-            cell.pszText = const_cast<char*>(row[column].c_str());
-            SendMessageA(table, LVM_SETITEMTEXTA, inserted, reinterpret_cast<LPARAM>(&cell));
-        }
-    }
-    SendMessageA(table, WM_SETREDRAW, TRUE, 0);
+    SummaryLines& shown = DialogContext<SummaryContext>(dialog).summary;
+    shown = std::move(summary);
+    SendMessageA(table, LVM_SETITEMCOUNT, shown.lines.size(), 0);
     InvalidateRect(table, nullptr, TRUE);
 }
 
 LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header) {
-    return header.hwndFrom == SummaryTable(dialog) && header.code == LVN_ITEMCHANGING ? TRUE : 0;
+    HWND table = SummaryTable(dialog);
+    if (header.hwndFrom != table) return 0;
+    switch (header.code) {
+    case LVN_GETDISPINFOA: {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+        const SummaryContext& context = DialogContext<SummaryContext>(dialog);
+        if (item.iItem < 0 || item.iSubItem < 0) return 0;
+        AnswerCellText(item, SummaryCellText(context.subject.document, context.subject.account, context.summary,
+                                             static_cast<std::size_t>(item.iItem), static_cast<std::size_t>(item.iSubItem),
+                                             Program.DateFormat));
+        return 0;
+    }
+    case LVN_ITEMCHANGING:
+        return TRUE;
+    case LVN_ITEMCHANGED:
+        // A virtual list keeps its selection itself: what it took is let go at once.
+        if ((reinterpret_cast<NMLISTVIEW&>(header).uNewState & (LVIS_SELECTED | LVIS_FOCUSED)) != 0)
+            ListView_SetItemState(table, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        return 0;
+    default:
+        return 0;
+    }
 }
 
 void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix) {

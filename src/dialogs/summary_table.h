@@ -1,6 +1,7 @@
 #pragma once
 // The summary table that both summary dialogs share: its columns, its rows
-// shown at once, no row ever selected, and its printout.
+// (a virtual list over the core's rows, so that any number shows at once),
+// no row ever selected, and its printout.
 
 #include <windows.h>
 
@@ -22,14 +23,22 @@ struct SummarySubject {
     PrintSummaryTable print;
 };
 
+// What a summary dialog keeps while it is open: its subject and the rows its
+// table shows. RunDialog's context for both summary dialogs.
+struct SummaryContext {
+    SummarySubject subject;
+    SummaryLines summary;
+};
+
 // Grid lines and the columns of the dialog's table.
 void CreateSummaryColumns(HWND dialog, std::span<const ListColumn> columns);
 
-// Replaces every row of the table with `rows`, drawn once they are all in.
-void ShowSummaryRows(HWND dialog, const std::vector<SummaryRow>& rows);
+// The table shows `summary` from now on.
+void ShowSummaryRows(HWND dialog, SummaryLines summary);
 
-// The table's notifications: every change of a row's state is refused, so
-// that no row can be selected or focused.
+// The table's notifications: the texts of its rows as it paints them, and
+// every change of a row's state refused, so that no row can be selected or
+// focused.
 LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header);
 
 // "Print Summary": the table printed through `print`.

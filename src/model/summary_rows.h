@@ -4,6 +4,7 @@
 // of cell texts, with the totals lines that close each group.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,29 @@ inline constexpr ListColumn kMonthSummaryColumns[] = {
     {ColumnMemo, "Memo", 125},
 };
 
-// One row: a text for every column of its table ("" for an empty cell).
-using SummaryRow = std::vector<std::string>;
+// One row of a summary, its texts made only when the table asks for them, so
+// that a summary of any size is ready at once.
+struct SummaryLine {
+    enum Kind : std::uint8_t {
+        Blank,
+        CategoryName,  // `value` is the category; its name stands in "Amount"
+        TransactionRow,  // `value` is the transaction's position in the account
+        InTotal,   // `value` is the group; the totals lines stand in the last column
+        OutTotal,
+    };
+    Kind kind = Blank;
+    std::int32_t value = 0;
+};
+
+struct SummaryLines {
+    std::span<const ListColumn> columns;
+    std::vector<SummaryLine> lines;
+    std::vector<InOutSums> totals;  // per group
+};
+
+// The text of one cell ("" for an empty one, and outside the table).
+std::string SummaryCellText(const Document& document, const Account& account, const SummaryLines& summary,
+                            std::size_t row, std::size_t column, std::int32_t dateFormat);
 
 // "Generate Summary" needs a category picked: otherwise the table is emptied
 // and the message "Select at least one category." shown; nullptr when the
@@ -41,12 +63,10 @@ inline const Message* CategorySummaryRefusal(const std::vector<std::int32_t>& ca
 // ("Deposits:  %.02f" and "Withdrawals:  %.02f" in a Bank account, in the
 // words of the account's type). A category without transactions still has
 // its heading and its totals at 0.00.
-std::vector<SummaryRow> CategorySummaryRows(const Document& document, const Account& account,
-                                            std::vector<std::int32_t> categories, std::int32_t dateFormat);
+SummaryLines CategorySummaryRows(const Document& document, const Account& account, std::vector<std::int32_t> categories);
 
 // The month summary of `account`: its transactions of that month of that
 // year in the account's order, then an empty row and the two totals lines in
 // "Memo". The "Category" column shows the category's name (empty for a
 // reference outside the list).
-std::vector<SummaryRow> MonthSummaryRows(const Document& document, const Account& account, std::int32_t month,
-                                         std::int32_t year, std::int32_t dateFormat);
+SummaryLines MonthSummaryRows(const Account& account, std::int32_t month, std::int32_t year);
