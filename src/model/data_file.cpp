@@ -8,6 +8,7 @@
 #include <new>
 
 #include "model/account_types.h"
+#include "model/atomic_save.h"
 #include "model/data_file_extension.h"
 #include "model/data_file_layout.h"
 #include "model/data_stream.h"
@@ -80,31 +81,8 @@ bool ReadAccount(DataReader& in, Account& account) {
     return true;
 }
 
-// Closes the file on every path out of Save.
-class FileCloser {
-public:
-    explicit FileCloser(std::FILE* file) : file_(file) {}
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-    ~FileCloser() {
-        if (file_ != nullptr) std::fclose(file_);
-    }
-    std::FILE* Get() const { return file_; }
-    bool Close() {
-        const bool ok = std::fclose(file_) == 0;
-        file_ = nullptr;
-        return ok;
-    }
-
-private:
-    std::FILE* file_;
-};
-
-// Writes the document into a new file at `temporary`; false on any error.
-bool WriteFile(const Document& document, const std::string& temporary) {
-    FileCloser closer(std::fopen(temporary.c_str(), "wb"));
-    if (closer.Get() == nullptr) return false;
-    DataWriter out(closer.Get());
+// The whole document, as the file lays it out.
+void WriteDocument(DataWriter& out, const Document& document) {
     out.Write(kMagic, sizeof kMagic);
     out.WriteInt32(kVersion);
     out.WriteInt32(document.CategoryCount());
@@ -115,8 +93,6 @@ bool WriteFile(const Document& document, const std::string& temporary) {
     for (const Account& account : document.accounts) WriteAccount(out, account);
     out.WriteText(document.password);
     if (NeedsExtensionBlock(document)) WriteExtensionBlock(out, document);
-    const bool written = out.Flush() && std::fflush(closer.Get()) == 0 && FlushToDisk(closer.Get());
-    return closer.Close() && written;
 }
 
 }  // namespace
@@ -129,15 +105,7 @@ std::uint64_t AccountHeadSize(std::int32_t type) {
 }
 
 bool Document::Save(const std::string& path) const {
-    if (path.empty() || !IsReplaceable(path)) return false;
-    try {
-        const std::string temporary = path + std::string(kSaveTemporarySuffix);
-        if (WriteFile(*this, temporary) && PutInPlace(temporary, path)) return true;
-        std::remove(temporary.c_str());
-    } catch (const std::bad_alloc&) {
-        // The writer's buffer or the temporary name could not be had; nothing was written in place.
-    }
-    return false;
+    return SaveAtomically(path, [this](DataWriter& out) { WriteDocument(out, *this); });
 }
 
 bool Document::Load(const std::string& path, LoadNotes* notes) {

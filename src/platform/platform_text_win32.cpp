@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 void AppendInCodePage(char32_t c, std::string& out) {
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
@@ -27,4 +30,23 @@ void AppendInCodePage(char32_t c, std::string& out) {
         return;
     }
     out.append(bytes, static_cast<std::size_t>(length));
+}
+
+void AppendUtf8(std::string_view text, std::string& out) {
+    // Plain ASCII, most texts, is UTF-8 already.
+    bool ascii = true;
+    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii || text.empty()) {
+        out.append(text);
+        return;
+    }
+    std::wstring wide(text.size(), L'\0');  // a code page character is one UTF-16 unit at most
+    const int wideLength =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()));
+    if (wideLength <= 0) return;
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(length));
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, out.data() + at, length, nullptr, nullptr);
 }

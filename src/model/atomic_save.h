@@ -1,0 +1,13 @@
+#pragma once
+// Writing a file so that it is either whole or not there: the bytes go to a
+// temporary file beside it (the path and kSaveTemporarySuffix), which then
+// replaces the old file in one step. The data file and exports save so.
+
+#include <functional>
+#include <string>
+
+class DataWriter;
+
+// False on any error (folder missing, read-only file, disk full, no
+// memory); the old file, if any, is then as it was and no temporary stays.
+bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write);
