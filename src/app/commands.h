@@ -49,6 +49,7 @@ void OnShowStats();
 
 // Printing and summaries of the current account (report_commands.cpp)
 void OnPrint();
+void OnExport();
 void OnSummaryByCategory();
 void OnSummaryByMonth();
 

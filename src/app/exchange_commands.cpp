@@ -15,7 +15,7 @@
 #include "model/document_changes.h"
 #include "model/statements/statement_file.h"
 #include "resources/resource.h"
-#include "shell/open_file_dialog.h"
+#include "shell/file_dialogs.h"
 #include "shell/program.h"
 
 // The imported account is the last one; Yes to the last question shows it

@@ -1,4 +1,4 @@
-// The printout of the transaction list and the two summaries of the current account.
+// The printout and the export of the transaction list, and the two summaries of the current account.
 
 #include <windows.h>
 
@@ -7,9 +7,14 @@
 #include "app/commands.h"
 #include "dialogs/category_summary_dialog.h"
 #include "dialogs/month_summary_dialog.h"
+#include "model/atomic_save.h"
+#include "model/csv_export.h"
+#include "model/data_stream.h"
 #include "model/window_title.h"
 #include "reports/report_printer.h"
+#include "shell/file_dialogs.h"
 #include "shell/program.h"
+#include "views/transaction_list.h"
 
 namespace {
 
@@ -21,6 +26,20 @@ void PrintSummaryTableOf(HWND owner, HWND table, const char* titleSuffix) {
 }  // namespace
 
 void OnPrint() { PrintList(App.frame, App.transactionList, PrintTitle(TextOf(App.frame), 99)); }
+
+void OnExport() {
+    const Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
+    if (account == nullptr) return;
+    bool semicolon = false;
+    const std::string path = ChooseCsvFileToSave(App.frame, semicolon);
+    if (path.empty()) return;
+    const CsvForm form = semicolon ? kSemicolonSeparated : kCommaSeparated;
+    WaitCursor wait;
+    if (!SaveAtomically(path, [&](DataWriter& out) {
+            WriteTransactionListCsv(out, Program.document, *account, ShownRows(), form);
+        }))
+        ShowMessage(kErrorSavingFile);
+}
 
 void OnSummaryByCategory() {
     const Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);

@@ -39,13 +39,19 @@ void OnGenerate(HWND dialog) {
     }
     const SummarySubject& subject = Subject(dialog);
     ShowSummaryRows(dialog, CategorySummaryRows(subject.document, subject.account, categories));
-    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
+    EnableSummaryButtons(dialog);
 }
 
 bool OnCommand(HWND dialog, int control) {
-    if (control != IDC_PRINT_SUMMARY) return false;
-    PrintSummary(dialog, Subject(dialog).print, " - Summary by Category");
-    return true;
+    switch (control) {
+    case IDC_PRINT_SUMMARY:
+        PrintSummary(dialog, Subject(dialog).print, " - Summary by Category");
+        return true;
+    case IDC_EXPORT_SUMMARY:
+        ExportSummary(dialog);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "model/exchange_rules.h"
 #include "model/legacy_import.h"
 #include "resources/resource.h"
-#include "shell/open_file_dialog.h"
+#include "shell/file_dialogs.h"
 #include "shell/program.h"
 
 namespace {

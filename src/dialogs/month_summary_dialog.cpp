@@ -23,13 +23,19 @@ void OnGenerate(HWND dialog) {
     const Date picked = PickerDate(dialog, IDC_SUMMARY_MONTH);
     const SummarySubject& subject = Subject(dialog);
     ShowSummaryRows(dialog, MonthSummaryRows(subject.account, picked.month, picked.year));
-    EnableWindow(GetDlgItem(dialog, IDC_PRINT_SUMMARY), TRUE);
+    EnableSummaryButtons(dialog);
 }
 
 bool OnCommand(HWND dialog, int control) {
-    if (control != IDC_PRINT_SUMMARY) return false;
-    PrintSummary(dialog, Subject(dialog).print, " - Summary by Month");
-    return true;
+    switch (control) {
+    case IDC_PRINT_SUMMARY:
+        PrintSummary(dialog, Subject(dialog).print, " - Summary by Month");
+        return true;
+    case IDC_EXPORT_SUMMARY:
+        ExportSummary(dialog);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace

@@ -5,7 +5,11 @@
 #include <string>
 
 #include "dialogs/dialog_controls.h"
+#include "model/atomic_save.h"
+#include "model/csv_export.h"
+#include "model/data_stream.h"
 #include "resources/resource.h"
+#include "shell/file_dialogs.h"
 #include "shell/list_view.h"
 #include "shell/program.h"
 
@@ -56,4 +60,21 @@ LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header) {
 
 void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix) {
     print(dialog, SummaryTable(dialog), suffix);
+}
+
+void ExportSummary(HWND dialog) {
+    const SummaryContext& context = DialogContext<SummaryContext>(dialog);
+    bool semicolon = false;
+    const std::string path = ChooseCsvFileToSave(dialog, semicolon);
+    if (path.empty()) return;
+    WaitCursor wait;
+    if (!SaveAtomically(path, [&](DataWriter& out) {
+            WriteSummaryCsv(out, context.subject.document, context.subject.account, context.summary,
+                            semicolon ? kSemicolonSeparated : kCommaSeparated);
+        }))
+        ShowMessage(kErrorSavingFile, dialog);
+}
+
+void EnableSummaryButtons(HWND dialog) {
+    for (int button : {IDC_PRINT_SUMMARY, IDC_EXPORT_SUMMARY}) EnableWindow(GetDlgItem(dialog, button), TRUE);
 }

@@ -43,3 +43,9 @@ LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header);
 
 // "Print Summary": the table printed through `print`.
 void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix);
+
+// "Export...": the table as shown, in a CSV file the user names.
+void ExportSummary(HWND dialog);
+
+// Print Summary and Export... once a summary has been made.
+void EnableSummaryButtons(HWND dialog);

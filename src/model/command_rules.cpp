@@ -22,6 +22,7 @@ CommandNeed NeedOf(int command) {
     case IDM_REDO:
         return CommandNeed::RedoStep;
     case IDM_RECONCILE:
+    case IDM_EXPORT:
     case IDM_NEW_TRANSACTION:
     case IDM_EDIT_TRANSACTION:
     case IDM_DELETE_TRANSACTION:

@@ -26,6 +26,7 @@ inline constexpr CsvForm kSemicolonSeparated{';', ','};
 // A field as RFC 4180 writes it: quoted when it holds the delimiter, a quote
 // or a line break, with its quotes doubled.
 std::string CsvField(std::string_view text, char delimiter);
+// The same, appended to `out`.
 void AppendCsvField(std::string& out, std::string_view text, char delimiter);
 
 // The account's list in the rows' order: "#", "Date", "Type", "Amount",

@@ -76,8 +76,9 @@
 #define IDM_RECONCILE 40027
 #define IDM_UNDO 40028
 #define IDM_REDO 40029
+#define IDM_EXPORT 40031
 #define IDM_FIRST_COMMAND IDM_NEW_ACCOUNT
-#define IDM_LAST_COMMAND IDM_REDO
+#define IDM_LAST_COMMAND IDM_EXPORT
 
 // Stats panel controls
 #define IDC_TODAYS_DATE 1029
@@ -178,6 +179,7 @@
 #define IDC_SUMMARY_MONTH 1079
 #define IDC_SUMMARY_TABLE 1068
 #define IDC_PRINT_SUMMARY 1069
+#define IDC_EXPORT_SUMMARY 1091
 
 // Import dialog ("Import" is IDOK; the account type buttons are New Account's)
 #define IDC_IMPORT_FILE 1061

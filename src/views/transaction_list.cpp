@@ -171,6 +171,8 @@ int SelectedTransaction() {
     return StorageIndexOfRow(ListView_GetNextItem(App.transactionList, -1, LVNI_SELECTED));
 }
 
+const TransactionRows& ShownRows() { return rows; }
+
 void SelectShownTransaction(std::int32_t storageIndex) {
     for (std::int32_t row = 0; row < rows.count; ++row) {
         if (StorageIndexOnRow(rows, row) != storageIndex) continue;

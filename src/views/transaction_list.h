@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "model/document.h"
+#include "model/transaction_rows.h"
 
 // Creates the list (hidden) with its eight columns; false when it cannot be made.
 bool CreateTransactionList();
@@ -43,6 +44,9 @@ bool ShowTransactionListMenu(LPARAM screenPosition);
 // The storage index of the transaction on the selected row, or -1 when no
 // row is selected.
 int SelectedTransaction();
+
+// The rows the list shows, in its order.
+const TransactionRows& ShownRows();
 
 // Selects and shows the row of the transaction at `storageIndex`, if the list has it.
 void SelectShownTransaction(std::int32_t storageIndex);

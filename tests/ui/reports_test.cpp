@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "help_windows.h"
+#include "model/statements/csv_table.h"
 #include "reports/report_printer.h"
 #include "resources/resource.h"
 #include "sample_files.h"
@@ -117,6 +119,41 @@ TEST_F(Reports, SummariesShowTheirRowsAndAskForACategoryFirst) {
         dialog.Click(IDOK);
         HWND table = GetDlgItem(dialog.Handle(), IDC_SUMMARY_TABLE);
         EXPECT_EQ(ColumnTexts(table, 6), (Texts{"", "Paycheck", "", "Deposits:  250.00", "Withdrawals:  45.50"}));
+        dialog.Click(IDCANCEL);
+    }});
+}
+
+TEST_F(Reports, ExportWritesTheListAndASummaryAsTheyAreShown) {
+    // The cells of an exported file, read by the statement import's own CSV reader.
+    const auto exported = [](const std::string& path) {
+        const std::string bytes = FileBytes(path);
+        EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+        return ReadCsvTable(bytes).rows;
+    };
+    const std::string list = TestFile("list.csv");
+    driver.Command(IDM_EXPORT, {ChooseFile(list)});
+    const auto rows = exported(list);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(ListRowCount(App.transactionList)) + 1);
+    for (int row = 0; row < ListRowCount(App.transactionList); ++row) {
+        const Texts shown = ListRow(App.transactionList, row);
+        const auto& cells = rows[static_cast<std::size_t>(row) + 1];
+        EXPECT_EQ((Texts{cells[0], cells[2], cells[3], cells[5], cells[6], cells[7], cells[8]}),
+                  (Texts{shown[0], shown[2], shown[3], shown[4], shown[5], shown[6], shown[7]})) << row;
+    }
+
+    const std::string summary = TestFile("summary.csv");
+    driver.Command(IDM_SUMMARY_BY_CATEGORY, {[&](ModalWindow& dialog) {
+        EXPECT_FALSE(dialog.IsControlEnabled(IDC_EXPORT_SUMMARY));
+        SendDlgItemMessageA(dialog.Handle(), IDC_SUMMARY_CATEGORIES, LB_SETSEL, TRUE, 2);  // Groceries
+        dialog.Click(IDOK);
+        driver.Click(dialog, IDC_EXPORT_SUMMARY, {ChooseFile(summary)});
+        // The reader leaves out the blank rows: the heading, the transaction and the two totals stay.
+        const auto cells = exported(summary);
+        HWND table = GetDlgItem(dialog.Handle(), IDC_SUMMARY_TABLE);
+        EXPECT_EQ(cells.size(), static_cast<std::size_t>(ListRowCount(table)) - 3 + 1);
+        if (cells.size() > 2) {
+            EXPECT_EQ(cells[2][5], ListCell(table, 3, 4)) << "the payee of the transaction";
+        }
         dialog.Click(IDCANCEL);
     }});
 }
