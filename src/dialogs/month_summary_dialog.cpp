@@ -26,17 +26,7 @@ void OnGenerate(HWND dialog) {
     EnableSummaryButtons(dialog);
 }
 
-bool OnCommand(HWND dialog, int control) {
-    switch (control) {
-    case IDC_PRINT_SUMMARY:
-        PrintSummary(dialog, Subject(dialog).print, " - Summary by Month");
-        return true;
-    case IDC_EXPORT_SUMMARY:
-        ExportSummary(dialog);
-        return true;
-    }
-    return false;
-}
+bool OnCommand(HWND dialog, int control) { return OnSummaryButton(dialog, control, " - Summary by Month"); }
 
 }  // namespace
 

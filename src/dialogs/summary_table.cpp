@@ -58,9 +58,8 @@ LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header) {
     }
 }
 
-void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix) {
-    print(dialog, SummaryTable(dialog), suffix);
-}
+
+namespace {
 
 void ExportSummary(HWND dialog) {
     const SummaryContext& context = DialogContext<SummaryContext>(dialog);
@@ -73,6 +72,20 @@ void ExportSummary(HWND dialog) {
                             semicolon ? kSemicolonSeparated : kCommaSeparated);
         }))
         ShowMessage(kErrorSavingFile, dialog);
+}
+
+}  // namespace
+
+bool OnSummaryButton(HWND dialog, int control, const char* suffix) {
+    switch (control) {
+    case IDC_PRINT_SUMMARY:
+        DialogContext<SummaryContext>(dialog).subject.print(dialog, SummaryTable(dialog), suffix);
+        return true;
+    case IDC_EXPORT_SUMMARY:
+        ExportSummary(dialog);
+        return true;
+    }
+    return false;
 }
 
 void EnableSummaryButtons(HWND dialog) {

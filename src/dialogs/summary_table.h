@@ -41,11 +41,10 @@ void ShowSummaryRows(HWND dialog, SummaryLines summary);
 // focused.
 LRESULT OnSummaryTableNotify(HWND dialog, NMHDR& header);
 
-// "Print Summary": the table printed through `print`.
-void PrintSummary(HWND dialog, PrintSummaryTable print, const char* suffix);
-
-// "Export...": the table as shown, in a CSV file the user names.
-void ExportSummary(HWND dialog);
+// "Print Summary" (the table printed through the subject's `print`, titled
+// with `suffix`) and "Export..." (the table as shown, in a CSV file the user
+// names); false for another button.
+bool OnSummaryButton(HWND dialog, int control, const char* suffix);
 
 // Print Summary and Export... once a summary has been made.
 void EnableSummaryButtons(HWND dialog);
