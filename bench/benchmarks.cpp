@@ -26,14 +26,14 @@
 #include <string_view>
 #include <vector>
 
-#include "model/data_stream.h"
+#include "model/file/data_stream.h"
 #include "model/dates.h"
 #include "model/document.h"
-#include "model/legacy_import.h"
+#include "model/file/legacy_import.h"
 #include "model/program_values.h"
-#include "model/report_layout.h"
-#include "model/summary_rows.h"
-#include "model/transaction_rows.h"
+#include "model/tables/report_layout.h"
+#include "model/tables/summary_rows.h"
+#include "model/tables/transaction_rows.h"
 #include "sample_document.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/reconcile_rules.h"
+#include "model/rules/reconcile_rules.h"
 #include "sample_document.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/document_changes.h"
+#include "model/history/document_changes.h"
 #include "sample_document.h"
 
 namespace {

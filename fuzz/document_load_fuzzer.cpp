@@ -27,9 +27,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/data_file_extension.h"
-#include "model/data_file_layout.h"
-#include "model/data_stream.h"
+#include "model/file/data_file_extension.h"
+#include "model/file/data_file_layout.h"
+#include "model/file/data_stream.h"
 #include "model/document.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "model/data_stream.h"
+#include "model/file/data_stream.h"
 #include "model/document.h"
-#include "model/legacy_import.h"
+#include "model/file/legacy_import.h"
 
 namespace {
 

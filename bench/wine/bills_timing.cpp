@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "driver.h"
-#include "model/bill_rules.h"
+#include "model/rules/bill_rules.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 #include "views/transaction_list.h"

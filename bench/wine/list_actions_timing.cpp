@@ -16,7 +16,7 @@
 
 #include "driver.h"
 #include "model/program_values.h"
-#include "model/transaction_rows.h"
+#include "model/tables/transaction_rows.h"
 #include "resources/resource.h"
 #include "sample_document.h"
 #include "shell/program.h"

@@ -56,8 +56,8 @@
 #include "model/document.h"
 #include "sample_document.h"
 #include "model/program_values.h"
-#include "model/stats_figures.h"
-#include "model/transaction_rows.h"
+#include "model/tables/stats_figures.h"
+#include "model/tables/transaction_rows.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "app/current_account.h"
 #include "driver.h"
-#include "model/document_changes.h"
+#include "model/history/document_changes.h"
 #include "resources/resource.h"
 #include "sample_document.h"
 #include "shell/program.h"

@@ -11,8 +11,8 @@
 #include "dialogs/bills_dialog.h"
 #include "dialogs/new_account_dialog.h"
 #include "dialogs/reconcile_dialog.h"
-#include "model/bill_rules.h"
-#include "model/document_changes.h"
+#include "model/rules/bill_rules.h"
+#include "model/history/document_changes.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "model/command_rules.h"
-#include "model/window_title.h"
+#include "model/rules/command_rules.h"
+#include "model/tables/window_title.h"
 #include "resources/resource.h"
 #include "views/stats_panel.h"
 #include "views/transaction_list.h"

@@ -12,7 +12,7 @@
 #include "dialogs/backup_dialog.h"
 #include "dialogs/import_dialog.h"
 #include "dialogs/import_statement_dialog.h"
-#include "model/document_changes.h"
+#include "model/history/document_changes.h"
 #include "model/statements/statement_file.h"
 #include "resources/resource.h"
 #include "shell/file_dialogs.h"

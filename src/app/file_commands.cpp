@@ -11,9 +11,9 @@
 #include "dialogs/enter_password_dialog.h"
 #include "dialogs/new_file_wizard.h"
 #include "dialogs/password_dialog.h"
-#include "model/document_changes.h"
-#include "model/new_file.h"
-#include "model/window_title.h"
+#include "model/history/document_changes.h"
+#include "model/file/new_file.h"
+#include "model/tables/window_title.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

@@ -13,9 +13,9 @@
 #include <span>
 #include <string>
 
-#include "model/screen_placement.h"
+#include "model/tables/screen_placement.h"
 #include "shell/program.h"
-#include "model/transaction_rows.h"
+#include "model/tables/transaction_rows.h"
 
 namespace {
 

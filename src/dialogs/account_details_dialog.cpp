@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "dialogs/dialog_controls.h"
-#include "model/account_rules.h"
+#include "model/rules/account_rules.h"
 #include "model/account_types.h"
 #include "model/amounts.h"
 #include "resources/resource.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "model/document.h"
-#include "model/history.h"
+#include "model/history/history.h"
 
 // What the dialog works on: the accounts of `document`, the position of the
 // one the main window shows, and what shows it there again.

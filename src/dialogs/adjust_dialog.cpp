@@ -2,7 +2,7 @@
 
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"
-#include "model/adjust_rules.h"
+#include "model/rules/adjust_rules.h"
 #include "model/amounts.h"
 #include "resources/resource.h"
 

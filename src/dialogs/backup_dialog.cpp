@@ -6,7 +6,7 @@
 #include <string>
 
 #include "dialogs/dialog_controls.h"
-#include "model/exchange_rules.h"
+#include "model/file/exchange_rules.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

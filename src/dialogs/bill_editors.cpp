@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "dialogs/dialog_controls.h"
-#include "model/bill_rules.h"
+#include "model/rules/bill_rules.h"
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "model/document.h"
-#include "model/history.h"
+#include "model/history/history.h"
 #include "shell/program.h"
 
 // What the dialog works on: the items of `document`, the account the main

@@ -2,8 +2,8 @@
 
 #include "dialogs/category_editors.h"
 #include "dialogs/dialog_controls.h"
-#include "model/category_rules.h"
-#include "model/document_changes.h"
+#include "model/rules/category_rules.h"
+#include "model/history/document_changes.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

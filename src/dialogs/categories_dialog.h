@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "model/document.h"
-#include "model/history.h"
+#include "model/history/history.h"
 #include "shell/program.h"
 
 // Runs the dialog over `owner` for the categories of `document`; it ends

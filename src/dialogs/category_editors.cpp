@@ -1,7 +1,7 @@
 #include "dialogs/category_editors.h"
 
 #include "dialogs/dialog_controls.h"
-#include "model/category_rules.h"
+#include "model/rules/category_rules.h"
 #include "resources/resource.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "dialogs/enter_password_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "model/password_rules.h"
+#include "model/rules/password_rules.h"
 #include "resources/resource.h"
 
 namespace {

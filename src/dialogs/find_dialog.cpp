@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/dialog_controls.h"
-#include "model/find_rules.h"
+#include "model/rules/find_rules.h"
 #include "resources/resource.h"
 
 namespace {

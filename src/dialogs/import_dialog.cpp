@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "dialogs/dialog_controls.h"
-#include "model/exchange_rules.h"
-#include "model/legacy_import.h"
+#include "model/file/exchange_rules.h"
+#include "model/file/legacy_import.h"
 #include "resources/resource.h"
 #include "shell/file_dialogs.h"
 #include "shell/program.h"

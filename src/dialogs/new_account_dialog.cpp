@@ -4,7 +4,7 @@
 
 #include "dialogs/account_details_dialog.h"
 #include "dialogs/dialog_controls.h"
-#include "model/account_rules.h"
+#include "model/rules/account_rules.h"
 #include "model/account_types.h"
 #include "resources/resource.h"
 #include "shell/help.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dialogs/dialog_controls.h"
-#include "model/password_rules.h"
+#include "model/rules/password_rules.h"
 #include "resources/resource.h"
 
 namespace {

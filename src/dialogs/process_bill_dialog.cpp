@@ -1,7 +1,7 @@
 #include "dialogs/process_bill_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "model/bill_rules.h"
+#include "model/rules/bill_rules.h"
 #include "model/help_topics.h"
 #include "resources/resource.h"
 #include "shell/help.h"

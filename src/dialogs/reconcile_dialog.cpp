@@ -9,7 +9,7 @@
 
 #include "dialogs/dialog_controls.h"
 #include "model/help_topics.h"
-#include "model/reconcile_rules.h"
+#include "model/rules/reconcile_rules.h"
 #include "resources/resource.h"
 #include "shell/help.h"
 #include "shell/list_view.h"

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "dialogs/dialog_controls.h"
-#include "model/atomic_save.h"
-#include "model/csv_export.h"
-#include "model/data_stream.h"
+#include "model/file/atomic_save.h"
+#include "model/file/csv_export.h"
+#include "model/file/data_stream.h"
 #include "resources/resource.h"
 #include "shell/file_dialogs.h"
 #include "shell/list_view.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "model/summary_rows.h"
+#include "model/tables/summary_rows.h"
 
 // Prints a summary's table over `owner`, under the main window's title and
 // `titleSuffix`.

@@ -7,7 +7,7 @@
 
 #include "model/dates.h"
 #include "model/document.h"
-#include "model/history.h"
+#include "model/history/history.h"
 
 // SortDate values: the date order of the transaction list.
 inline constexpr std::int32_t kSortAscending = 0;

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "model/report_layout.h"
+#include "model/tables/report_layout.h"
 #include "shell/win32_handles.h"
 
 // The fonts of a printout, made for the device; the double title font is

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "model/report_layout.h"
+#include "model/tables/report_layout.h"
 
 class ListViewTable : public ReportTable {
 public:

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/list_columns.h"
+#include "model/tables/list_columns.h"
 
 // Appends the columns, left-aligned, in their order; false when the list
 // refuses one.

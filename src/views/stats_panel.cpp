@@ -1,6 +1,6 @@
 #include "views/stats_panel.h"
 
-#include "model/stats_figures.h"
+#include "model/tables/stats_figures.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

@@ -10,7 +10,7 @@
 
 #include "model/account_types.h"
 #include "model/lists.h"
-#include "model/transaction_rows.h"
+#include "model/tables/transaction_rows.h"
 #include "resources/resource.h"
 #include "shell/list_view.h"
 #include "shell/program.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "model/document.h"
-#include "model/transaction_rows.h"
+#include "model/tables/transaction_rows.h"
 
 // Creates the list (hidden) with its eight columns; false when it cannot be made.
 bool CreateTransactionList();

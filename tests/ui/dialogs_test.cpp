@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/bill_rules.h"
-#include "model/transaction_rows.h"
+#include "model/rules/bill_rules.h"
+#include "model/tables/transaction_rows.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 

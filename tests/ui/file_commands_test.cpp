@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/exchange_rules.h"
+#include "model/file/exchange_rules.h"
 #include "model/statements/csv_mapping.h"
 #include "resources/resource.h"
 #include "sample_files.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "model/transaction_rows.h"
+#include "model/tables/transaction_rows.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 

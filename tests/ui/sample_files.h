@@ -11,7 +11,7 @@
 #include "driver.h"
 #include "model/dates.h"
 #include "model/document.h"
-#include "model/new_file.h"
+#include "model/file/new_file.h"
 #include "shell/program.h"
 #include "app/current_account.h"
 #include "views/transaction_list.h"

@@ -1,5 +1,5 @@
-#include "model/account_rules.h"
-#include "model/password_rules.h"
+#include "model/rules/account_rules.h"
+#include "model/rules/password_rules.h"
 #include "test_files.h"
 
 namespace {

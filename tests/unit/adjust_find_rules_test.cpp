@@ -1,6 +1,6 @@
-#include "model/adjust_rules.h"
+#include "model/rules/adjust_rules.h"
 #include "model/case_folding.h"
-#include "model/find_rules.h"
+#include "model/rules/find_rules.h"
 #include "test_files.h"
 
 namespace {

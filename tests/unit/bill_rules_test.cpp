@@ -1,7 +1,7 @@
 #include <limits>
 
-#include "model/bill_rules.h"
-#include "model/new_file.h"
+#include "model/rules/bill_rules.h"
+#include "model/file/new_file.h"
 #include "test_files.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/atomic_save.h"
-#include "model/csv_export.h"
-#include "model/data_stream.h"
+#include "model/file/atomic_save.h"
+#include "model/file/csv_export.h"
+#include "model/file/data_stream.h"
 #include "model/program_values.h"
 #include "test_files.h"
 

@@ -1,4 +1,4 @@
-#include "model/data_file_extension.h"
+#include "model/file/data_file_extension.h"
 #include "test_files.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <new>
 #include <optional>
 
-#include "model/data_stream.h"
-#include "model/exchange_rules.h"
+#include "model/file/data_stream.h"
+#include "model/file/exchange_rules.h"
 #include "test_files.h"
 
 // While `watching`, the largest single allocation is kept, and anything above

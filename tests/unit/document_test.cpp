@@ -1,10 +1,10 @@
 #include <climits>
 #include <set>
 
-#include "model/accounts_list.h"
-#include "model/category_rules.h"
+#include "model/tables/accounts_list.h"
+#include "model/rules/category_rules.h"
 #include "model/lists.h"
-#include "model/new_file.h"
+#include "model/file/new_file.h"
 #include "test_files.h"
 
 namespace {

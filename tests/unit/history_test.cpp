@@ -1,5 +1,5 @@
-#include "model/document_changes.h"
-#include "model/history.h"
+#include "model/history/document_changes.h"
+#include "model/history/history.h"
 #include "test_files.h"
 
 namespace {

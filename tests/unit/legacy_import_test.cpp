@@ -4,8 +4,8 @@
 #include <limits>
 #include <optional>
 
-#include "model/data_stream.h"
-#include "model/legacy_import.h"
+#include "model/file/data_stream.h"
+#include "model/file/legacy_import.h"
 #include "test_files.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "model/amounts.h"
-#include "model/reconcile_rules.h"
-#include "model/stats_figures.h"
+#include "model/rules/reconcile_rules.h"
+#include "model/tables/stats_figures.h"
 #include "test_files.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <array>
 
-#include "model/report_layout.h"
+#include "model/tables/report_layout.h"
 #include "test_files.h"
 
 // Outside the unnamed namespace, where GoogleTest's printer finds it.

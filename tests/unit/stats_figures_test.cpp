@@ -1,4 +1,4 @@
-#include "model/stats_figures.h"
+#include "model/tables/stats_figures.h"
 #include "test_files.h"
 
 namespace {

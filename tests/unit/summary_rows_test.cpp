@@ -1,5 +1,5 @@
 #include "model/amounts.h"
-#include "model/summary_rows.h"
+#include "model/tables/summary_rows.h"
 #include "test_files.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "model/new_file.h"
-#include "model/transaction_editor_rules.h"
+#include "model/file/new_file.h"
+#include "model/rules/transaction_editor_rules.h"
 #include "test_files.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "model/program_values.h"
-#include "model/transaction_rows.h"
+#include "model/tables/transaction_rows.h"
 #include "test_files.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/command_rules.h"
-#include "model/screen_placement.h"
-#include "model/window_title.h"
+#include "model/rules/command_rules.h"
+#include "model/tables/screen_placement.h"
+#include "model/tables/window_title.h"
 #include "resources/resource.h"
 
 // Outside the unnamed namespace, where GoogleTest's printer finds it.

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "model/list_columns.h"
+#include "model/tables/list_columns.h"
 #include "model/statements/statement_file.h"
 #include "model/statements/statement_import.h"
-#include "model/transaction_text.h"
+#include "model/tables/transaction_text.h"
 
 // The status column follows the transaction's fields.
 inline constexpr int kPreviewStatusColumn = ColumnTotal + 1;

@@ -1,0 +1,54 @@
+#include "model/file/atomic_save.h"
+
+#include <cstdio>
+#include <new>
+
+#include "model/file/data_stream.h"
+#include "model/document.h"
+#include "platform/platform_file.h"
+
+namespace {
+
+// Closes the file on every path out.
+class FileCloser {
+public:
+    explicit FileCloser(std::FILE* file) : file_(file) {}
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+    ~FileCloser() {
+        if (file_ != nullptr) std::fclose(file_);
+    }
+    std::FILE* Get() const { return file_; }
+    bool Close() {
+        const bool ok = std::fclose(file_) == 0;
+        file_ = nullptr;
+        return ok;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+bool WriteFile(const std::string& temporary, const std::function<void(DataWriter&)>& write) {
+    FileCloser closer(std::fopen(temporary.c_str(), "wb"));
+    if (closer.Get() == nullptr) return false;
+    DataWriter out(closer.Get());
+    write(out);
+    const bool written = out.Flush() && std::fflush(closer.Get()) == 0 && FlushToDisk(closer.Get());
+    return closer.Close() && written;
+}
+
+}  // namespace
+
+bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write) {
+    if (path.empty() || !IsReplaceable(path)) return false;
+    std::string temporary;
+    try {
+        temporary = path + std::string(kSaveTemporarySuffix);
+        if (WriteFile(temporary, write) && PutInPlace(temporary, path)) return true;
+    } catch (const std::bad_alloc&) {
+        // The writer's buffer or the texts could not be had; nothing was put in place.
+    }
+    if (!temporary.empty()) std::remove(temporary.c_str());
+    return false;
+}
