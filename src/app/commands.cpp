@@ -8,8 +8,8 @@
 #include "app/commands.h"
 #include "app/current_account.h"
 #include "app/settings.h"
-#include "dialogs/categories_dialog.h"
-#include "dialogs/options_dialog.h"
+#include "dialogs/categories/categories_dialog.h"
+#include "dialogs/file/options_dialog.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

@@ -8,9 +8,9 @@
 
 #include "app/commands.h"
 #include "app/current_account.h"
-#include "dialogs/enter_password_dialog.h"
-#include "dialogs/new_file_wizard.h"
-#include "dialogs/password_dialog.h"
+#include "dialogs/file/enter_password_dialog.h"
+#include "dialogs/file/new_file_wizard.h"
+#include "dialogs/file/password_dialog.h"
 #include "model/history/document_changes.h"
 #include "model/file/new_file.h"
 #include "model/tables/window_title.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/commands.h"
-#include "dialogs/category_summary_dialog.h"
-#include "dialogs/month_summary_dialog.h"
+#include "dialogs/summaries/category_summary_dialog.h"
+#include "dialogs/summaries/month_summary_dialog.h"
 #include "model/file/atomic_save.h"
 #include "model/file/csv_export.h"
 #include "model/file/data_stream.h"

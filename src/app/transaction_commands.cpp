@@ -5,8 +5,8 @@
 
 #include "app/commands.h"
 #include "app/current_account.h"
-#include "dialogs/find_dialog.h"
-#include "dialogs/transaction_dialogs.h"
+#include "dialogs/transactions/find_dialog.h"
+#include "dialogs/transactions/transaction_dialogs.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 #include "views/transaction_list.h"

@@ -1,4 +1,4 @@
-#include "dialogs/adjust_dialog.h"
+#include "dialogs/accounts/adjust_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"

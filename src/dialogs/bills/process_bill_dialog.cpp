@@ -1,4 +1,4 @@
-#include "dialogs/process_bill_dialog.h"
+#include "dialogs/bills/process_bill_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "model/rules/bill_rules.h"

@@ -1,4 +1,4 @@
-#include "dialogs/about_dialog.h"
+#include "dialogs/file/about_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "resources/resource.h"

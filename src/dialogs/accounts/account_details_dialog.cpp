@@ -1,4 +1,4 @@
-#include "dialogs/account_details_dialog.h"
+#include "dialogs/accounts/account_details_dialog.h"
 
 #include <initializer_list>
 

@@ -1,10 +1,10 @@
-#include "dialogs/new_file_wizard.h"
+#include "dialogs/file/new_file_wizard.h"
 
-#include "dialogs/bills_dialog.h"
-#include "dialogs/categories_dialog.h"
+#include "dialogs/bills/bills_dialog.h"
+#include "dialogs/categories/categories_dialog.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/new_account_dialog.h"
-#include "dialogs/password_dialog.h"
+#include "dialogs/accounts/new_account_dialog.h"
+#include "dialogs/file/password_dialog.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 

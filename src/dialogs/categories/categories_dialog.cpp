@@ -1,6 +1,6 @@
-#include "dialogs/categories_dialog.h"
+#include "dialogs/categories/categories_dialog.h"
 
-#include "dialogs/category_editors.h"
+#include "dialogs/categories/category_editors.h"
 #include "dialogs/dialog_controls.h"
 #include "model/rules/category_rules.h"
 #include "model/history/document_changes.h"

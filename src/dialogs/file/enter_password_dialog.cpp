@@ -1,4 +1,4 @@
-#include "dialogs/enter_password_dialog.h"
+#include "dialogs/file/enter_password_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "model/rules/password_rules.h"

@@ -1,4 +1,4 @@
-#include "dialogs/transaction_dialogs.h"
+#include "dialogs/transactions/transaction_dialogs.h"
 
 #include <commctrl.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "dialogs/summary_table.h"
+#include "dialogs/summaries/summary_table.h"
 
 // Runs the dialog over `owner` for the subject's account; it ends with 2.
 INT_PTR ShowCategorySummaryDialog(HWND owner, SummarySubject subject);

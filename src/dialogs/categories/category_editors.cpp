@@ -1,4 +1,4 @@
-#include "dialogs/category_editors.h"
+#include "dialogs/categories/category_editors.h"
 
 #include "dialogs/dialog_controls.h"
 #include "model/rules/category_rules.h"

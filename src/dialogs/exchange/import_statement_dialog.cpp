@@ -1,4 +1,4 @@
-#include "dialogs/import_statement_dialog.h"
+#include "dialogs/exchange/import_statement_dialog.h"
 
 #include <commctrl.h>
 

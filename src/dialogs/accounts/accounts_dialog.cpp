@@ -1,9 +1,9 @@
-#include "dialogs/accounts_dialog.h"
+#include "dialogs/accounts/accounts_dialog.h"
 
 #include <commctrl.h>
 
-#include "dialogs/account_details_dialog.h"
-#include "dialogs/adjust_dialog.h"
+#include "dialogs/accounts/account_details_dialog.h"
+#include "dialogs/accounts/adjust_dialog.h"
 #include "dialogs/dialog_controls.h"
 #include "model/account_types.h"
 #include "model/tables/accounts_list.h"

@@ -1,4 +1,4 @@
-#include "dialogs/password_dialog.h"
+#include "dialogs/file/password_dialog.h"
 
 #include <string>
 

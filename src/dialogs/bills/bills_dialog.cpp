@@ -1,13 +1,13 @@
-#include "dialogs/bills_dialog.h"
+#include "dialogs/bills/bills_dialog.h"
 
 #include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "dialogs/bill_editors.h"
+#include "dialogs/bills/bill_editors.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/process_bill_dialog.h"
+#include "dialogs/bills/process_bill_dialog.h"
 #include "model/rules/bill_rules.h"
 #include "model/history/document_changes.h"
 #include "model/help_topics.h"

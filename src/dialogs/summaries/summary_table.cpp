@@ -1,4 +1,4 @@
-#include "dialogs/summary_table.h"
+#include "dialogs/summaries/summary_table.h"
 
 #include <commctrl.h>
 

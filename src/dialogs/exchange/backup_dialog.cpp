@@ -1,4 +1,4 @@
-#include "dialogs/backup_dialog.h"
+#include "dialogs/exchange/backup_dialog.h"
 
 #include <shlobj.h>
 

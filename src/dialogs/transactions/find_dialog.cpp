@@ -1,4 +1,4 @@
-#include "dialogs/find_dialog.h"
+#include "dialogs/transactions/find_dialog.h"
 
 #include <commctrl.h>
 

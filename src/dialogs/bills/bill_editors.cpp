@@ -1,4 +1,4 @@
-#include "dialogs/bill_editors.h"
+#include "dialogs/bills/bill_editors.h"
 
 #include <algorithm>
 #include <cstdint>

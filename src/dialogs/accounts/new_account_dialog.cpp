@@ -1,8 +1,8 @@
-#include "dialogs/new_account_dialog.h"
+#include "dialogs/accounts/new_account_dialog.h"
 
 #include <iterator>
 
-#include "dialogs/account_details_dialog.h"
+#include "dialogs/accounts/account_details_dialog.h"
 #include "dialogs/dialog_controls.h"
 #include "model/rules/account_rules.h"
 #include "model/account_types.h"

@@ -1,4 +1,4 @@
-#include "dialogs/reconcile_dialog.h"
+#include "dialogs/accounts/reconcile_dialog.h"
 
 #include <commctrl.h>
 

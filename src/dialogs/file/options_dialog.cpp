@@ -1,4 +1,4 @@
-#include "dialogs/options_dialog.h"
+#include "dialogs/file/options_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "model/dates.h"

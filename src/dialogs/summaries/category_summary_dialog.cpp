@@ -1,9 +1,9 @@
-#include "dialogs/category_summary_dialog.h"
+#include "dialogs/summaries/category_summary_dialog.h"
 
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/summary_table.h"
+#include "dialogs/summaries/summary_table.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 
