@@ -25,31 +25,23 @@ void History::Clear() {
     bytes_ = 0;
 }
 
-std::optional<ChangedPlace> History::Undo(Document& document) {
-    if (done_.empty()) return std::nullopt;
-    Step step = std::move(done_.back());
-    done_.pop_back();
-    const std::optional<ChangedPlace> place = step.undo(document);
+std::optional<ChangedPlace> History::Take(std::deque<Step>& from, std::deque<Step>& to, StepWay Step::*way,
+                                          Document& document) {
+    if (from.empty()) return std::nullopt;
+    Step step = std::move(from.back());
+    from.pop_back();
+    const std::optional<ChangedPlace> place = (step.*way)(document);
     if (!place) {
         Clear();
         return std::nullopt;
     }
-    undone_.push_back(std::move(step));
+    to.push_back(std::move(step));
     return place;
 }
 
-std::optional<ChangedPlace> History::Redo(Document& document) {
-    if (undone_.empty()) return std::nullopt;
-    Step step = std::move(undone_.back());
-    undone_.pop_back();
-    const std::optional<ChangedPlace> place = step.redo(document);
-    if (!place) {
-        Clear();
-        return std::nullopt;
-    }
-    done_.push_back(std::move(step));
-    return place;
-}
+std::optional<ChangedPlace> History::Undo(Document& document) { return Take(done_, undone_, &Step::undo, document); }
+
+std::optional<ChangedPlace> History::Redo(Document& document) { return Take(undone_, done_, &Step::redo, document); }
 
 std::int32_t CurrentAccountAfter(const ChangedPlace& place, std::int32_t current) {
     if (current >= 0 && place.removedAccount >= 0) {

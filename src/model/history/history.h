@@ -62,6 +62,10 @@ public:
     std::size_t StepCount() const { return done_.size() + undone_.size(); }
 
 private:
+    // Takes the newest step of `from` its `way` and keeps it on `to`.
+    std::optional<ChangedPlace> Take(std::deque<Step>& from, std::deque<Step>& to, StepWay Step::*way,
+                                     Document& document);
+
     std::deque<Step> done_;
     std::deque<Step> undone_;
     std::size_t bytes_ = 0;
