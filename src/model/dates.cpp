@@ -40,6 +40,37 @@ Date ClampDayToMonth(const Date& date) {
     return {date.year, date.month, std::clamp(date.day, 1, MonthLength(date.month, date.year))};
 }
 
+// The civil calendar's days from its 400-year cycles (H. Hinnant's algorithm).
+std::int64_t DayNumber(const Date& date) {
+    // Months outside 1..12 carry into the year first; days count on from the month's first.
+    std::int64_t year = date.year + (date.month - 1) / 12;
+    std::int64_t month = (date.month - 1) % 12;
+    if (month < 0) {
+        month += 12;
+        --year;
+    }
+    ++month;
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468 + (static_cast<std::int64_t>(date.day) - 1);
+}
+
+Date DateOfDayNumber(std::int64_t days) {
+    days += 719468;
+    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const std::int64_t dayOfEra = days - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t shifted = (5 * dayOfYear + 2) / 153;
+    const std::int64_t month = shifted < 10 ? shifted + 3 : shifted - 9;
+    const std::int64_t year = yearOfEra + era * 400 + (month <= 2);
+    return {static_cast<std::int32_t>(year), static_cast<std::int32_t>(month),
+            static_cast<std::int32_t>(dayOfYear - (153 * shifted + 2) / 5 + 1)};
+}
+
 Date Today() {
     if (fixedToday) return *fixedToday;
     const std::time_t now = std::time(nullptr);

@@ -57,6 +57,13 @@ std::int32_t MonthLength(std::int32_t month, std::int32_t year);
 // has; this one it can, and an OK then stores a real date.
 Date ClampDayToMonth(const Date& date);
 
+// Days since 1 January 1970 of the Gregorian calendar, negative before it. A
+// month or day outside the calendar counts on past its end (31 February is 3
+// March, month 13 is January of the next year), so every stored date has one.
+std::int64_t DayNumber(const Date& date);
+// The calendar date of a day number.
+Date DateOfDayNumber(std::int64_t days);
+
 // Today's local date from the system clock, unless a test fixed it.
 Date Today();
 
