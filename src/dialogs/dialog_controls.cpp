@@ -12,11 +12,10 @@ namespace {
 struct RunningDialog {
     const DialogHandlers& handlers;
     void* context;
+    POINT smallest{};  // with a size handler: the window's size as its template made it
 };
 
-const RunningDialog* Running(HWND dialog) {
-    return reinterpret_cast<const RunningDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+RunningDialog* Running(HWND dialog) { return reinterpret_cast<RunningDialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
 void OnCommand(HWND dialog, const DialogHandlers& handlers, int control) {
     if (control == IDOK) {
@@ -33,13 +32,26 @@ void OnCommand(HWND dialog, const DialogHandlers& handlers, int control) {
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        const DialogHandlers& handlers = reinterpret_cast<const RunningDialog*>(lParam)->handlers;
-        return handlers.init == nullptr || handlers.init(dialog);
+        RunningDialog& running = *reinterpret_cast<RunningDialog*>(lParam);
+        if (running.handlers.size != nullptr) {
+            RECT window;
+            GetWindowRect(dialog, &window);
+            running.smallest = {window.right - window.left, window.bottom - window.top};
+        }
+        return running.handlers.init == nullptr || running.handlers.init(dialog);
     }
     // A few messages come before WM_INITDIALOG.
     const RunningDialog* running = Running(dialog);
     if (running == nullptr) return FALSE;
     const DialogHandlers& handlers = running->handlers;
+    if (message == WM_SIZE && handlers.size != nullptr) {
+        if (wParam != SIZE_MINIMIZED) handlers.size(dialog, LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
+    }
+    if (message == WM_GETMINMAXINFO && handlers.size != nullptr) {
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = running->smallest;
+        return TRUE;
+    }
     if (message == WM_NOTIFY && handlers.notify != nullptr) {
         SetWindowLongPtrA(dialog, DWLP_MSGRESULT, handlers.notify(dialog, *reinterpret_cast<NMHDR*>(lParam)));
         return TRUE;

@@ -57,6 +57,10 @@ struct DialogHandlers {
     // WM_NOTIFY from a control (a virtual list asking for its texts); what
     // the control gets back (0 for the default answer).
     LRESULT (*notify)(HWND dialog, NMHDR& header) = nullptr;
+    // WM_SIZE of a resizable dialog (WS_THICKFRAME): its new client width and
+    // height, for moving its controls; not called while it is minimised. A
+    // dialog with this handler cannot be made smaller than its template.
+    void (*size)(HWND dialog, int width, int height) = nullptr;
     // The help topic F1 opens; 0 for none.
     unsigned helpTopic = 0;
 };

@@ -27,12 +27,26 @@ PrintTime UtcNow() {
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
+// Where the driver lets the orientation be chosen.
+void TurnToLandscape(HGLOBAL devMode) {
+    auto* mode = static_cast<DEVMODEA*>(GlobalLock(devMode));
+    if (mode == nullptr) return;
+    if ((mode->dmFields & DM_ORIENTATION) != 0) mode->dmOrientation = DMORIENT_LANDSCAPE;
+    GlobalUnlock(devMode);
+}
+
 }  // namespace
 
-HDC ShowPrintDialog(HWND owner) {
+HDC ShowPrintDialog(HWND owner, PageOrientation orientation) {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
+    // The dialog starts at the settings it is given: the default printer's, turned. Without a
+    // default printer there are none, and the dialog says so itself.
+    if (orientation == PageOrientation::Landscape) {
+        dialog.Flags = PD_RETURNDEFAULT;
+        if (PrintDlgA(&dialog)) TurnToLandscape(dialog.hDevMode);
+    }
     dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;
     const BOOL chosen = PrintDlgA(&dialog);
     if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);

@@ -1,15 +1,20 @@
 #pragma once
-// Every printout of the program: a report list view put on paper as a
-// paginated table, and the print dialog that gives the printer.
+// The printouts of the lists: a report list view put on paper as a
+// paginated table, and the print dialog that gives the printer (the
+// charts' printout uses it too).
 
 #include <windows.h>
 
 #include <string>
 
+enum class PageOrientation { Portrait, Landscape };
+
 // The standard print dialog over `owner`, without a selection or page range
 // and with copies left to the driver; the chosen printer's device context,
-// or nullptr when the user cancels or no printer can be had.
-HDC ShowPrintDialog(HWND owner);
+// or nullptr when the user cancels or no printer can be had. Landscape
+// starts the dialog at the default printer turned sideways, where its
+// driver lets the orientation be chosen.
+HDC ShowPrintDialog(HWND owner, PageOrientation orientation = PageOrientation::Portrait);
 
 // Prints the whole list view as one job named `title` on the printer's
 // device context, in Arial at size 12. False, with nothing printed, without

@@ -27,6 +27,8 @@ public:
         if (handle_ != nullptr) Release(handle_);
         handle_ = handle;
     }
+    // Gives the handle up to a new owner (the clipboard), which releases it.
+    Handle Detach() { return std::exchange(handle_, nullptr); }
 
 private:
     Handle handle_ = nullptr;
@@ -35,10 +37,13 @@ private:
 inline BOOL WINAPI ReleaseBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
 inline BOOL WINAPI ReleaseFont(HFONT font) { return DeleteObject(font); }
 inline BOOL WINAPI ReleasePen(HPEN pen) { return DeleteObject(pen); }
+inline BOOL WINAPI ReleaseBrush(HBRUSH brush) { return DeleteObject(brush); }
 
 using UniqueBitmap = UniqueHandle<HBITMAP, ReleaseBitmap>;
 using UniqueFont = UniqueHandle<HFONT, ReleaseFont>;
 using UniquePen = UniqueHandle<HPEN, ReleasePen>;
+using UniqueBrush = UniqueHandle<HBRUSH, ReleaseBrush>;
+using UniqueEnhMetaFile = UniqueHandle<HENHMETAFILE, DeleteEnhMetaFile>;
 using UniqueDC = UniqueHandle<HDC, DeleteDC>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
 using UniqueAccelerators = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
@@ -55,6 +60,21 @@ public:
     HDC Get() const { return dc_; }
 
 private:
+    HDC dc_;
+};
+
+// A window's painting, from BeginPaint to EndPaint, for the calling code's scope.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 
