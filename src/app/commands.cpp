@@ -49,6 +49,7 @@ constexpr CommandHandler kCommands[] = {
     {IDM_SHOW_STATS, OnShowStats},
     {IDM_SUMMARY_BY_CATEGORY, OnSummaryByCategory},
     {IDM_SUMMARY_BY_MONTH, OnSummaryByMonth},
+    {IDM_CHARTS, OnCharts},
     {IDM_HELP_CONTENTS, OnHelpContents},
     {IDM_GETTING_STARTED, OnGettingStarted},
     {IDM_ABOUT, OnAbout},

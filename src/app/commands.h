@@ -47,11 +47,12 @@ void OnOptions();
 // The stats panel shown or hidden (main_window.cpp)
 void OnShowStats();
 
-// Printing and summaries of the current account (report_commands.cpp)
+// Printing and summaries of the current account, and charts (report_commands.cpp)
 void OnPrint();
 void OnExport();
 void OnSummaryByCategory();
 void OnSummaryByMonth();
+void OnCharts();
 
 // Help (help_commands.cpp)
 void OnHelpContents();

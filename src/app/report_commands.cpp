@@ -1,4 +1,4 @@
-// The printout and the export of the transaction list, and the two summaries of the current account.
+// The printout and the export of the transaction list, the two summaries of the current account, and the charts.
 
 #include <windows.h>
 
@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 #include "dialogs/summaries/category_summary_dialog.h"
+#include "dialogs/summaries/charts_dialog.h"
 #include "dialogs/summaries/month_summary_dialog.h"
 #include "model/file/atomic_save.h"
 #include "model/file/csv_export.h"
@@ -49,4 +50,10 @@ void OnSummaryByCategory() {
 void OnSummaryByMonth() {
     const Account* account = Program.document.FindAccount(Program.CurrentAccountIndex);
     if (account != nullptr) ShowMonthSummaryDialog(App.frame, {Program.document, *account, PrintSummaryTableOf});
+}
+
+// The charts start at the current account, or at the first one when none is current.
+void OnCharts() {
+    const bool current = Program.document.FindAccount(Program.CurrentAccountIndex) != nullptr;
+    ShowChartsDialog(App.frame, Program.document, current ? Program.CurrentAccountIndex : 0, Program.DateFormat);
 }

@@ -18,6 +18,7 @@ inline constexpr unsigned kHelpNewAccount = 12;
 inline constexpr unsigned kHelpNewBudgetAccount = 13;
 inline constexpr unsigned kHelpNewCashAccount = 14;
 inline constexpr unsigned kHelpReconcile = 15;
+inline constexpr unsigned kHelpCharts = 16;
 
 // The help source names each topic's page; these are the pages of the
 // numbered topics. The contents are "index".
@@ -37,6 +38,7 @@ inline constexpr HelpPageOfContext kHelpPages[] = {
     {kHelpNewBudgetAccount, "new_budget_account"},
     {kHelpNewCashAccount, "new_cash_account"},
     {kHelpReconcile, "reconcile"},
+    {kHelpCharts, "charts"},
 };
 
 // The page of a context number; the contents for one the help has not.

@@ -16,6 +16,7 @@ CommandNeed NeedOf(int command) {
     case IDM_CATEGORIES:
         return CommandNeed::OpenFile;
     case IDM_IMPORT_STATEMENT:
+    case IDM_CHARTS:
         return CommandNeed::AnyAccount;
     case IDM_UNDO:
         return CommandNeed::UndoStep;
