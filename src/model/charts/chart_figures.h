@@ -29,8 +29,8 @@ struct DateSpan {
     friend bool operator==(const DateSpan&, const DateSpan&) = default;
 };
 
-// The days of `period` seen from `today`; the last 12 months end today and
-// start on the day after the same day a year before. Between two dates takes
+// The days of `period` seen from `today`; the last 12 months are this month
+// up to today and the 11 before it. Between two dates takes
 // `from` and `to` in either order.
 DateSpan PeriodDates(ChartPeriod period, const Date& today, const Date& from, const Date& to);
 

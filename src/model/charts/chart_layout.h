@@ -11,8 +11,9 @@
 #include "model/charts/chart_picture.h"
 
 // An axis of amounts: round steps from `low` to `high`, both multiples of
-// `step`. Zero, a single value and ranges of any size get a scale of at most
-// `mostTicks` + 1 ticks (at least 2).
+// `step`, at most `mostTicks` steps apart (two at least, as a range across
+// zero needs). Zero, a single value and ranges of any size get a scale; the
+// step is a cent at the least.
 struct ChartScale {
     double low = 0.0;
     double high = 1.0;

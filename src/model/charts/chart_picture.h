@@ -19,16 +19,17 @@ struct ChartColour {
     std::uint8_t blue = 0;
 };
 
-// The palette, by ink. Spending and income stand side by side and the net
-// line over both, so they differ in lightness as well as hue: a grey
-// printout and the common colour-vision deficiencies keep them apart.
+// The palette, by ink. Spending and income stand side by side, so they
+// differ in lightness as well as hue: a grey printout and the common
+// colour-vision deficiencies keep them apart. The net line crosses both
+// and goes over a halo of the background.
 inline constexpr ChartColour kChartPalette[] = {
     {0x00, 0x00, 0x00},  // Text
     {0x40, 0x40, 0x40},  // Axis
     {0xD9, 0xD9, 0xD9},  // Grid
-    {0xC4, 0x4E, 0x00},  // Spending: vermilion
-    {0x1F, 0x4E, 0x8C},  // Income: dark blue
-    {0x1F, 0x4E, 0x8C},  // Balance
+    {0xE0, 0x6C, 0x00},  // Spending: orange
+    {0x1A, 0x3A, 0x6B},  // Income: dark blue
+    {0x1A, 0x3A, 0x6B},  // Balance
     {0x00, 0x00, 0x00},  // Net
     {0xFF, 0xFF, 0xFF},  // Background
 };
