@@ -99,15 +99,11 @@ void DrawChartPicture(HDC dc, HFONT font, const ChartPicture& picture, POINT ori
 }
 
 void DrawChart(HDC dc, HFONT font, const ChartFigures& figures, const RECT& area) {
-    ChartShape background;
-    background.ink = ChartInk::Background;
-    background.rect = {0, 0, area.right - area.left, area.bottom - area.top};
     ChartPicture picture;
     {
         const GdiChartMeasure measure(dc, font);
-        picture = LayOutChart(figures, measure, background.rect.right, background.rect.bottom);
+        picture = LayOutChart(figures, measure, area.right - area.left, area.bottom - area.top);
     }
-    FillBox(dc, background, {area.left, area.top});
     DrawChartPicture(dc, font, picture, {area.left, area.top});
 }
 
@@ -156,7 +152,7 @@ void PrintChart(HWND owner, const ChartFigures& figures) {
 namespace {
 
 UniqueEnhMetaFile DrawMetafile(HDC reference, HFONT font, const ChartFigures& figures, int width, int height) {
-    // Without a frame the metafile's is the drawing's extent: the whole background.
+    // Without a frame the metafile's is the drawing's extent: the whole background box.
     const HDC metafile = CreateEnhMetaFileA(reference, nullptr, nullptr, "Pennywhist\0Chart\0");
     if (metafile == nullptr) return UniqueEnhMetaFile();
     DrawChart(metafile, font, figures, {0, 0, width, height});

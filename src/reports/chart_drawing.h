@@ -34,8 +34,8 @@ UniqueFont MakeChartFont(HDC device);
 // The shapes of `picture` on `dc` in order, its top-left corner at `origin`.
 void DrawChartPicture(HDC dc, HFONT font, const ChartPicture& picture, POINT origin);
 
-// The chart of `figures` laid out for `area` and drawn in it over the
-// background colour. The chart area paints with it.
+// The chart of `figures` laid out for `area` and drawn in it, its
+// background first. The chart area paints with it.
 void DrawChart(HDC dc, HFONT font, const ChartFigures& figures, const RECT& area);
 
 // The page PrintChart prints, drawn on a device context without a print job
