@@ -108,6 +108,12 @@ void ModalWindow::Choose(int radioButton) { SendMessageA(GetDlgItem(window_, rad
 
 void ModalWindow::Select(int comboBox, int index) { SendDlgItemMessageA(window_, comboBox, CB_SETCURSEL, index, 0); }
 
+void ModalWindow::Pick(int comboBox, int index) {
+    Select(comboBox, index);
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(comboBox, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window_, comboBox)));
+}
+
 void ModalWindow::SetDate(int datePicker, WORD year, WORD month, WORD day) {
     SYSTEMTIME date{year, month, 0, day, 0, 0, 0, 0};
     SendDlgItemMessageA(window_, datePicker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));

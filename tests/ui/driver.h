@@ -33,6 +33,8 @@ public:
     void Choose(int radioButton);
     // Selects a combo box's entry or sets a date picker, without telling the dialog.
     void Select(int comboBox, int index);
+    // As a click on a combo box's entry: it is selected, then the dialog hears of it.
+    void Pick(int comboBox, int index);
     void SetDate(int datePicker, WORD year, WORD month, WORD day);
 
 private:

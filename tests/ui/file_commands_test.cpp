@@ -360,12 +360,10 @@ TEST_F(FileCommands, ImportStatementMapsCsvColumnsInItsPanelAndSavesTheMappingAs
         HWND lines = GetDlgItem(dialog.Handle(), IDC_STATEMENT_LINES);
         EXPECT_EQ(ListRowCount(lines), 2);
         // No amount column: no line reads.
-        HWND amount = GetDlgItem(panel, IDC_CSV_AMOUNT);
-        SendMessageA(amount, CB_SETCURSEL, 0, 0);
-        SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_CSV_AMOUNT, CBN_SELCHANGE), reinterpret_cast<LPARAM>(amount));
+        ModalWindow columns(panel);
+        columns.Pick(IDC_CSV_AMOUNT, 0);
         EXPECT_EQ(ListRowCount(lines), 0);
-        SendMessageA(amount, CB_SETCURSEL, 3, 0);
-        SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_CSV_AMOUNT, CBN_SELCHANGE), reinterpret_cast<LPARAM>(amount));
+        columns.Pick(IDC_CSV_AMOUNT, 3);
         EXPECT_EQ(ListRowCount(lines), 2);
         SetDlgItemTextA(panel, IDC_CSV_PROFILE, "My bank");
         SendDlgItemMessageA(panel, IDC_CSV_SAVE_PROFILE, BM_CLICK, 0, 0);

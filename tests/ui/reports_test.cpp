@@ -186,13 +186,6 @@ void ExpectBarsLargestFirst(const DrawnChart& chart, ChartInk ink, const std::ve
         EXPECT_GT(FindText(chart, categories[i])->y, FindText(chart, categories[i - 1])->y) << categories[i];
 }
 
-// Picks a list's entry as the user does: the dialog hears of the new choice.
-void SelectEntry(ModalWindow& dialog, int list, int entry) {
-    dialog.Select(list, entry);
-    SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog.Handle(), list)));
-}
-
 RECT PlaceIn(HWND dialog, int control) {
     RECT rect;
     GetWindowRect(GetDlgItem(dialog, control), &rect);
@@ -338,12 +331,12 @@ TEST_F(Reports, ChartsDrawTheChosenChartAndPrintAndCopyIt) {
         EXPECT_FALSE(dialog.IsControlEnabled(IDC_CHART_FROM));
         dialog.SetDate(IDC_CHART_FROM, 2026, 1, 1);
         dialog.SetDate(IDC_CHART_TO, 2026, 3, 31);
-        SelectEntry(dialog, IDC_CHART_PERIOD, static_cast<int>(ChartPeriod::TwoDates));
+        dialog.Pick(IDC_CHART_PERIOD, static_cast<int>(ChartPeriod::TwoDates));
         EXPECT_TRUE(dialog.IsControlEnabled(IDC_CHART_FROM) && dialog.IsControlEnabled(IDC_CHART_TO));
 
         for (const auto& chart : charts) {
             SCOPED_TRACE(kChartNames[static_cast<int>(chart.kind)]);
-            SelectEntry(dialog, IDC_CHART_KIND, static_cast<int>(chart.kind));
+            dialog.Pick(IDC_CHART_KIND, static_cast<int>(chart.kind));
             chart.check(DrawnArea(area));
         }
 
