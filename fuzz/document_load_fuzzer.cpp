@@ -6,6 +6,8 @@
 // - an accepted input is used to the last byte: its records add up to the
 //   input's size, or are followed by an extension block (its magic first);
 // - a block reported damaged leaves no bank id behind;
+// - the summary that lists dated copies (read from the header and account
+//   heads alone) counts the accounts and transactions of every accepted input;
 // - for one accepted input in 32 (chosen by its bytes, so a finding replays),
 //   saving the document writes records of the same size, followed by the
 //   block when bank ids need it, and that file loads back into the same
@@ -20,6 +22,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,6 +33,7 @@
 
 #include "model/file/data_file_extension.h"
 #include "model/file/data_file_layout.h"
+#include "model/file/data_file_summary.h"
 #include "model/file/data_stream.h"
 #include "model/document.h"
 
@@ -85,6 +90,28 @@ Document Sentinel() {
     return document;
 }
 
+// The input bytes as the summary reads a file.
+class MemorySource : public SummarySource {
+public:
+    MemorySource(const std::uint8_t* data, std::size_t size) : data_(data), left_(size) {}
+    bool Read(void* out, std::size_t count) override {
+        if (count > left_) return false;
+        std::memcpy(out, data_, count);
+        return Skip(count);
+    }
+    bool Skip(std::uint64_t count) override {
+        if (count > left_) return false;
+        data_ += count;
+        left_ -= count;
+        return true;
+    }
+    std::uint64_t Left() const override { return left_; }
+
+private:
+    const std::uint8_t* data_;
+    std::uint64_t left_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -96,6 +123,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(document == kSentinel, "a refused file changed the document");
         return 0;
     }
+    MemorySource source(data, size);
+    const std::optional<DataFileSummary> summary = ReadDataFileSummary(source);
+    std::int64_t transactions = 0;
+    for (const Account& account : document.accounts) transactions += account.TransactionCount();
+    Check(summary && summary->accounts == document.AccountCount() && summary->transactions == transactions,
+          "the summary of an accepted file counts otherwise");
     const std::uint64_t records = DataFileSize(document);
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     Check(records == size || (records < size && bytes.substr(records, 8) == std::string_view(kExtensionMagic, 8)),

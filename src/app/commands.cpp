@@ -81,7 +81,10 @@ void OnCategories() {
 }
 
 void OnOptions() {
-    if (ShowOptionsDialog(App.frame, Program.DateFormat) != IDOK) return;
+    Options options{Program.DateFormat, Program.DatedCopies};
+    if (ShowOptionsDialog(App.frame, options) != IDOK) return;
+    Program.DateFormat = options.dateFormat;
+    Program.DatedCopies = std::move(options.datedCopies);
     SaveSettings();
     // Every date shown takes the new order; without a current account only the stats panel shows one.
     RefreshTransactionViews();

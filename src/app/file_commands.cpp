@@ -11,8 +11,9 @@
 #include "dialogs/file/enter_password_dialog.h"
 #include "dialogs/file/new_file_wizard.h"
 #include "dialogs/file/password_dialog.h"
-#include "model/history/document_changes.h"
+#include "model/file/dated_copies.h"
 #include "model/file/new_file.h"
+#include "model/history/document_changes.h"
 #include "model/tables/window_title.h"
 #include "resources/resource.h"
 #include "shell/program.h"
@@ -81,7 +82,8 @@ int OpenDataFile(std::string& path, std::future<LoadedDocument>& reading) {
 bool SaveOpenFile() {
     if (Program.currentFile.empty()) return true;
     WaitCursor wait;
-    if (Program.document.Save(Program.currentFile)) return true;
+    const DatedCopyRequest copy{Program.DatedCopies, LocalTimeNow()};
+    if (Program.document.Save(Program.currentFile, &copy)) return true;
     ShowMessage(kErrorSavingFile);
     return false;
 }

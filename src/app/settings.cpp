@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -156,6 +157,12 @@ bool LoadSettings() {
     if (const std::optional<DWORD> dateFormat = ReadDword(key.Get(), "DateFormat"))
         Program.DateFormat = static_cast<std::int32_t>(*dateFormat);
 
+    if (const std::optional<DWORD> keep = ReadDword(key.Get(), "KeepDatedCopies")) Program.DatedCopies.keep = *keep != 0;
+    if (const std::optional<DWORD> count = ReadDword(key.Get(), "DatedCopiesToKeep"))
+        Program.DatedCopies.count = static_cast<std::int32_t>(std::clamp<DWORD>(*count, 1, kMostDatedCopies));
+    if (std::optional<std::string> folder = ReadPath(key.Get(), "DatedCopyFolder"))
+        Program.DatedCopies.folder = std::move(*folder);
+
     // A longer value does not fit and reads as missing.
     std::uint8_t placement[kStoredPlacementSize];
     const std::optional<DWORD> placementSize = ReadBytes(key.Get(), "WindowPlacement", REG_BINARY, placement);
@@ -204,6 +211,10 @@ bool SaveSettings() {
     }
 
     WriteDword(key.Get(), "SortDate", static_cast<DWORD>(Program.SortDate));
+    WriteDword(key.Get(), "KeepDatedCopies", Program.DatedCopies.keep ? 1 : 0);
+    WriteDword(key.Get(), "DatedCopiesToKeep", static_cast<DWORD>(Program.DatedCopies.count));
+    const std::string& folder = Program.DatedCopies.folder;
+    WriteValue(key.Get(), "DatedCopyFolder", REG_SZ, folder.c_str(), folder.size() + 1);
     WriteValue(key.Get(), "LastFile", REG_SZ, Program.currentFile.c_str(), Program.currentFile.size() + 1);
     return true;
 }

@@ -11,6 +11,7 @@
 #include "model/records.h"
 
 class DataReader;
+struct DatedCopyRequest;
 
 // Save writes the new file beside the old one first, under the old one's path
 // followed by this: a path can be saved to only when that name fits too.
@@ -90,8 +91,9 @@ struct Document {
     // Writes the whole document to `path` through a temporary file in the same
     // folder (`path` and kSaveTemporarySuffix) that then replaces the old file
     // in one step. False on any error (folder missing, read-only file, disk
-    // full); the old file is then as it was.
-    bool Save(const std::string& path) const;
+    // full); the old file is then as it was. With `copy`, the old file is
+    // kept as a dated copy (dated_copies.h).
+    bool Save(const std::string& path, const DatedCopyRequest* copy = nullptr) const;
 
     // Replaces the document with the file's contents. False, with the document
     // unchanged, when the file cannot be opened or read to its end (a drive

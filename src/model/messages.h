@@ -69,6 +69,7 @@ inline constexpr Message kDoneSearching{"Done searching through transactions.", 
 inline constexpr Message kPasswordCleared{"Password cleared.", MessageIcon::Information};
 inline constexpr Message kBackupSuccessful{"Backup successful.", MessageIcon::Information};
 inline constexpr Message kRestoreSuccessful{"Restore successful.", MessageIcon::Information};
+inline constexpr Message kInvalidCopiesToKeep{"Enter a number of copies from 1 to 999.", MessageIcon::Exclamation};
 
 // Questions.
 inline constexpr Message kSwitchToNewAccount{"Switch to this account now?", MessageIcon::Question, true};

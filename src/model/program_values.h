@@ -7,6 +7,7 @@
 
 #include "model/dates.h"
 #include "model/document.h"
+#include "model/file/dated_copies.h"
 #include "model/history/history.h"
 
 // SortDate values: the date order of the transaction list.
@@ -30,5 +31,6 @@ struct ProgramValues {
     std::int32_t DateFormat = kDateFormatAmerican;
     std::int32_t SortDate = kSortUnsorted;
     std::uint8_t ShowStats = 1;  // 1 when the stats panel is shown
+    DatedCopySettings DatedCopies;  // what every save of the open file keeps
     std::string HelpFolder;      // folder of the help file
 };

@@ -56,6 +56,8 @@ public:
     // Fills `out` with the next `count` bytes; false on a read error or when
     // the file ends before them.
     bool Read(void* out, std::size_t count);
+    // Moves on `count` bytes without reading them; false on an error.
+    bool Skip(std::uint64_t count);
 
 private:
     static constexpr std::intptr_t kClosed = -1;

@@ -67,6 +67,11 @@ bool InputFile::Read(void* out, std::size_t count) {
     return true;
 }
 
+bool InputFile::Skip(std::uint64_t count) {
+    return count <= static_cast<std::uint64_t>(INT64_MAX) &&
+           lseek(static_cast<int>(handle_), static_cast<off_t>(count), SEEK_CUR) >= 0;
+}
+
 void PrepareBulkMemory(void* block, std::size_t bytes) {
     // Huge pages cut the page faults of a large load several hundredfold; the
     // advice applies to the whole 2 MiB pages inside the block.

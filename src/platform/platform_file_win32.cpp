@@ -57,6 +57,13 @@ bool InputFile::Read(void* out, std::size_t count) {
     return true;
 }
 
+bool InputFile::Skip(std::uint64_t count) {
+    LARGE_INTEGER distance;
+    distance.QuadPart = static_cast<LONGLONG>(count);
+    return count <= static_cast<std::uint64_t>(INT64_MAX) &&
+           SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), distance, nullptr, FILE_CURRENT) != 0;
+}
+
 void PrepareBulkMemory(void*, std::size_t) {}
 
 namespace {

@@ -258,6 +258,12 @@
 // Options dialog
 #define IDC_DATE_AMERICAN 1064
 #define IDC_DATE_EUROPEAN 1065
+// Options dialog: the dated copies
+#define IDC_KEEP_DATED_COPIES 1180
+#define IDC_COPIES_TO_KEEP 1181
+#define IDC_COPIES_SPIN 1182
+#define IDC_DATED_COPY_FOLDER 1183
+#define IDC_BROWSE_DATED_COPY_FOLDER 1184
 
 // Password dialog
 #define IDC_NEW_PASSWORD 1019

@@ -1,6 +1,7 @@
 #include "shell/file_dialogs.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include "model/program_values.h"
 
@@ -32,4 +33,17 @@ std::string ChooseCsvFileToSave(HWND owner, bool& semicolon) {
     if (!GetSaveFileNameA(&choice)) return std::string();
     semicolon = choice.nFilterIndex == 2;
     return path;
+}
+
+std::string ChooseFolder(HWND owner, const char* title) {
+    BROWSEINFOA browse{};
+    browse.hwndOwner = owner;
+    browse.lpszTitle = title;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    LPITEMIDLIST folder = SHBrowseForFolderA(&browse);
+    if (folder == nullptr) return {};
+    char path[MAX_PATH] = {};
+    const bool hasPath = SHGetPathFromIDListA(folder, path);
+    CoTaskMemFree(folder);  // the shell's allocator
+    return hasPath ? std::string(path) : std::string();
 }

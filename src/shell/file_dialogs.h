@@ -14,3 +14,8 @@ std::string ChooseFileToOpen(HWND owner, const char* filter, const char* title);
 // "CSV, semicolon-separated"; `semicolon` says which was chosen. The chosen
 // path (with ".csv" added when it has no extension), or empty when the user cancels.
 std::string ChooseCsvFileToSave(HWND owner, bool& semicolon);
+
+// The shell's folder browser over `owner` (file-system folders only) under
+// `title`; the chosen folder's path, or empty when the user cancels or the
+// folder has no path.
+std::string ChooseFolder(HWND owner, const char* title);

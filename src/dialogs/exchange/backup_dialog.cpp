@@ -1,27 +1,19 @@
 #include "dialogs/exchange/backup_dialog.h"
 
-#include <shlobj.h>
-
 #include <optional>
 #include <string>
 
 #include "dialogs/dialog_controls.h"
 #include "model/file/exchange_rules.h"
 #include "resources/resource.h"
+#include "shell/file_dialogs.h"
 #include "shell/program.h"
 
 namespace {
 
 void OnBrowse(HWND dialog) {
-    BROWSEINFOA browse{};
-    browse.hwndOwner = dialog;
-    browse.lpszTitle = "Select the location to backup to/restore from...";
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST folder = SHBrowseForFolderA(&browse);
-    if (folder == nullptr) return;
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(folder, path)) SetDlgItemTextA(dialog, IDC_BACKUP_LOCATION, path);
-    CoTaskMemFree(folder);  // the shell's allocator
+    const std::string folder = ChooseFolder(dialog, "Select the location to backup to/restore from...");
+    if (!folder.empty()) SetDlgItemTextA(dialog, IDC_BACKUP_LOCATION, folder.c_str());
 }
 
 bool OnInit(HWND dialog) {

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "model/file/data_stream.h"
+#include "model/file/dated_copies.h"
 #include "model/document.h"
 #include "platform/platform_file.h"
 
@@ -40,15 +41,31 @@ bool WriteFile(const std::string& temporary, const std::function<void(DataWriter
 
 }  // namespace
 
-bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write) {
+bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write,
+                    const DatedCopyRequest* copy) {
     if (path.empty() || !IsReplaceable(path)) return false;
     std::string temporary;
+    KeptCopy kept;
+    bool saved = false;
     try {
         temporary = path + std::string(kSaveTemporarySuffix);
-        if (WriteFile(temporary, write) && PutInPlace(temporary, path)) return true;
+        if (WriteFile(temporary, write)) {
+            if (copy != nullptr && copy->settings.keep) kept = KeepOldFile(path, *copy);
+            saved = PutInPlace(temporary, path);
+        }
     } catch (const std::bad_alloc&) {
         // The writer's buffer or the texts could not be had; nothing was put in place.
     }
+    if (saved) {
+        try {
+            if (!kept.path.empty())
+                PruneDatedCopies(path, DatedCopyFolder(path, copy->settings.folder), copy->settings.count);
+        } catch (const std::bad_alloc&) {
+            // The surplus copies go at the next save.
+        }
+        return true;
+    }
+    if (!kept.path.empty()) UndoKeptCopy(kept, path, *copy->steps);
     if (!temporary.empty()) std::remove(temporary.c_str());
     return false;
 }

@@ -8,6 +8,11 @@
 
 class DataWriter;
 
+struct DatedCopyRequest;
+
 // False on any error (folder missing, read-only file, disk full, no
 // memory); the old file, if any, is then as it was and no temporary stays.
-bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write);
+// With `copy`, the old file is kept as a dated copy once the new one is
+// whole, and the copies past the number asked for go once it is in place.
+bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write,
+                    const DatedCopyRequest* copy = nullptr);

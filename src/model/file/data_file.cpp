@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr char kMagic[10] = {'P', 'e', 'n', 'n', 'y', 'w', 'h', 'i', 's', 't'};
-constexpr std::int32_t kVersion = 1;
-
 void WriteBillDeposit(DataWriter& out, const BillDeposit& b) {
     out.WriteInt32(b.occurrence);
     out.WriteInt32(b.account);
@@ -83,8 +80,8 @@ bool ReadAccount(DataReader& in, Account& account) {
 
 // The whole document, as the file lays it out.
 void WriteDocument(DataWriter& out, const Document& document) {
-    out.Write(kMagic, sizeof kMagic);
-    out.WriteInt32(kVersion);
+    out.Write(kDataFileMagic, kDataFileMagicSize);
+    out.WriteInt32(kDataFileVersion);
     out.WriteInt32(document.CategoryCount());
     out.WriteInt32(document.BillDepositCount());
     out.WriteInt32(document.AccountCount());
@@ -104,8 +101,8 @@ std::uint64_t AccountHeadSize(std::int32_t type) {
     return size;
 }
 
-bool Document::Save(const std::string& path) const {
-    return SaveAtomically(path, [this](DataWriter& out) { WriteDocument(out, *this); });
+bool Document::Save(const std::string& path, const DatedCopyRequest* copy) const {
+    return SaveAtomically(path, [this](DataWriter& out) { WriteDocument(out, *this); }, copy);
 }
 
 bool Document::Load(const std::string& path, LoadNotes* notes) {
@@ -120,10 +117,10 @@ bool Document::Load(const std::string& path, LoadNotes* notes) {
 }
 
 bool Document::Read(DataReader& in, LoadNotes* notes) {
-    char magic[sizeof kMagic];
+    char magic[kDataFileMagicSize];
     std::int32_t version = 0;
-    if (!in.Read(magic, sizeof magic) || std::memcmp(magic, kMagic, sizeof kMagic) != 0) return false;
-    if (!in.ReadInt32(version) || version != kVersion) return false;
+    if (!in.Read(magic, sizeof magic) || std::memcmp(magic, kDataFileMagic, kDataFileMagicSize) != 0) return false;
+    if (!in.ReadInt32(version) || version != kDataFileVersion) return false;
 
     std::int32_t categoryCount = 0, billDepositCount = 0, accountCount = 0;
     if (!in.ReadInt32(categoryCount) || !in.ReadInt32(billDepositCount) || !in.ReadInt32(accountCount)) return false;

@@ -9,6 +9,11 @@
 
 #include "model/records.h"
 
+// The file starts with these 10 bytes (no terminator) and the version.
+inline constexpr std::size_t kDataFileMagicSize = 10;
+inline constexpr char kDataFileMagic[kDataFileMagicSize] = {'P', 'e', 'n', 'n', 'y', 'w', 'h', 'i', 's', 't'};
+inline constexpr std::int32_t kDataFileVersion = 1;
+
 inline constexpr std::size_t kCategoryRecordSize = sizeof(Text31::bytes);
 
 // kind, amount, month, day, year, category, number, payee, memo.
