@@ -38,7 +38,9 @@ void OnImport() {
 // After a restore no account is current: the Accounts dialog opens for the
 // user to pick one.
 void OnBackupRestore() {
-    if (ShowBackupDialog(App.frame, Program.document) != IDC_RESTORE) return;
+    if (ShowBackupDialog(App.frame, {Program.document, Program.currentFile, Program.DatedCopies, Program.DateFormat}) !=
+        IDC_RESTORE)
+        return;
     Program.history.Clear();
     SelectAccount(-1);
     ShowMessage(kRestoreSuccessful);

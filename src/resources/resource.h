@@ -45,6 +45,7 @@
 #define IDD_IMPORT_STATEMENT 140
 #define IDD_CSV_COLUMNS 141
 #define IDD_RECONCILE 142
+#define IDD_DATED_COPIES 144
 #define IDD_CHARTS 143
 
 // Commands
@@ -264,6 +265,10 @@
 #define IDC_COPIES_SPIN 1182
 #define IDC_DATED_COPY_FOLDER 1183
 #define IDC_BROWSE_DATED_COPY_FOLDER 1184
+// Backup/Restore dialog's button, and the Restore a Dated Copy dialog
+#define IDC_RESTORE_DATED_COPY 1185
+#define IDC_DATED_COPY_LIST 1186
+#define IDC_DATED_COPY_NOTE 1187
 
 // Password dialog
 #define IDC_NEW_PASSWORD 1019

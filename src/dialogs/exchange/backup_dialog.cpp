@@ -18,6 +18,7 @@ void OnBrowse(HWND dialog) {
 
 bool OnInit(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_BACKUP_LOCATION, EM_LIMITTEXT, kMaxBackupLocationLength, 0);
+    EnableWindow(GetDlgItem(dialog, IDC_RESTORE_DATED_COPY), !DialogContext<DatedCopySubject>(dialog).dataFile.empty());
     return true;
 }
 
@@ -36,7 +37,7 @@ void OnBackup(HWND dialog) {
     bool saved = false;
     {
         WaitCursor wait;
-        saved = DialogContext<Document>(dialog).Save(*path);
+        saved = DialogContext<DatedCopySubject>(dialog).document.Save(*path);
     }
     ShowMessage(saved ? kBackupSuccessful : kErrorSavingFile, dialog);
     EndDialog(dialog, IDOK);
@@ -50,7 +51,7 @@ void OnRestore(HWND dialog) {
     LoadNotes notes;
     {
         WaitCursor wait;
-        restored = RestoreBackup(DialogContext<Document>(dialog), *path, notes);
+        restored = RestoreBackup(DialogContext<DatedCopySubject>(dialog).document, *path, notes);
     }
     // The window shows the restored data before it says so: its caller does both.
     if (!restored) ShowMessage(kErrorOpeningFile, dialog);
@@ -58,8 +59,16 @@ void OnRestore(HWND dialog) {
     EndDialog(dialog, restored ? IDC_RESTORE : IDOK);
 }
 
+// The list of the dated copies; the backup location plays no part.
+void OnRestoreDatedCopy(HWND dialog) {
+    if (ShowDatedCopiesDialog(dialog, DialogContext<DatedCopySubject>(dialog)) == IDOK) EndDialog(dialog, IDC_RESTORE);
+}
+
 bool OnCommand(HWND dialog, int control) {
     switch (control) {
+    case IDC_RESTORE_DATED_COPY:
+        OnRestoreDatedCopy(dialog);
+        return true;
     case IDC_BROWSE:
         OnBrowse(dialog);
         return true;
@@ -72,6 +81,7 @@ bool OnCommand(HWND dialog, int control) {
 
 }  // namespace
 
-INT_PTR ShowBackupDialog(HWND owner, Document& document) {
-    return RunDialog(owner, IDD_BACKUP_RESTORE, {.init = OnInit, .ok = OnBackup, .command = OnCommand}, &document);
+INT_PTR ShowBackupDialog(HWND owner, const DatedCopySubject& subject) {
+    DatedCopySubject context = subject;
+    return RunDialog(owner, IDD_BACKUP_RESTORE, {.init = OnInit, .ok = OnBackup, .command = OnCommand}, &context);
 }
