@@ -3,14 +3,17 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <functional>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "app/commands.h"
 #include "app/current_account.h"
 #include "dialogs/file/enter_password_dialog.h"
 #include "dialogs/file/new_file_wizard.h"
 #include "dialogs/file/password_dialog.h"
+#include "model/file/atomic_save.h"
 #include "model/file/dated_copies.h"
 #include "model/file/new_file.h"
 #include "model/history/document_changes.h"
@@ -42,9 +45,38 @@ void PostCommand(int command) { PostMessageA(App.frame, WM_COMMAND, command, 0);
 bool StatsPanelShown() { return App.statsPanel != nullptr && IsWindowVisible(App.statsPanel); }
 
 LoadedDocument ReadDataFile(const std::string& path) {
-    LoadedDocument loaded{std::unique_ptr<Document>(new (std::nothrow) Document), {}};
+    // Stamped first: a change made while the file is read shows at the next save.
+    LoadedDocument loaded{std::unique_ptr<Document>(new (std::nothrow) Document), {}, TakeFileStamp(path)};
     if (loaded.document && !loaded.document->Load(path, &loaded.notes)) loaded.document.reset();
     return loaded;
+}
+
+// Takes the lock `path` needs to become the open file into `lock`, which stays
+// empty when this window has that file open already and keeps its own lock.
+// False when another window has the file open.
+bool LockForOpening(const std::string& path, std::optional<DataFileLock>& lock) {
+    if (Program.currentFileLock.IsFor(path)) return true;
+    return lock.emplace().Acquire(path);
+}
+
+// The file locked by LockForOpening has become the open one.
+void KeepLock(std::optional<DataFileLock>& lock) {
+    if (lock) Program.currentFileLock = std::move(*lock);
+}
+
+// Makes `path` the open file's path, its lock and its stamp those of the file
+// there now (New File and Save As write over it, as the user chose). False,
+// with the open file kept, when another window has that file open.
+bool MoveOpenFileTo(const std::string& path) {
+    std::optional<DataFileLock> lock;
+    if (!LockForOpening(path, lock)) {
+        ShowMessage(kFileOpenInAnotherWindow);
+        return false;
+    }
+    KeepLock(lock);
+    Program.currentFile = path;
+    Program.currentFileStamp = TakeFileStamp(path);
+    return true;
 }
 
 // The password check and the swap, once the file has been read.
@@ -54,9 +86,22 @@ int AdoptDataFile(LoadedDocument loaded) {
     if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame, Program.OpeningPassword) != IDOK) return OpenCancelled;
     // The file was read whole once already; it becomes the open document as it is.
     Program.document = std::move(*loaded.document);
+    Program.currentFileStamp = loaded.stamp;
     Program.history.Clear();
     if (loaded.notes.extensionUnreadable) ShowMessage(kExtensionUnreadable);
     return OpenedFile;
+}
+
+// The lock first, so that a file open in another window is neither read nor
+// asked a password for; the lock changes hands only when the file opens.
+int OpenLockedDataFile(const std::string& path, const std::function<LoadedDocument()>& read) {
+    std::optional<DataFileLock> lock;
+    if (!LockForOpening(path, lock)) return OpenInOtherWindow;
+    const int result = AdoptDataFile(read());
+    if (result != OpenedFile) return result;
+    KeepLock(lock);
+    RemoveSaveLeftover(path);
+    return result;
 }
 
 }  // namespace
@@ -70,20 +115,27 @@ std::future<LoadedDocument> ReadDataFileInBackground(std::string path) {
 int OpenDataFile(std::string& path) {
     WaitCursor wait;
     path = RemoveQuotes(path);
-    return AdoptDataFile(ReadDataFile(path));
+    return OpenLockedDataFile(path, [&] { return ReadDataFile(path); });
 }
 
 int OpenDataFile(std::string& path, std::future<LoadedDocument>& reading) {
     WaitCursor wait;
     path = RemoveQuotes(path);
-    return AdoptDataFile(reading.get());
+    return OpenLockedDataFile(path, [&] { return reading.get(); });
 }
 
 bool SaveOpenFile() {
     if (Program.currentFile.empty()) return true;
+    // Another program (a sync client, an editor) may have written the file
+    // since it was read: its work is not overwritten unasked.
+    if (ChangedOnDisk(Program.currentFileStamp, Program.currentFile) && ShowMessage(kChangedOutsideQuestion) != IDYES)
+        return false;
     WaitCursor wait;
     const DatedCopyRequest copy{Program.DatedCopies, LocalTimeNow()};
-    if (Program.document.Save(Program.currentFile, &copy)) return true;
+    if (Program.document.Save(Program.currentFile, &copy)) {
+        Program.currentFileStamp = TakeFileStamp(Program.currentFile);
+        return true;
+    }
     ShowMessage(kErrorSavingFile);
     return false;
 }
@@ -100,7 +152,7 @@ void OnNewFile() {
     if (!SaveOpenFile()) return;
     const std::string path = ChooseFile(true, "Enter a name for your new Pennywhist file",
                                         OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, "");
-    if (path.empty()) return;
+    if (path.empty() || !MoveOpenFileTo(path)) return;
 
     const bool statsWereOn = Program.ShowStats == 1;
     if (statsWereOn && StatsPanelShown()) RunCommand(IDM_SHOW_STATS);
@@ -109,7 +161,6 @@ void OnNewFile() {
         if (!NewFileSetup(Program.document)) ShowMessage(kErrorAddingNoneCategory);
         Program.history.Clear();
     }
-    Program.currentFile = path;
     SelectAccount(-1);
     if (ShowNewFileWizard(App.frame, Program.document, MainWindowViews()) == IDOK) PostCommand(IDM_ACCOUNTS);
     if (statsWereOn) RunCommand(IDM_SHOW_STATS);
@@ -127,6 +178,9 @@ void OnOpen() {
         break;
     case OpenCancelled:
         break;
+    case OpenInOtherWindow:
+        ShowMessage(kFileOpenInAnotherWindow);
+        break;
     default:
         ShowMessage(kErrorOpeningFile);
         break;
@@ -136,8 +190,7 @@ void OnOpen() {
 void OnSaveAs() {
     const std::string path =
         ChooseFile(true, "Save File As", OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, Program.currentFile);
-    if (path.empty()) return;
-    Program.currentFile = path;
+    if (path.empty() || !MoveOpenFileTo(path)) return;
     SaveOpenFile();
     SelectAccount(Program.CurrentAccountIndex);
 }

@@ -7,19 +7,22 @@
 #include <string>
 
 #include "model/document.h"
+#include "model/file/file_stamp.h"
 
 // OpenDataFile results.
 enum OpenResult : int {
     OpenedFile = 0,
-    OpenUnreadable = 2,  // missing, unreadable, not a data file, or no memory for it
-    OpenCancelled = 3,   // the password prompt was cancelled
+    OpenUnreadable = 2,     // missing, unreadable, not a data file, or no memory for it
+    OpenCancelled = 3,      // the password prompt was cancelled
+    OpenInOtherWindow = 4,  // another instance of the program has the file open
 };
 
 // A data file read whole into a new document (nullptr when it cannot be),
-// and what the load had to say.
+// what the load had to say, and the file's stamp, taken before the read.
 struct LoadedDocument {
     std::unique_ptr<Document> document;
     LoadNotes notes;
+    FileStamp stamp;
 };
 
 // Starts reading the data file at `path` (double quotes removed) on a worker
@@ -27,15 +30,18 @@ struct LoadedDocument {
 std::future<LoadedDocument> ReadDataFileInBackground(std::string path);
 
 // Removes the double quotes from `path` and opens it: the document changes
-// only when the file was read whole and, for a protected file, the right
-// password was typed.
+// only when no other window has the file open, it was read whole and, for a
+// protected file, the right password was typed. The file is then locked for
+// this window and stamped as read.
 int OpenDataFile(std::string& path);
 
 // OpenDataFile with the file already being read by ReadDataFileInBackground.
 int OpenDataFile(std::string& path, std::future<LoadedDocument>& reading);
 
-// Saves the open file, if there is one; false, with "Error saving file."
-// shown, when it cannot be written.
+// Saves the open file, if there is one. When the file on disk is no longer the
+// one read or last written, asks first whether to save over it. False when
+// the user said No, or, with "Error saving file." shown, when it cannot be
+// written.
 bool SaveOpenFile();
 
 // What follows the opening of a file, at start-up or by Open: it becomes

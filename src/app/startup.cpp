@@ -68,14 +68,17 @@ StartFile ChooseStartFile(const char* commandLine) {
 }
 
 // A command line that cannot be opened is reported; a last file that cannot
-// be opened is forgotten silently.
+// be opened is forgotten silently, unless another window has it open.
 void OpenStartFile(StartFile start, std::future<LoadedDocument>& reading) {
     const int result = OpenDataFile(start.path, reading);
     if (result == OpenedFile) {
         ShowOpenedFile(start.path);
         return;
     }
-    if (start.named && result != OpenCancelled) ShowMessage(kErrorOpeningFile);
+    if (result == OpenInOtherWindow)
+        ShowMessage(kFileOpenInAnotherWindow);
+    else if (start.named && result != OpenCancelled)
+        ShowMessage(kErrorOpeningFile);
     Program.currentFile.clear();
 }
 

@@ -63,6 +63,8 @@ inline constexpr Message kSelectCategory{"Select at least one category.", Messag
 inline constexpr Message kEnterImportFile{"Enter the file you want to import.", MessageIcon::Exclamation};
 inline constexpr Message kEnterLocation{"Enter a location.", MessageIcon::Exclamation};
 inline constexpr Message kEnterTextToFind{"Enter the text to find.", MessageIcon::Exclamation};
+inline constexpr Message kFileOpenInAnotherWindow{"This file is open in another Pennywhist window.",
+                                                  MessageIcon::Exclamation};
 inline constexpr Message kDoneSearching{"Done searching through transactions.", MessageIcon::Exclamation};
 
 // Notices.
@@ -93,6 +95,8 @@ inline constexpr Message kRestoreWarning{
     MessageIcon::Exclamation, true};
 inline constexpr Message kCloseAnywayQuestion{"Close anyway? Changes since the last save will be lost.",
                                               MessageIcon::Exclamation, true};
+inline constexpr Message kChangedOutsideQuestion{
+    "The file was changed outside Pennywhist since you opened it. Save over it?", MessageIcon::Exclamation, true};
 
 // Bank statements.
 inline constexpr Message kNoStatementTransactions{"This file holds no transactions that Pennywhist can read.",

@@ -8,7 +8,9 @@
 #include "model/dates.h"
 #include "model/document.h"
 #include "model/file/dated_copies.h"
+#include "model/file/file_stamp.h"
 #include "model/history/history.h"
+#include "platform/platform_file.h"
 
 // SortDate values: the date order of the transaction list.
 inline constexpr std::int32_t kSortAscending = 0;
@@ -21,6 +23,8 @@ inline constexpr std::size_t kMaxPathLength = 259;
 struct ProgramValues {
     Document document;        // the open file's contents
     std::string currentFile;  // the open file's path; empty when no file is open
+    DataFileLock currentFileLock;  // keeps other instances of the program off the open file
+    FileStamp currentFileStamp;    // the open file as read or last written, to notice other writers
     Text31 OpeningPassword;   // the password of the file being opened
     History history;          // the open file's changes, for Undo and Redo
 

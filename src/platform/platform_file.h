@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 // False when `path` names an existing file that must not be replaced (read-only).
 bool IsReplaceable(const std::string& path);
@@ -63,4 +64,64 @@ private:
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;  // a descriptor on POSIX, a HANDLE on Windows
     std::uint64_t size_ = 0;
+};
+
+// What a path names, as far as telling that a file changed goes.
+enum class PathKind {
+    Missing,  // nothing there, or its folder is gone
+    File,     // a plain file
+    Other,    // a folder or a device, or the system could not say
+};
+
+struct PathStatus {
+    PathKind kind = PathKind::Missing;
+    std::uint64_t size = 0;      // of a File
+    std::int64_t lastWrite = 0;  // of a File: its last-write time, in the system's own units
+};
+
+PathStatus StatusOf(const std::string& path);
+
+// The lock file of a data file: its path followed by this.
+inline constexpr char kLockFileSuffix[] = ".lock";
+
+// Keeps other instances of the program off a data file while this one has it
+// open. The lock is an exclusive byte lock on a small lock file beside the
+// data file (not on the data file itself, which each save replaces by a
+// rename); the system drops it when the process ends, so a crash never leaves
+// the file locked. Non-copyable; moving hands the lock over.
+class DataFileLock {
+public:
+    DataFileLock() = default;
+    DataFileLock(const DataFileLock&) = delete;
+    DataFileLock& operator=(const DataFileLock&) = delete;
+    DataFileLock(DataFileLock&& other) noexcept
+        : lock_(std::exchange(other.lock_, kNone)), remover_(std::exchange(other.remover_, kNone)) {}
+    DataFileLock& operator=(DataFileLock&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            lock_ = std::exchange(other.lock_, kNone);
+            remover_ = std::exchange(other.remover_, kNone);
+        }
+        return *this;
+    }
+    ~DataFileLock() { Reset(); }
+
+    // Lets go of what it held, then locks the data file at `dataFilePath`.
+    // False, holding nothing, when another holder has it. Where no lock file
+    // can be made (a read-only folder or disc) it holds nothing and returns
+    // true: no save can be made there either, since a save writes its new
+    // file beside the old one too.
+    bool Acquire(const std::string& dataFilePath);
+
+    // Whether this holds the lock of `dataFilePath`, under whatever name the
+    // path reaches the lock file by.
+    bool IsFor(const std::string& dataFilePath) const;
+
+    // Lets go of the lock, if any.
+    void Reset();
+
+private:
+    static constexpr std::intptr_t kNone = -1;
+    std::intptr_t lock_ = kNone;     // the locked lock file: a descriptor on POSIX, a HANDLE on Windows
+    std::intptr_t remover_ = kNone;  // Windows: the handle whose closing deletes the lock file
 };

@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,6 +71,42 @@ bool InputFile::Read(void* out, std::size_t count) {
 bool InputFile::Skip(std::uint64_t count) {
     return count <= static_cast<std::uint64_t>(INT64_MAX) &&
            lseek(static_cast<int>(handle_), static_cast<off_t>(count), SEEK_CUR) >= 0;
+}
+
+PathStatus StatusOf(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) return {errno == ENOENT || errno == ENOTDIR ? PathKind::Missing : PathKind::Other};
+    if (!S_ISREG(status.st_mode)) return {PathKind::Other};
+    return {PathKind::File, static_cast<std::uint64_t>(status.st_size),
+            static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
+// flock, not fcntl: its lock belongs to the open file, so that a second
+// acquire in the same process is refused as one from another process is.
+// The lock file stays behind; one that nobody holds is simply taken over.
+bool DataFileLock::Acquire(const std::string& dataFilePath) {
+    Reset();
+    const int descriptor = open((dataFilePath + kLockFileSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0) return true;
+    if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const bool heldElsewhere = errno == EWOULDBLOCK;
+        close(descriptor);
+        return !heldElsewhere;
+    }
+    lock_ = descriptor;
+    return true;
+}
+
+bool DataFileLock::IsFor(const std::string& dataFilePath) const {
+    struct stat held {}, named {};
+    return lock_ != kNone && fstat(static_cast<int>(lock_), &held) == 0 &&
+           stat((dataFilePath + kLockFileSuffix).c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+void DataFileLock::Reset() {
+    if (lock_ != kNone) close(static_cast<int>(lock_));  // which drops the lock
+    lock_ = kNone;
 }
 
 void PrepareBulkMemory(void* block, std::size_t bytes) {

@@ -64,6 +64,90 @@ bool InputFile::Skip(std::uint64_t count) {
            SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), distance, nullptr, FILE_CURRENT) != 0;
 }
 
+PathStatus StatusOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD error = GetLastError();
+        return {error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathKind::Missing : PathKind::Other};
+    }
+    if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return {PathKind::Other};
+    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t(high) << 32) | low; };
+    return {PathKind::File, join(data.nFileSizeHigh, data.nFileSizeLow),
+            static_cast<std::int64_t>(join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime))};
+}
+
+namespace {
+
+// Every opener of a lock file lets the others open it too, to try the lock,
+// and lets its holder delete it.
+HANDLE OpenLockFile(const std::string& path, DWORD access, DWORD disposition, DWORD flags) {
+    return CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       disposition, flags, nullptr);
+}
+
+// A lock file on its way out: its last holder has let go and it goes when the
+// last handle on it closes. Locking it would lock nothing that a newcomer
+// opening the path would see.
+bool IsBeingDeleted(HANDLE file) {
+    FILE_STANDARD_INFO info{};
+    return GetFileInformationByHandleEx(file, FileStandardInfo, &info, sizeof info) && info.DeletePending;
+}
+
+bool SameFile(HANDLE a, HANDLE b) {
+    BY_HANDLE_FILE_INFORMATION first, second;
+    return GetFileInformationByHandle(a, &first) && GetFileInformationByHandle(b, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+}
+
+}  // namespace
+
+bool DataFileLock::Acquire(const std::string& dataFilePath) {
+    Reset();
+    const std::string path = dataFilePath + kLockFileSuffix;
+    // One more try for each lock file caught being deleted by its last holder.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        HANDLE file = OpenLockFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN);
+        if (file == INVALID_HANDLE_VALUE) return true;
+        OVERLAPPED first{};  // the lock covers the first byte, which need not exist
+        if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &first)) {
+            const bool heldElsewhere = GetLastError() == ERROR_LOCK_VIOLATION;
+            CloseHandle(file);
+            return !heldElsewhere;
+        }
+        if (IsBeingDeleted(file)) {
+            CloseHandle(file);
+            continue;
+        }
+        lock_ = reinterpret_cast<std::intptr_t>(file);
+        // Only the holder opens the lock file to delete it on closing, so a
+        // failed try by another instance never deletes a lock that is held;
+        // the system closes this handle too when the process ends. Without
+        // it the lock holds all the same and the file stays behind.
+        HANDLE remover = OpenLockFile(path, DELETE, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE);
+        if (remover != INVALID_HANDLE_VALUE) remover_ = reinterpret_cast<std::intptr_t>(remover);
+        return true;
+    }
+    return true;  // it kept going away under us: as where no lock file can be made
+}
+
+bool DataFileLock::IsFor(const std::string& dataFilePath) const {
+    if (lock_ == kNone) return false;
+    HANDLE named = OpenLockFile(dataFilePath + kLockFileSuffix, 0, OPEN_EXISTING, 0);
+    if (named == INVALID_HANDLE_VALUE) return false;
+    const bool same = SameFile(reinterpret_cast<HANDLE>(lock_), named);
+    CloseHandle(named);
+    return same;
+}
+
+void DataFileLock::Reset() {
+    // The delete is set going while the lock still holds, so that whoever
+    // takes the lock next sees that this file is on its way out.
+    if (remover_ != kNone) CloseHandle(reinterpret_cast<HANDLE>(remover_));
+    if (lock_ != kNone) CloseHandle(reinterpret_cast<HANDLE>(lock_));
+    remover_ = lock_ = kNone;
+}
+
 void PrepareBulkMemory(void*, std::size_t) {}
 
 namespace {

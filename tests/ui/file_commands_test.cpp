@@ -5,6 +5,7 @@
 
 #include "model/file/exchange_rules.h"
 #include "model/statements/csv_mapping.h"
+#include "platform/platform_file.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 
@@ -38,6 +39,24 @@ TEST(StartAndClose, AQuotedFileIsOpenedSavedOnClosingAndOpenedAgainAtTheNextStar
     DeleteFileA(path.c_str());
     Driver driver("", Driver::Settings::Kept);  // no message box: the driver fails on any
     EXPECT_EQ(Program.currentFile, "");
+}
+
+TEST(StartAndClose, AFileOpenInAnotherWindowIsSaidAndNotOpenedAtStartUp) {
+    const std::string path = SampleFile("shared.pwf");
+    {
+        Driver driver(path.c_str(), Driver::Settings::Fresh, {CloseAccounts()});
+        PostMessageA(App.frame, WM_COMMAND, IDM_CLOSE, 0);
+        EXPECT_EQ(driver.RunToEnd(), 0);  // shared.pwf is now the last file
+    }
+    DataFileLock otherWindow;
+    ASSERT_TRUE(otherWindow.Acquire(path));
+    for (const char* commandLine : {path.c_str(), ""}) {
+        std::string message;
+        Driver driver(commandLine, Driver::Settings::Kept, {AnswerMessage(message)});
+        EXPECT_EQ(message, "This file is open in another Pennywhist window.") << commandLine;
+        EXPECT_EQ(Program.currentFile, "");
+        EXPECT_EQ(Program.document, Document());
+    }
 }
 
 TEST_F(FileCommands, OpenKeepsTheOpenFileForABadFileOrACancelledPassword) {
@@ -134,6 +153,90 @@ TEST_F(FileCommands, SaveAsWritesTheNewFileAndLeavesTheOldOneAsItWas) {
     EXPECT_EQ(Loaded(renamed), Program.document);
 }
 
+TEST_F(FileCommands, AFileOpenInAnotherWindowIsNotOpenedCreatedOrSavedOver) {
+    const std::string sample = TestFile("sample.pwf");
+    Document otherDocument;
+    NewFileSetup(otherDocument);
+    const std::string other = SampleFile("other.pwf", otherDocument);
+    const std::string otherBytes = FileBytes(other);
+    DataFileLock otherWindow;
+    ASSERT_TRUE(otherWindow.Acquire(other));
+    DataFileLock probe;
+    EXPECT_FALSE(probe.Acquire(sample)) << "this window holds its own file";
+
+    std::string message;
+    driver.Command(IDM_OPEN, {ChooseFile(other), AnswerMessage(message)});
+    EXPECT_EQ(message, "This file is open in another Pennywhist window.");
+    message.clear();
+    // The file dialogs ask first whether to replace the file; then no wizard follows.
+    driver.Command(IDM_NEW_FILE, {ChooseFile(other), Press(IDYES), AnswerMessage(message)});
+    EXPECT_EQ(message, "This file is open in another Pennywhist window.");
+    message.clear();
+    driver.Command(IDM_SAVE_AS, {ChooseFile(other), Press(IDYES), AnswerMessage(message)});
+    EXPECT_EQ(message, "This file is open in another Pennywhist window.");
+    EXPECT_EQ(Program.currentFile, sample);
+    EXPECT_EQ(Program.document, SampleDocument());
+    EXPECT_EQ(FileBytes(other), otherBytes);
+
+    // The file open here opens again; once the other window lets go, so does the other.
+    driver.Command(IDM_OPEN, {ChooseFile(sample), CloseAccounts()});
+    EXPECT_EQ(Program.currentFile, sample);
+    otherWindow.Reset();
+    driver.Command(IDM_OPEN, {ChooseFile(other), CloseAccounts()});
+    EXPECT_EQ(Program.currentFile, other);
+    EXPECT_EQ(Program.document, otherDocument);
+    EXPECT_TRUE(probe.Acquire(sample)) << "the file no longer open here is let go";
+    EXPECT_FALSE(otherWindow.Acquire(other));
+}
+
+TEST_F(FileCommands, SaveAsksBeforeWritingOverAFileChangedOutsideAndNoKeepsTheWorkForSaveAs) {
+    const std::string path = TestFile("sample.pwf");
+    Program.document.GetAccount(0).name = "Everyday";  // unsaved work
+    const Document work = Program.document;
+    Document outsideDocument = SampleDocument();
+    outsideDocument.GetAccount(1).name = "Groceries";
+    SampleFile("sample.pwf", outsideDocument);  // another program writes the file
+    const std::string outside = FileBytes(path);
+
+    std::string question;
+    driver.Command(IDM_SAVE, {AnswerMessage(question, IDNO)});
+    EXPECT_EQ(question, "The file was changed outside Pennywhist since you opened it. Save over it?");
+    EXPECT_EQ(FileBytes(path), outside);
+    EXPECT_EQ(Program.document, work);
+    driver.Command(IDM_OPEN, {AnswerMessage(question, IDNO)});  // no file dialog follows
+    // Closing after No asks whether to close anyway; No keeps the window.
+    std::string closing;
+    driver.OnModal(AnswerMessage(question, IDNO));
+    driver.OnModal(AnswerMessage(closing, IDNO));
+    SendMessageA(App.frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(closing, "Close anyway? Changes since the last save will be lost.");
+    EXPECT_TRUE(IsWindow(App.frame));
+
+    const std::string kept = TestFile("kept.pwf");
+    driver.Command(IDM_SAVE_AS, {ChooseFile(kept)});  // no question
+    EXPECT_EQ(Loaded(kept), work);
+    EXPECT_EQ(FileBytes(path), outside);
+
+    // Touched behind the program: Yes saves over it.
+    const HANDLE file = CreateFileA(kept.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME written;
+    GetFileTime(file, nullptr, nullptr, &written);
+    written.dwHighDateTime += 1;
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+    Program.document.GetAccount(0).name = "Daily";
+    question.clear();
+    driver.Command(IDM_SAVE, {AnswerMessage(question, IDYES)});
+    EXPECT_NE(question, "");
+    EXPECT_EQ(Loaded(kept), Program.document);
+    driver.Command(IDM_SAVE);  // the stamp is the new file's: no question
+
+    // Deleted behind the program: written again without asking.
+    DeleteFileA(kept.c_str());
+    driver.Command(IDM_SAVE);
+    EXPECT_EQ(Loaded(kept), Program.document);
+}
+
 TEST_F(FileCommands, PasswordIsSetAfterARefusalThenClearedWithANotice) {
     driver.Command(IDM_PASSWORD, {[&](ModalWindow& dialog) {
         EXPECT_FALSE(dialog.IsControlEnabled(IDC_CURRENT_PASSWORD));  // there is none yet
@@ -202,6 +305,25 @@ TEST(WindowsDataFile, SaveReplacesTheFileWholeAndRefusesReadOnlyFilesAndMissingF
     EXPECT_FALSE(FileExists(path + ".saving"));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_FALSE(smaller.Save(TestFile("missing\\money.pwf")));
+}
+
+// The lock file of the lock that keeps other windows off a data file.
+TEST(WindowsDataFileLock, TheHiddenLockFileGoesWithItsHolderAndNotWithARefusedTry) {
+    const std::string path = TestFile("locked-by-test.pwf");
+    const std::string lockFile = path + kLockFileSuffix;
+    DataFileLock holder, second, third;
+    ASSERT_TRUE(holder.Acquire(path));
+    EXPECT_TRUE(GetFileAttributesA(lockFile.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_FALSE(second.Acquire(path));
+    EXPECT_TRUE(FileExists(lockFile));
+    EXPECT_FALSE(third.Acquire(path)) << "still held after a refused try let go of the file";
+    EXPECT_TRUE(holder.IsFor(TestFolder() + "\\LOCKED-BY-TEST.PWF"));
+    holder.Reset();
+    EXPECT_FALSE(FileExists(lockFile));
+    EXPECT_TRUE(second.Acquire(path));
+    EXPECT_FALSE(third.Acquire(path));
+    second.Reset();
+    EXPECT_FALSE(FileExists(lockFile));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "model/file/atomic_save.h"
 #include "model/file/dated_copies.h"
 #include "model/file/dated_copy_list.h"
 #include "platform/platform_folder.h"
@@ -252,4 +253,13 @@ TEST_F(DatedCopySaves, ARestoreKeepsTheDataItReplacesAsACopy) {
     EXPECT_EQ(RestoreDatedCopy(open, dataFile, oldest, {.folder = scratch.File("blocker")}, kMorning, notes),
               DatedRestore::NotKept);
     EXPECT_EQ(open, expected);
+}
+
+TEST_F(DatedCopySaves, ASavesLeftoverIsRemovedAndNeverTakenForACopy) {
+    ASSERT_TRUE(SaveAt(Version("first"), kMorning));
+    WriteBytes(dataFile + ".saving", {1, 2, 3});
+    EXPECT_TRUE(DatedCopiesAmong(FileNamesIn(scratch.path), "Household").empty());
+    RemoveSaveLeftover(dataFile);
+    EXPECT_FALSE(IsFile(dataFile + ".saving"));
+    EXPECT_EQ(Loaded(dataFile), Version("first"));
 }

@@ -69,3 +69,5 @@ bool SaveAtomically(const std::string& path, const std::function<void(DataWriter
     if (!temporary.empty()) std::remove(temporary.c_str());
     return false;
 }
+
+void RemoveSaveLeftover(const std::string& path) { std::remove((path + std::string(kSaveTemporarySuffix)).c_str()); }

@@ -16,3 +16,8 @@ struct DatedCopyRequest;
 // whole, and the copies past the number asked for go once it is in place.
 bool SaveAtomically(const std::string& path, const std::function<void(DataWriter&)>& write,
                     const DatedCopyRequest* copy = nullptr);
+
+// Removes the temporary file that a save killed part way (a crash, a power
+// cut) left beside `path`. Only for the file this window holds the lock of:
+// another window's save in progress writes such a file too. A save replaces it anyway.
+void RemoveSaveLeftover(const std::string& path);

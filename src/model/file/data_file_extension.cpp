@@ -1,7 +1,6 @@
 #include "model/file/data_file_extension.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -9,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/file/crc32.h"
 #include "model/file/data_stream.h"
 #include "model/document.h"
 
@@ -16,30 +16,10 @@ namespace {
 
 constexpr std::int32_t kExtensionVersion = 1;
 
-constexpr std::array<std::uint32_t, 256> kCrcTable = [] {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}();
-
-// A running CRC-32 over the bytes written or read.
-struct Crc {
-    std::uint32_t value = 0xFFFFFFFFu;
-    void Add(const void* data, std::size_t count) {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < count; ++i) value = kCrcTable[(value ^ bytes[i]) & 0xFF] ^ (value >> 8);
-    }
-    std::uint32_t Final() const { return value ^ 0xFFFFFFFFu; }
-};
-
 // Writes through to the file and the check.
 struct CheckedWriter {
     DataWriter& out;
-    Crc crc;
+    Crc32 crc;
     void Write(const void* data, std::size_t count) {
         crc.Add(data, count);
         out.Write(data, count);
@@ -111,7 +91,7 @@ ChunkBytes ClosingChunk(const Document& document) {
 // Reads through the stream and the check.
 struct CheckedReader {
     DataReader& in;
-    Crc crc;
+    Crc32 crc;
     bool Read(void* out, std::size_t count) {
         if (!in.Read(out, count)) return false;
         crc.Add(out, count);
