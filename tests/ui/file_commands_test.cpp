@@ -1,11 +1,14 @@
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "model/file/dated_copies.h"
 #include "model/file/exchange_rules.h"
 #include "model/statements/csv_mapping.h"
 #include "platform/platform_file.h"
+#include "platform/platform_folder.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 
@@ -430,6 +433,51 @@ TEST_F(FileCommands, BackupThenRestoreBringsTheOldDataBackWithTheCurrentPassword
     SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(run(TestFolder(), IDOK, {IDOK}), Texts{"Error saving file."});
     SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(FileCommands, EachSaveKeepsADatedCopyAndTheOldestComesBackFromTheList) {
+    std::filesystem::remove_all(TestFile("Backups"));
+    // Options: the number of copies is checked, then stored.
+    driver.Command(IDM_OPTIONS, {[&](ModalWindow& dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_KEEP_DATED_COPIES), UINT(BST_CHECKED));
+        EXPECT_EQ(dialog.Text(IDC_COPIES_TO_KEEP), "10");
+        dialog.SetText(IDC_COPIES_TO_KEEP, "0");
+        ExpectRefusal(driver, dialog, IDOK, IDC_COPIES_TO_KEEP);
+        dialog.SetText(IDC_COPIES_TO_KEEP, "5");
+        dialog.Click(IDOK);
+    }});
+    DWORD stored = 0, size = sizeof stored;
+    RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "DatedCopiesToKeep", RRF_RT_REG_DWORD, nullptr, &stored, &size);
+    EXPECT_EQ(stored, 5u);
+
+    for (const char* name : {"First", "Second", "Third"}) {
+        Program.document.GetAccount(0).name = name;
+        driver.Command(IDM_SAVE);
+    }
+    EXPECT_EQ(FileNamesIn(TestFile("Backups")).size(), 3u);
+
+    // The list, newest first, and the oldest copy (the file as it was opened) restored.
+    Texts messages(2);
+    driver.Command(IDM_BACKUP_RESTORE, {[&](ModalWindow& backup) {
+        driver.Click(backup, IDC_RESTORE_DATED_COPY, {[&](ModalWindow& copies) {
+            HWND list = GetDlgItem(copies.Handle(), IDC_DATED_COPY_LIST);
+            ASSERT_EQ(ListRowCount(list), 3);
+            EXPECT_EQ(ListCell(list, 2, 2), "2");  // accounts
+            EXPECT_EQ(ListCell(list, 2, 3), "5");  // transactions
+            ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            driver.OnModalNext(AnswerMessage(messages[1]));
+            driver.OnModalNext(AnswerMessage(messages[0], IDYES));
+            driver.OnModal(CloseAccounts());
+            copies.Click(IDOK);
+        }});
+    }});
+    EXPECT_EQ(messages, (Texts{"WARNING:  This will replace the current data with the backup file's data.\n\nAre you sure?",
+                               "Restore successful."}));
+    EXPECT_EQ(Program.document.GetAccount(0).name.view(), "Checking");
+    // What was open is a copy of its own.
+    const std::vector<DatedCopy> copies = DatedCopiesAmong(FileNamesIn(TestFile("Backups")), "sample");
+    ASSERT_EQ(copies.size(), 4u);
+    EXPECT_EQ(Loaded(TestFile("Backups") + "\\" + copies[0].name).GetAccount(0).name.view(), "Third");
 }
 
 TEST_F(FileCommands, ImportStatementShowsWhatIsNewAndASecondImportAddsNothing) {
