@@ -15,6 +15,7 @@
 #include "dialogs/file/password_dialog.h"
 #include "model/file/atomic_save.h"
 #include "model/file/dated_copies.h"
+#include "model/file/encrypted_file.h"
 #include "model/file/new_file.h"
 #include "model/history/document_changes.h"
 #include "model/tables/window_title.h"
@@ -46,8 +47,11 @@ bool StatsPanelShown() { return App.statsPanel != nullptr && IsWindowVisible(App
 
 LoadedDocument ReadDataFile(const std::string& path) {
     // Stamped first: a change made while the file is read shows at the next save.
-    LoadedDocument loaded{std::unique_ptr<Document>(new (std::nothrow) Document), {}, TakeFileStamp(path)};
-    if (loaded.document && !loaded.document->Load(path, &loaded.notes)) loaded.document.reset();
+    LoadedDocument loaded{std::unique_ptr<Document>(new (std::nothrow) Document), {}, TakeFileStamp(path), {}};
+    if (loaded.document && !loaded.document->Load(path, &loaded.notes)) {
+        loaded.document.reset();
+        if (loaded.notes.encrypted) loaded.encrypted = ReadWholeFile(path).value_or(std::vector<std::uint8_t>());
+    }
     return loaded;
 }
 
@@ -79,17 +83,36 @@ bool MoveOpenFileTo(const std::string& path) {
     return true;
 }
 
-// The password check and the swap, once the file has been read.
-int AdoptDataFile(LoadedDocument loaded) {
-    if (!loaded.document) return OpenUnreadable;
-    Program.OpeningPassword = loaded.document->password;
-    if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame, Program.OpeningPassword) != IDOK) return OpenCancelled;
-    // The file was read whole once already; it becomes the open document as it is.
-    Program.document = std::move(*loaded.document);
+// The document read becomes the open one.
+int Adopt(Document& document, const LoadedDocument& loaded) {
+    Program.document = std::move(document);
     Program.currentFileStamp = loaded.stamp;
     Program.history.Clear();
     if (loaded.notes.extensionUnreadable) ShowMessage(kExtensionUnreadable);
     return OpenedFile;
+}
+
+// An encrypted file is read no further than its header before its password opens it.
+int AdoptEncryptedFile(LoadedDocument& loaded) {
+    const std::optional<EnvelopeHeader> header = ReadEnvelopeHeader(loaded.encrypted);
+    if (!header) return OpenUnreadable;
+    std::optional<UnlockedFile> unlocked = AskFilePassword(App.frame, *header);
+    if (!unlocked) return OpenCancelled;
+    WaitCursor wait;
+    std::unique_ptr<Document> document(new (std::nothrow) Document);
+    const bool opened =
+        document && OpenEnvelope(loaded.encrypted, unlocked->protection, unlocked->password, *document, &loaded.notes);
+    WipeBytes(unlocked->password.data(), unlocked->password.size());
+    return opened ? Adopt(*document, loaded) : OpenUnreadable;
+}
+
+// The password check and the swap, once the file has been read.
+int AdoptDataFile(LoadedDocument loaded) {
+    if (!loaded.document) return loaded.encrypted.empty() ? OpenUnreadable : AdoptEncryptedFile(loaded);
+    Program.OpeningPassword = loaded.document->password;
+    if (!Program.OpeningPassword.empty() && ShowEnterPasswordDialog(App.frame, Program.OpeningPassword) != IDOK) return OpenCancelled;
+    // The file was read whole once already; it becomes the open document as it is.
+    return Adopt(*loaded.document, loaded);
 }
 
 // The lock first, so that a file open in another window is neither read nor
@@ -204,8 +227,12 @@ void OnSave() { SaveOpenFile(); }
 
 void OnPassword() {
     DocumentHeads before = HeadsOf(Program.document);
-    if (ShowPasswordDialog(App.frame, Program.document.password) != IDOK || HeadsOf(Program.document) == before) return;
-    const char* name = Program.document.password.empty() ? "Remove Password" : "Set Password";
+    if (ShowPasswordDialog(App.frame, Program.document) != IDOK || HeadsOf(Program.document) == before) return;
+    const Document& document = Program.document;
+    const char* name = document.password.empty()                 ? "Remove Password"
+                       : document.password != before.password    ? "Set Password"
+                       : document.protection.encrypted            ? "Encrypt File"
+                                                                  : "Stop Encrypting File";
     Program.history.Record(HeadsStep(name, std::move(before), Program.document));
     RefreshEditMenu();
 }

@@ -5,6 +5,7 @@
 #include <future>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/document.h"
 #include "model/file/file_stamp.h"
@@ -23,6 +24,7 @@ struct LoadedDocument {
     std::unique_ptr<Document> document;
     LoadNotes notes;
     FileStamp stamp;
+    std::vector<std::uint8_t> encrypted;  // an encrypted file's bytes, for its password to open
 };
 
 // Starts reading the data file at `path` (double quotes removed) on a worker

@@ -8,6 +8,7 @@
 #include "app/file_commands.h"
 #include "app/settings.h"
 #include "app/toolbar.h"
+#include "model/file/encrypted_file.h"
 #include "resources/resource.h"
 #include "shell/program.h"
 #include "views/transaction_list.h"
@@ -113,9 +114,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return SaveBeforeClosing();
     case WM_ENDSESSION:
         // The process ends without WM_CLOSE once this returns.
-        if (wParam) SaveSettings();
+        if (wParam) {
+            SaveSettings();
+            ForgetFileSecrets(Program.document);
+        }
         return 0;
     case WM_DESTROY:
+        ForgetFileSecrets(Program.document);
         PostQuitMessage(0);
         return 0;
     default:

@@ -53,6 +53,7 @@ BillDeposit* Document::FindBillDeposit(std::int32_t position) { return Find(bill
 
 void Document::Clear() {
     password = Text31();
+    protection = FileProtection();
     ClearCategories();
     ClearBillDeposits();
     ClearAccounts();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/account.h"
+#include "model/file/file_protection.h"
 #include "model/records.h"
 
 class DataReader;
@@ -22,10 +23,13 @@ struct LoadNotes {
     // The file's extension block was damaged: the document has no bank ids,
     // and the next save writes none.
     bool extensionUnreadable = false;
+    // Load met an encrypted file, which only a password opens (encrypted_file.h).
+    bool encrypted = false;
 };
 
 struct Document {
     Text31 password;  // plain text; empty means no password
+    FileProtection protection;  // how the file is saved: plain unless the user chose encryption
     std::vector<Text31> categories;  // position 0 is "None" in files the program makes
     std::vector<BillDeposit> billDeposits;
     std::vector<Account> accounts;
@@ -92,7 +96,8 @@ struct Document {
     // folder (`path` and kSaveTemporarySuffix) that then replaces the old file
     // in one step. False on any error (folder missing, read-only file, disk
     // full); the old file is then as it was. With `copy`, the old file is
-    // kept as a dated copy (dated_copies.h).
+    // kept as a dated copy (dated_copies.h). An encrypted document is written
+    // encrypted (encrypted_file.h).
     bool Save(const std::string& path, const DatedCopyRequest* copy = nullptr) const;
 
     // Replaces the document with the file's contents. False, with the document
@@ -101,7 +106,8 @@ struct Document {
     // over-long or inconsistent, holds an amount or credit limit that is not
     // a finite number, or memory runs out. Bytes after the file's records are
     // refused unless they are its extension block (data_file_extension.h),
-    // whose damage `notes` reports instead.
+    // whose damage `notes` reports instead. An encrypted file is refused
+    // too, with `notes` saying so: only its password opens it.
     bool Load(const std::string& path, LoadNotes* notes = nullptr);
 
     // The loader over any stream; same contract as Load.

@@ -69,6 +69,8 @@ inline constexpr Message kDoneSearching{"Done searching through transactions.", 
 
 // Notices.
 inline constexpr Message kPasswordCleared{"Password cleared.", MessageIcon::Information};
+inline constexpr Message kEnterPasswordToEncrypt{"Enter a password to encrypt the file.", MessageIcon::Exclamation};
+inline constexpr Message kEncryptionUnavailable{"The file cannot be encrypted on this computer.", MessageIcon::Stop};
 inline constexpr Message kBackupSuccessful{"Backup successful.", MessageIcon::Information};
 inline constexpr Message kRestoreSuccessful{"Restore successful.", MessageIcon::Information};
 inline constexpr Message kInvalidCopiesToKeep{"Enter a number of copies from 1 to 999.", MessageIcon::Exclamation};

@@ -269,6 +269,8 @@
 #define IDC_RESTORE_DATED_COPY 1185
 #define IDC_DATED_COPY_LIST 1186
 #define IDC_DATED_COPY_NOTE 1187
+// Password dialog: encryption
+#define IDC_ENCRYPT_FILE 1188
 
 // Password dialog
 #define IDC_NEW_PASSWORD 1019

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/file/dated_copies.h"
+#include "model/file/encrypted_file.h"
 #include "model/file/exchange_rules.h"
 #include "model/statements/csv_mapping.h"
 #include "platform/platform_file.h"
@@ -83,6 +84,56 @@ TEST_F(FileCommands, OpenKeepsTheOpenFileForABadFileOrACancelledPassword) {
     driver.Command(IDM_OPEN, {ChooseFile(locked), EnterText(IDC_OPENING_PASSWORD, "Secret"), CloseAccounts()});
     EXPECT_EQ(Program.currentFile, locked);
     EXPECT_EQ(Program.document, lockedDocument);
+}
+
+TEST_F(FileCommands, AnEncryptedFileAsksItsPasswordAndEncryptionTurnsOff) {
+    const std::string path = TestFile("sample.pwf");
+    // The box asks for a password to encrypt with, then takes one.
+    driver.Command(IDM_PASSWORD, {[&](ModalWindow& dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_ENCRYPT_FILE), UINT(BST_UNCHECKED));
+        dialog.Choose(IDC_ENCRYPT_FILE);
+        std::string message;
+        driver.Click(dialog, IDOK, {AnswerMessage(message)});
+        EXPECT_EQ(message, "Enter a password to encrypt the file.");
+        dialog.SetText(IDC_NEW_PASSWORD, "Open sesame");
+        dialog.SetText(IDC_VERIFY_PASSWORD, "Open sesame");
+        dialog.Click(IDOK);
+    }});
+    ASSERT_TRUE(Program.document.protection.encrypted);
+    driver.Command(IDM_SAVE);
+    const std::string bytes = FileBytes(path);
+    EXPECT_TRUE(IsEncryptedFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}));
+    EXPECT_EQ(bytes.find("Corner Market"), std::string::npos);
+    EXPECT_EQ(bytes.find("Open sesame"), std::string::npos);
+
+    // Another file, then this one again: its password is asked, a wrong one refused.
+    const std::string plain = SampleFile("plain.pwf");
+    driver.Command(IDM_OPEN, {ChooseFile(plain), CloseAccounts()});
+    EXPECT_FALSE(Program.document.protection.encrypted);
+    driver.Command(IDM_OPEN, {ChooseFile(path), [&](ModalWindow& prompt) {
+        prompt.SetText(IDC_OPENING_PASSWORD, "open sesame");
+        ExpectRefusal(driver, prompt, IDOK, IDC_OPENING_PASSWORD);
+        prompt.SetText(IDC_OPENING_PASSWORD, "Open sesame");
+        prompt.Click(IDOK);
+    }, CloseAccounts()});
+    EXPECT_EQ(Program.currentFile, path);
+    EXPECT_TRUE(Program.document.protection.encrypted);
+    EXPECT_EQ(Program.document.password.view(), "Open sesame");
+    EXPECT_EQ(Program.document.GetAccount(0).name.view(), "Checking");
+
+    // Unticked: the next save writes a plain file again, the password kept.
+    driver.Command(IDM_PASSWORD, {[](ModalWindow& dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_ENCRYPT_FILE), UINT(BST_CHECKED));
+        dialog.SetText(IDC_CURRENT_PASSWORD, "Open sesame");
+        dialog.SetText(IDC_NEW_PASSWORD, "Open sesame");
+        dialog.SetText(IDC_VERIFY_PASSWORD, "Open sesame");
+        dialog.Choose(IDC_ENCRYPT_FILE);
+        dialog.Click(IDOK);
+    }});
+    driver.Command(IDM_SAVE);
+    Document reopened = Loaded(path);
+    EXPECT_EQ(reopened.password.view(), "Open sesame");
+    EXPECT_FALSE(reopened.protection.encrypted);
 }
 
 TEST_F(FileCommands, OpenSaysWhenTheImportedStatementMarksCannotBeRead) {

@@ -130,7 +130,43 @@ TEST(PasswordRules, OpeningPasswordMustMatchItsFirstThirtyCharacters) {
         {kThirty, kForty, true}, {kThirty, kThirty.substr(0, 29), false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CheckOpeningPassword(Text31(c.expected), c.typed),
+        EXPECT_EQ(CheckOpeningPassword(IsOpeningPassword(Text31(c.expected), c.typed)),
                   c.accepted ? Ends(DialogEnd::Changed) : StaysOpen(&kPasswordIncorrect, IDC_OPENING_PASSWORD))
             << c.expected << " / " << c.typed;
+}
+
+TEST(PasswordRules, EncryptionNeedsAPasswordAndAKeyOfItsOwnOncePerPassword) {
+    constexpr std::uint32_t kRounds = 1000;
+    const auto change = [&](Text31& password, FileProtection& protection, const char* current, const char* newText,
+                            bool encrypt) {
+        return ChangePasswordAndProtection(password, protection, current, newText, newText, encrypt, kRounds);
+    };
+    Text31 password;
+    FileProtection protection;
+    // Nothing to encrypt with.
+    EXPECT_EQ(change(password, protection, "", "", true), StaysOpen(&kEnterPasswordToEncrypt, IDC_NEW_PASSWORD));
+    EXPECT_FALSE(protection.encrypted);
+    // The spec'd checks come first and change nothing.
+    EXPECT_EQ(ChangePasswordAndProtection(password, protection, "", "a", "b", true, kRounds),
+              StaysOpen(&kPasswordsDoNotMatch, IDC_NEW_PASSWORD));
+
+    EXPECT_EQ(change(password, protection, "", "first", true), Ends(DialogEnd::Changed));
+    EXPECT_EQ(password, Text31("first"));
+    ASSERT_TRUE(protection.encrypted);
+    EXPECT_EQ(protection.iterations, kRounds);
+    const FileProtection firstKey = protection;
+    // The same password again keeps its key; a new one gets a new salt and key.
+    EXPECT_EQ(change(password, protection, "first", "first", true), Ends(DialogEnd::Changed));
+    EXPECT_EQ(protection, firstKey);
+    EXPECT_EQ(change(password, protection, "first", "second", true), Ends(DialogEnd::Changed));
+    EXPECT_NE(protection.salt, firstKey.salt);
+    EXPECT_NE(protection.key, firstKey.key);
+    // Clearing the password of an encrypted file is refused while the box stays ticked.
+    EXPECT_EQ(change(password, protection, "second", "", true), StaysOpen(&kEnterPasswordToEncrypt, IDC_NEW_PASSWORD));
+    EXPECT_EQ(password, Text31("second"));
+    // Unticked: plain again, the password as the user sets it.
+    EXPECT_EQ(change(password, protection, "second", "second", false), Ends(DialogEnd::Changed));
+    EXPECT_EQ(protection, FileProtection());
+    EXPECT_EQ(change(password, protection, "WRONG", "x", true), StaysOpen(&kPasswordIncorrect, IDC_CURRENT_PASSWORD));
+    EXPECT_EQ(change(password, protection, "second", "", false), Ends(DialogEnd::Changed, &kPasswordCleared));
 }

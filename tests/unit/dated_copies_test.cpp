@@ -10,6 +10,7 @@
 namespace {
 
 constexpr CopyTime kMorning{2026, 12, 7, 4, 58, 36};
+const EnvelopeUnlocker kNoPassword = [](const EnvelopeHeader&) { return std::optional<UnlockedFile>(); };
 
 std::vector<std::string> CopyNames(const std::vector<DatedCopy>& copies) {
     std::vector<std::string> names;
@@ -237,7 +238,7 @@ TEST_F(DatedCopySaves, ARestoreKeepsTheDataItReplacesAsACopy) {
     const std::string oldest = scratch.File("Backups/Household.2026-12-07_050000.pwf");
     Document open = Version("open");
     LoadNotes notes;
-    ASSERT_EQ(RestoreDatedCopy(open, dataFile, oldest, {}, {2026, 12, 8, 9, 0, 0}, notes), DatedRestore::Restored);
+    ASSERT_EQ(RestoreDatedCopy(open, dataFile, oldest, {}, {2026, 12, 8, 9, 0, 0}, notes, kNoPassword), DatedRestore::Restored);
     Document expected = Version("first");
     expected.password = "open";  // the data open keeps its password
     EXPECT_EQ(open, expected);
@@ -245,12 +246,12 @@ TEST_F(DatedCopySaves, ARestoreKeepsTheDataItReplacesAsACopy) {
 
     // A copy that is no data file leaves the data open as it was.
     WriteBytes(scratch.File("Backups/bad.pwf"), {1, 2, 3});
-    EXPECT_EQ(RestoreDatedCopy(open, dataFile, scratch.File("Backups/bad.pwf"), {}, kMorning, notes),
+    EXPECT_EQ(RestoreDatedCopy(open, dataFile, scratch.File("Backups/bad.pwf"), {}, kMorning, notes, kNoPassword),
               DatedRestore::Unreadable);
     EXPECT_EQ(open, expected);
     // Where the data open cannot be kept, nothing is restored.
     WriteBytes(scratch.File("blocker"), {0});
-    EXPECT_EQ(RestoreDatedCopy(open, dataFile, oldest, {.folder = scratch.File("blocker")}, kMorning, notes),
+    EXPECT_EQ(RestoreDatedCopy(open, dataFile, oldest, {.folder = scratch.File("blocker")}, kMorning, notes, kNoPassword),
               DatedRestore::NotKept);
     EXPECT_EQ(open, expected);
 }

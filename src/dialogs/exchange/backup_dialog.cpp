@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/file/enter_password_dialog.h"
 #include "model/file/exchange_rules.h"
 #include "resources/resource.h"
 #include "shell/file_dialogs.h"
@@ -47,16 +48,17 @@ void OnBackup(HWND dialog) {
 void OnRestore(HWND dialog) {
     const std::optional<std::string> path = TakeBackupPath(dialog);
     if (!path || ShowMessage(kRestoreWarning, dialog) != IDYES) return;
-    bool restored = false;
+    RestoreResult restored = RestoreResult::Unreadable;
     LoadNotes notes;
     {
         WaitCursor wait;
-        restored = RestoreBackup(DialogContext<DatedCopySubject>(dialog).document, *path, notes);
+        restored = RestoreBackup(DialogContext<DatedCopySubject>(dialog).document, *path, notes,
+                                 [dialog](const EnvelopeHeader& header) { return AskFilePassword(dialog, header); });
     }
     // The window shows the restored data before it says so: its caller does both.
-    if (!restored) ShowMessage(kErrorOpeningFile, dialog);
+    if (restored == RestoreResult::Unreadable) ShowMessage(kErrorOpeningFile, dialog);
     if (notes.extensionUnreadable) ShowMessage(kExtensionUnreadable, dialog);
-    EndDialog(dialog, restored ? IDC_RESTORE : IDOK);
+    EndDialog(dialog, restored == RestoreResult::Restored ? IDC_RESTORE : IDOK);
 }
 
 // The list of the dated copies; the backup location plays no part.

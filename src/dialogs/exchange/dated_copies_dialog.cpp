@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/file/enter_password_dialog.h"
 #include "model/file/dated_copy_list.h"
 #include "resources/resource.h"
 #include "shell/list_view.h"
@@ -58,7 +59,8 @@ void OnRestore(HWND dialog) {
     {
         WaitCursor wait;
         restored = RestoreDatedCopy(subject.document, subject.dataFile, context.rows[row].path, subject.settings,
-                                    LocalTimeNow(), notes);
+                                    LocalTimeNow(), notes,
+                                    [dialog](const EnvelopeHeader& header) { return AskFilePassword(dialog, header); });
     }
     switch (restored) {
     case DatedRestore::NotKept:
@@ -66,6 +68,8 @@ void OnRestore(HWND dialog) {
         return;
     case DatedRestore::Unreadable:
         ShowMessage(kErrorOpeningFile, dialog);
+        return;
+    case DatedRestore::Cancelled:
         return;
     case DatedRestore::Restored:
         if (notes.extensionUnreadable) ShowMessage(kExtensionUnreadable, dialog);

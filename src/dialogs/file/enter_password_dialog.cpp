@@ -3,18 +3,41 @@
 #include "dialogs/dialog_controls.h"
 #include "model/rules/password_rules.h"
 #include "resources/resource.h"
+#include "shell/win32_handles.h"
 
 namespace {
 
+using Opens = std::function<bool(const std::string&)>;
+
 // Any number of tries: a refusal only selects the text for the next one.
 void OnOk(HWND dialog) {
-    ApplyOutcome(dialog, CheckOpeningPassword(DialogContext<const Text31>(dialog), ControlText(dialog, IDC_OPENING_PASSWORD)));
+    const Opens& opens = DialogContext<const Opens>(dialog);
+    bool opened = false;
+    {
+        WaitCursor wait;
+        opened = opens(PasswordFieldText(ControlText(dialog, IDC_OPENING_PASSWORD)));
+    }
+    ApplyOutcome(dialog, CheckOpeningPassword(opened));
 }
 
 }  // namespace
 
 INT_PTR ShowEnterPasswordDialog(HWND owner, const Text31& password) {
+    return ShowEnterPasswordDialog(owner, [&password](const std::string& typed) { return IsOpeningPassword(password, typed); });
+}
+
+INT_PTR ShowEnterPasswordDialog(HWND owner, const Opens& opens) {
     // The dialog manager puts the focus in the box.
-    Text31 expected = password;
-    return RunDialog(owner, IDD_ENTER_PASSWORD, {.ok = OnOk}, &expected);
+    return RunDialog(owner, IDD_ENTER_PASSWORD, {.ok = OnOk}, const_cast<Opens*>(&opens));
+}
+
+std::optional<UnlockedFile> AskFilePassword(HWND owner, const EnvelopeHeader& header) {
+    std::optional<UnlockedFile> unlocked;
+    const auto opens = [&](const std::string& typed) {
+        std::optional<FileProtection> protection = UnlockEnvelope(header, typed);
+        if (protection) unlocked = UnlockedFile{std::move(*protection), typed};
+        return unlocked.has_value();
+    };
+    if (ShowEnterPasswordDialog(owner, opens) != IDOK) return std::nullopt;
+    return unlocked;
 }

@@ -3,8 +3,21 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
+#include "model/file/encrypted_file.h"
 #include "model/text_field.h"
 
 // Runs the dialog over `owner`; 1 only when the text typed is `password`,
 // 2 after Cancel.
 INT_PTR ShowEnterPasswordDialog(HWND owner, const Text31& password);
+
+// The same for an encrypted file: `opens` is asked whether a text typed (its
+// first 30 characters) opens the file, under the wait cursor, as each try
+// costs the key derivation.
+INT_PTR ShowEnterPasswordDialog(HWND owner, const std::function<bool(const std::string&)>& opens);
+
+// Asks over `owner` for the password of an encrypted file of this header
+// until one opens it: its protection and the password, or none after Cancel.
+std::optional<UnlockedFile> AskFilePassword(HWND owner, const EnvelopeHeader& header);

@@ -74,7 +74,7 @@ bool OnCommand(HWND wizard, int control) {
         return true;
     case IDC_STEP_PASSWORD:
         // The step counts as visited whether a password was set or not.
-        ShowPasswordDialog(wizard, Subject(wizard).document.password);
+        ShowPasswordDialog(wizard, Subject(wizard).document);
         ShowTick(wizard, IDC_TICK_PASSWORD);
         MoveDefaultTo(wizard, IDOK);
         return true;

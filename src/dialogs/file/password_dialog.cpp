@@ -5,6 +5,7 @@
 #include "dialogs/dialog_controls.h"
 #include "model/rules/password_rules.h"
 #include "resources/resource.h"
+#include "shell/win32_handles.h"
 
 namespace {
 
@@ -14,18 +15,28 @@ std::string BoxText(HWND dialog, int control) {
 }
 
 void OnOk(HWND dialog) {
-    ApplyOutcome(dialog, ChangePassword(DialogContext<Text31>(dialog), BoxText(dialog, IDC_CURRENT_PASSWORD),
-                                        BoxText(dialog, IDC_NEW_PASSWORD), BoxText(dialog, IDC_VERIFY_PASSWORD)));
+    Document& document = DialogContext<Document>(dialog);
+    RuleOutcome outcome;
+    {
+        WaitCursor wait;  // a new key takes the derivation's time
+        outcome = ChangePasswordAndProtection(document.password, document.protection,
+                                              BoxText(dialog, IDC_CURRENT_PASSWORD), BoxText(dialog, IDC_NEW_PASSWORD),
+                                              BoxText(dialog, IDC_VERIFY_PASSWORD),
+                                              IsDlgButtonChecked(dialog, IDC_ENCRYPT_FILE) == BST_CHECKED);
+    }
+    ApplyOutcome(dialog, outcome);
 }
 
 // With the current box disabled the dialog manager starts in the new one.
 bool OnInit(HWND dialog) {
-    EnableWindow(GetDlgItem(dialog, IDC_CURRENT_PASSWORD), AsksForCurrentPassword(DialogContext<Text31>(dialog)));
+    const Document& document = DialogContext<Document>(dialog);
+    EnableWindow(GetDlgItem(dialog, IDC_CURRENT_PASSWORD), AsksForCurrentPassword(document.password));
+    CheckDlgButton(dialog, IDC_ENCRYPT_FILE, document.protection.encrypted ? BST_CHECKED : BST_UNCHECKED);
     return true;
 }
 
 }  // namespace
 
-INT_PTR ShowPasswordDialog(HWND owner, Text31& password) {
-    return RunDialog(owner, IDD_PASSWORD, {.init = OnInit, .ok = OnOk}, &password);
+INT_PTR ShowPasswordDialog(HWND owner, Document& document) {
+    return RunDialog(owner, IDD_PASSWORD, {.init = OnInit, .ok = OnOk}, &document);
 }

@@ -1,10 +1,13 @@
 #pragma once
-// The Password dialog (111): sets, changes or clears the open file's password.
+// The Password dialog (111): sets, changes or clears the open file's
+// password, and whether the file is encrypted with it.
 
 #include <windows.h>
 
-#include "model/text_field.h"
+#include "model/document.h"
 
-// Runs the dialog over `owner` for a file's `password`; 1 after a
-// successful OK, 2 after Cancel.
-INT_PTR ShowPasswordDialog(HWND owner, Text31& password);
+// Runs the dialog over `owner` for the password and protection of
+// `document`; 1 after a successful OK, 2 after Cancel. Turning encryption
+// on, or changing the password of an encrypted file, derives the new key
+// under the wait cursor.
+INT_PTR ShowPasswordDialog(HWND owner, Document& document);

@@ -9,9 +9,11 @@
 
 #include "model/account_types.h"
 #include "model/file/atomic_save.h"
+#include "model/file/data_file.h"
 #include "model/file/data_file_extension.h"
 #include "model/file/data_file_layout.h"
 #include "model/file/data_stream.h"
+#include "model/file/encrypted_file.h"
 #include "model/document.h"
 #include "platform/platform_file.h"
 
@@ -78,8 +80,9 @@ bool ReadAccount(DataReader& in, Account& account) {
     return true;
 }
 
-// The whole document, as the file lays it out.
-void WriteDocument(DataWriter& out, const Document& document) {
+}  // namespace
+
+void WritePlainDataFile(DataWriter& out, const Document& document, bool withPassword) {
     out.Write(kDataFileMagic, kDataFileMagicSize);
     out.WriteInt32(kDataFileVersion);
     out.WriteInt32(document.CategoryCount());
@@ -88,11 +91,17 @@ void WriteDocument(DataWriter& out, const Document& document) {
     for (const Text31& name : document.categories) out.WriteText(name);
     for (const BillDeposit& b : document.billDeposits) WriteBillDeposit(out, b);
     for (const Account& account : document.accounts) WriteAccount(out, account);
-    out.WriteText(document.password);
+    out.WriteText(withPassword ? document.password : Text31());
     if (NeedsExtensionBlock(document)) WriteExtensionBlock(out, document);
 }
 
-}  // namespace
+std::uint64_t PlainDataFileSize(const Document& document) {
+    std::uint64_t size = kDataFileMagicSize + 4 * 4 + kCategoryRecordSize * document.categories.size() +
+                         kBillDepositRecordSize * document.billDeposits.size() + sizeof(Text31::bytes);
+    for (const Account& account : document.accounts)
+        size += AccountHeadSize(account.type) + kTransactionRecordSize * account.transactions.size();
+    return size;
+}
 
 std::uint64_t AccountHeadSize(std::int32_t type) {
     std::uint64_t size = kSmallestAccountHeadSize;
@@ -102,7 +111,9 @@ std::uint64_t AccountHeadSize(std::int32_t type) {
 }
 
 bool Document::Save(const std::string& path, const DatedCopyRequest* copy) const {
-    return SaveAtomically(path, [this](DataWriter& out) { WriteDocument(out, *this); }, copy);
+    if (protection.encrypted)
+        return SaveAtomically(path, [this](DataWriter& out) { if (!WriteEnvelope(out, *this)) out.Fail(); }, copy);
+    return SaveAtomically(path, [this](DataWriter& out) { WritePlainDataFile(out, *this, true); }, copy);
 }
 
 bool Document::Load(const std::string& path, LoadNotes* notes) {
@@ -120,7 +131,11 @@ bool Document::Read(DataReader& in, LoadNotes* notes) {
     char magic[kDataFileMagicSize];
     std::int32_t version = 0;
     if (!in.Read(magic, sizeof magic) || std::memcmp(magic, kDataFileMagic, kDataFileMagicSize) != 0) return false;
-    if (!in.ReadInt32(version) || version != kDataFileVersion) return false;
+    if (!in.ReadInt32(version)) return false;
+    if (version != kDataFileVersion) {
+        if (version == kEncryptedFileVersion && notes != nullptr) notes->encrypted = true;
+        return false;
+    }
 
     std::int32_t categoryCount = 0, billDepositCount = 0, accountCount = 0;
     if (!in.ReadInt32(categoryCount) || !in.ReadInt32(billDepositCount) || !in.ReadInt32(accountCount)) return false;

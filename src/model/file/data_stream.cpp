@@ -52,7 +52,14 @@ bool DataReader::Read(void* out, std::size_t count) {
 
 DataWriter::DataWriter(std::FILE* file) : file_(file), buffer_(kWriteBlock) {}
 
+DataWriter::DataWriter() : file_(nullptr) {}
+
 void DataWriter::Write(const void* data, std::size_t count) {
+    if (file_ == nullptr) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        buffer_.insert(buffer_.end(), bytes, bytes + count);
+        return;
+    }
     if (buffer_.size() - used_ < count && !Flush()) return;
     // A block larger than the buffer goes to the file directly.
     if (count > buffer_.size()) {
@@ -64,6 +71,7 @@ void DataWriter::Write(const void* data, std::size_t count) {
 }
 
 bool DataWriter::Flush() {
+    if (file_ == nullptr) return !failed_;
     if (!failed_ && used_ > 0 && std::fwrite(buffer_.data(), 1, used_, file_) != used_) failed_ = true;
     used_ = 0;
     return !failed_;

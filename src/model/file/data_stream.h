@@ -71,6 +71,8 @@ private:
 class DataWriter {
 public:
     explicit DataWriter(std::FILE* file);
+    // Into memory: the bytes collect in Memory().
+    DataWriter();
     DataWriter(const DataWriter&) = delete;
     DataWriter& operator=(const DataWriter&) = delete;
 
@@ -82,6 +84,10 @@ public:
 
     // Hands the buffered bytes to the file; false once any write has failed.
     bool Flush();
+    // Makes every later Flush false: a step of the writing failed.
+    void Fail() { failed_ = true; }
+    // The bytes written into memory.
+    std::vector<unsigned char>& Memory() { return buffer_; }
 
 private:
     std::FILE* file_;

@@ -40,11 +40,20 @@ std::vector<DatedCopyRow> ListDatedCopies(const std::string& dataFile, const Dat
 }
 
 DatedRestore RestoreDatedCopy(Document& document, const std::string& dataFile, const std::string& copyPath,
-                              const DatedCopySettings& settings, const CopyTime& time, LoadNotes& notes) {
+                              const DatedCopySettings& settings, const CopyTime& time, LoadNotes& notes,
+                              const EnvelopeUnlocker& unlock) {
     const std::string folder = DatedCopyFolder(dataFile, settings.folder);
     if (!MakeFolder(folder)) return DatedRestore::NotKept;
     const std::string kept = folder + kPathSeparator + FreeDatedCopyName(FileNamesIn(folder), DataFileStem(dataFile), time);
     if (!document.Save(kept)) return DatedRestore::NotKept;
     // The copies past the number kept go at the next save, not now: the oldest may be the one restored.
-    return RestoreBackup(document, copyPath, notes) ? DatedRestore::Restored : DatedRestore::Unreadable;
+    switch (RestoreBackup(document, copyPath, notes, unlock)) {
+    case RestoreResult::Restored:
+        return DatedRestore::Restored;
+    case RestoreResult::Cancelled:
+        return DatedRestore::Cancelled;
+    case RestoreResult::Unreadable:
+        break;
+    }
+    return DatedRestore::Unreadable;
 }

@@ -9,6 +9,7 @@
 
 #include "model/document.h"
 #include "model/file/dated_copies.h"
+#include "model/file/encrypted_file.h"
 #include "model/tables/list_columns.h"
 
 inline constexpr ListColumn kDatedCopyColumns[] = {
@@ -30,10 +31,12 @@ enum class DatedRestore {
     Restored,
     NotKept,     // the data open could not be kept as a copy: nothing was restored
     Unreadable,  // the copy could not be read whole: the data open is as it was
+    Cancelled,   // the user gave up on an encrypted copy's password
 };
 
 // Keeps `document` as a dated copy of `dataFile` made at `time`, then
-// replaces it with the copy at `copyPath`, keeping its password, as a
-// restore does.
+// replaces it with the copy at `copyPath`, keeping its password and
+// protection, as a restore does (RestoreBackup, with `unlock`).
 DatedRestore RestoreDatedCopy(Document& document, const std::string& dataFile, const std::string& copyPath,
-                              const DatedCopySettings& settings, const CopyTime& time, LoadNotes& notes);
+                              const DatedCopySettings& settings, const CopyTime& time, LoadNotes& notes,
+                              const EnvelopeUnlocker& unlock);

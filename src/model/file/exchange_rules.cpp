@@ -24,10 +24,28 @@ TypedPath BackupLocation(std::string_view typed) {
     return {std::move(path), {}};
 }
 
-bool RestoreBackup(Document& document, const std::string& path, LoadNotes& notes) {
+RestoreResult RestoreBackup(Document& document, const std::string& path, LoadNotes& notes,
+                            const EnvelopeUnlocker& unlock) {
     const Text31 password = document.password;
-    if (!document.Load(path, &notes)) return false;
+    const FileProtection protection = document.protection;
+    if (!document.Load(path, &notes)) {
+        if (!notes.encrypted) return RestoreResult::Unreadable;
+        std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+        const std::optional<EnvelopeHeader> header = bytes ? ReadEnvelopeHeader(*bytes) : std::nullopt;
+        if (!header) return RestoreResult::Unreadable;
+        // A copy of the open file mostly has its password: the user is asked only otherwise.
+        std::optional<UnlockedFile> unlocked;
+        if (std::optional<FileProtection> own = UnlockEnvelope(*header, password.view()))
+            unlocked = UnlockedFile{*own, std::string(password.view())};
+        else
+            unlocked = unlock(*header);
+        if (!unlocked) return RestoreResult::Cancelled;
+        const bool opened = OpenEnvelope(*bytes, unlocked->protection, unlocked->password, document, &notes);
+        WipeBytes(unlocked->password.data(), unlocked->password.size());
+        if (!opened) return RestoreResult::Unreadable;
+    }
     // The restored data keeps the password of the data it replaces: the user is never asked for the backup's.
     document.password = password;
-    return true;
+    document.protection = protection;
+    return RestoreResult::Restored;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/document.h"
+#include "model/file/encrypted_file.h"
 #include "model/program_values.h"
 #include "model/rule_outcome.h"
 
@@ -39,7 +40,15 @@ TypedPath ImportPath(std::string_view typed);
 // a location." and stays in the box, selected, to be corrected.
 TypedPath BackupLocation(std::string_view typed);
 
+enum class RestoreResult {
+    Restored,
+    Unreadable,  // the file cannot be read whole: the document is as it was
+    Cancelled,   // the user gave up on an encrypted file's password
+};
+
 // Replaces the document with the backup at `path`, keeping the document's
-// own password. False, with the document as it was, when the file cannot be
-// read whole. `notes` says what the load had to say.
-bool RestoreBackup(Document& document, const std::string& path, LoadNotes& notes);
+// own password and protection. An encrypted backup is opened with that
+// password when it can be, otherwise with what `unlock` asks of the user.
+// `notes` says what the load had to say.
+RestoreResult RestoreBackup(Document& document, const std::string& path, LoadNotes& notes,
+                            const EnvelopeUnlocker& unlock);

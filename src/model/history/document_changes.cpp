@@ -9,6 +9,7 @@ namespace {
 
 void ApplyHeads(Document& document, const DocumentHeads& heads) {
     document.password = heads.password;
+    document.protection = heads.protection;
     document.categories = heads.categories;
     document.billDeposits = heads.billDeposits;
     for (std::size_t i = 0; i < heads.accounts.size() && i < document.accounts.size(); ++i) {
@@ -32,7 +33,7 @@ std::size_t HeadsBytes(const DocumentHeads& heads) {
 }  // namespace
 
 DocumentHeads HeadsOf(const Document& document) {
-    DocumentHeads heads{document.password, document.categories, document.billDeposits, {}};
+    DocumentHeads heads{document.password, document.protection, document.categories, document.billDeposits, {}};
     heads.accounts.reserve(document.accounts.size());
     for (const Account& a : document.accounts)
         heads.accounts.push_back({a.type, a.name, a.comment, a.accountNumber, a.contactInfo, a.creditLimit, a.lastStatement});

@@ -25,6 +25,7 @@ struct DocumentHeads {
         friend bool operator==(const AccountHead&, const AccountHead&) = default;
     };
     Text31 password;
+    FileProtection protection;  // changes with the password
     std::vector<Text31> categories;
     std::vector<BillDeposit> billDeposits;
     std::vector<AccountHead> accounts;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/file/encrypted_file.h"
 #include "model/rule_outcome.h"
 #include "model/text_field.h"
 
@@ -27,6 +28,21 @@ bool AsksForCurrentPassword(const Text31& password);
 RuleOutcome ChangePassword(Text31& password, std::string_view current, std::string_view newText,
                            std::string_view verify);
 
-// An OK in the Enter password dialog: accepted only when the typed text (its
-// first 30 characters) is the expected password exactly.
-RuleOutcome CheckOpeningPassword(const Text31& expected, std::string_view typed);
+// An OK in the Password dialog with its encryption box `encrypt`: the checks
+// and the change of ChangePassword, then the file's protection. Ticked, the
+// file gets a key of its own for the new password (which costs the key
+// derivation) unless it has one for it already; unticked, it is plain. Ticked
+// with no password to encrypt with, it is refused with "Enter a password to
+// encrypt the file." and nothing changes.
+RuleOutcome ChangePasswordAndProtection(Text31& password, FileProtection& protection, std::string_view current,
+                                        std::string_view newText, std::string_view verify, bool encrypt,
+                                        std::uint32_t iterations = kNewKeyIterations);
+
+// Whether a text typed (its first 30 characters) is the password of a plain
+// file, `expected`, exactly.
+bool IsOpeningPassword(const Text31& expected, std::string_view typed);
+
+// An OK in the Enter password dialog: accepted when the text typed opens the
+// file (it is the password of a plain file, or the key of an encrypted one);
+// otherwise "Password is incorrect." and the box's text selected for another try.
+RuleOutcome CheckOpeningPassword(bool opens);
