@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config python3
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev libssl-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 wine64 xvfb xauth
   nsis zip
