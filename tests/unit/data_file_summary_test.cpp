@@ -41,11 +41,15 @@ TEST(DataFileSummary, RefusesWhatIsNotAWholeDataFile) {
                                    sample.bytes.size() - 32})
         EXPECT_FALSE(SummaryOf(sample, ByteVector(sample.bytes.begin(), sample.bytes.begin() + size))) << size;
     const ByteVector refused[] = {
-        With(sample.bytes, kVersionAt, std::int32_t{2}),
+        With(sample.bytes, kVersionAt, std::int32_t{3}),
         With(sample.bytes, kAccountsAt, std::int32_t{-1}),
         With(sample.bytes, kAccountsAt, std::int32_t{0x7fffffff}),
         With(sample.bytes, firstTransactionCount, std::int32_t{0x7fffffff}),
         With(sample.bytes, firstTransactionCount, std::int32_t{-2}),
     };
     for (const ByteVector& bytes : refused) EXPECT_FALSE(SummaryOf(sample, bytes));
+    // An encrypted file's version: only that much is told.
+    const std::optional<DataFileSummary> encrypted = SummaryOf(sample, With(sample.bytes, kVersionAt, std::int32_t{2}));
+    ASSERT_TRUE(encrypted);
+    EXPECT_TRUE(encrypted->encrypted);
 }

@@ -1,7 +1,9 @@
 #include <algorithm>
 
 #include "model/file/data_stream.h"
+#include "model/file/data_file_summary.h"
 #include "model/file/encrypted_file.h"
+#include "model/file/exchange_rules.h"
 #include "test_files.h"
 
 namespace {
@@ -127,4 +129,53 @@ TEST(EncryptedFile, ANewKeyTakesTheRoundsAskedWithAFreshSalt) {
     const std::optional<FileProtection> second = ProtectionFor("pw", kTestIterations);
     EXPECT_NE(first->salt, second->salt);
     EXPECT_NE(first->key, second->key);
+}
+
+TEST(EncryptedFile, ARestoreTriesTheOpenFilesPasswordThenAsks) {
+    const ScratchDir scratch;
+    const std::string backup = scratch.File("backup.pwf");
+    Document saved = Encrypted(Sample(), "then");
+    saved.GetAccount(0).name = "Then";
+    ASSERT_TRUE(saved.Save(backup));
+
+    struct Case {
+        const char* openPassword;
+        std::optional<std::string> typed;  // what the user gives when asked; none: Cancel
+        RestoreResult result;
+        int asked;
+    };
+    const Case cases[] = {
+        {"then", std::nullopt, RestoreResult::Restored, 0},  // the same password: never asked
+        {"now", std::string("then"), RestoreResult::Restored, 1},
+        {"now", std::nullopt, RestoreResult::Cancelled, 1},
+    };
+    for (const Case& c : cases) {
+        Document open = Encrypted(MakeSampleDocument(), c.openPassword);
+        const Document before = open;
+        int asked = 0;
+        LoadNotes notes;
+        const RestoreResult result = RestoreBackup(open, backup, notes, [&](const EnvelopeHeader& header) {
+            ++asked;
+            std::optional<UnlockedFile> unlocked;
+            if (c.typed)
+                if (std::optional<FileProtection> protection = UnlockEnvelope(header, *c.typed))
+                    unlocked = UnlockedFile{*protection, *c.typed};
+            return unlocked;
+        });
+        EXPECT_EQ(result, c.result) << c.openPassword;
+        EXPECT_EQ(asked, c.asked) << c.openPassword;
+        if (result != RestoreResult::Restored) {
+            EXPECT_EQ(open, before);
+            continue;
+        }
+        // The data of then, with the password and key of now.
+        EXPECT_EQ(open.GetAccount(0).name.view(), "Then");
+        EXPECT_EQ(open.password, before.password);
+        EXPECT_EQ(open.protection, before.protection);
+    }
+    // A copy of an encrypted file shows as one in the list of dated copies.
+    const std::optional<DataFileSummary> summary = ReadDataFileSummary(backup);
+    ASSERT_TRUE(summary);
+    EXPECT_TRUE(summary->encrypted);
+    EXPECT_EQ(summary->bytes, ReadBytes(backup).size());
 }

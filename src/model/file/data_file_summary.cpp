@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/file/data_file_layout.h"
+#include "model/file/encrypted_file.h"
 #include "platform/platform_file.h"
 
 namespace {
@@ -48,14 +49,16 @@ std::optional<DataFileSummary> ReadDataFileSummary(SummarySource& source) {
     char magic[kDataFileMagicSize];
     std::int32_t version = 0, categories = 0, billDeposits = 0, accounts = 0;
     if (!source.Read(magic, sizeof magic) || std::memcmp(magic, kDataFileMagic, sizeof magic) != 0) return std::nullopt;
-    if (!ReadCount(source, version) || version != kDataFileVersion) return std::nullopt;
+    if (!ReadCount(source, version)) return std::nullopt;
+    if (version == kEncryptedFileVersion) return DataFileSummary{0, 0, 0, true};
+    if (version != kDataFileVersion) return std::nullopt;
     if (!ReadCount(source, categories) || !ReadCount(source, billDeposits) || !ReadCount(source, accounts))
         return std::nullopt;
     if (!SkipRecords(source, categories, kCategoryRecordSize) ||
         !SkipRecords(source, billDeposits, kBillDepositRecordSize) ||
         static_cast<std::uint64_t>(accounts) * kSmallestAccountHeadSize > source.Left())
         return std::nullopt;
-    DataFileSummary summary{accounts, 0, 0};
+    DataFileSummary summary{accounts, 0, 0, false};
     for (std::int32_t i = 0; i < accounts; ++i) {
         std::int32_t type = 0, count = 0;
         if (!source.Read(&type, sizeof type) || !source.Skip(AccountHeadSize(type) - 8) || !ReadCount(source, count) ||

@@ -11,6 +11,7 @@ struct DataFileSummary {
     std::int32_t accounts = 0;
     std::int64_t transactions = 0;
     std::uint64_t bytes = 0;  // the whole file's size
+    bool encrypted = false;   // then nothing else of it can be counted without its password
 };
 
 // The bytes a summary reads: a file, or memory in the tests.
@@ -23,6 +24,7 @@ public:
 };
 
 // None when the bytes are not a data file of the version this program
-// writes, or a count does not fit in what is left of them.
+// writes, or a count does not fit in what is left of them. An encrypted
+// file's summary says only that.
 std::optional<DataFileSummary> ReadDataFileSummary(SummarySource& source);
 std::optional<DataFileSummary> ReadDataFileSummary(const std::string& path);

@@ -27,7 +27,11 @@ std::vector<DatedCopyRow> ListDatedCopies(const std::string& dataFile, const Dat
         char time[16];
         std::snprintf(time, sizeof time, " %02d:%02d:%02d", t.hour, t.minute, t.second);
         row.cells[0] = DateText(t.month, t.day, t.year, dateFormat) + time;
-        if (const std::optional<DataFileSummary> summary = ReadDataFileSummary(row.path)) {
+        const std::optional<DataFileSummary> summary = ReadDataFileSummary(row.path);
+        if (summary && summary->encrypted) {
+            row.cells[1] = FileSizeText(summary->bytes);
+            row.cells[2] = "(encrypted)";
+        } else if (summary) {
             row.cells[1] = FileSizeText(summary->bytes);
             row.cells[2] = std::to_string(summary->accounts);
             row.cells[3] = std::to_string(summary->transactions);

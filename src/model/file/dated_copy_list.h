@@ -17,7 +17,8 @@ inline constexpr ListColumn kDatedCopyColumns[] = {
 
 struct DatedCopyRow {
     std::string path;
-    std::string cells[4];  // as kDatedCopyColumns; a copy that is no data file says so under "Accounts"
+    // As kDatedCopyColumns; a copy that is encrypted, or no data file, says so under "Accounts".
+    std::string cells[4];
 };
 
 // The copies of `dataFile` in its copies' folder, newest first; dates in the date order.
