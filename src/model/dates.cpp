@@ -71,8 +71,7 @@ Date DateOfDayNumber(std::int64_t days) {
             static_cast<std::int32_t>(dayOfYear - (153 * shifted + 2) / 5 + 1)};
 }
 
-Date Today() {
-    if (fixedToday) return *fixedToday;
+std::tm LocalClockNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -80,6 +79,12 @@ Date Today() {
 #else
     localtime_r(&now, &local);
 #endif
+    return local;
+}
+
+Date Today() {
+    if (fixedToday) return *fixedToday;
+    const std::tm local = LocalClockNow();
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

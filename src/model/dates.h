@@ -2,6 +2,7 @@
 // Dates as three numbers, their text in either order, and today's date.
 
 #include <compare>
+#include <ctime>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -63,6 +64,9 @@ Date ClampDayToMonth(const Date& date);
 std::int64_t DayNumber(const Date& date);
 // The calendar date of a day number.
 Date DateOfDayNumber(std::int64_t days);
+
+// The system clock's local time now (not fixed by tests).
+std::tm LocalClockNow();
 
 // Today's local date from the system clock, unless a test fixed it.
 Date Today();

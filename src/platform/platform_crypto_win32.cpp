@@ -18,23 +18,33 @@ bool FitsUlong(std::size_t size) { return size <= ULONG_MAX; }
 // CNG takes its inputs through non-const pointers but does not write them.
 PUCHAR In(const void* bytes) { return static_cast<PUCHAR>(const_cast<void*>(bytes)); }
 
-class Algorithm {
+NTSTATUS WINAPI CloseAlgorithm(BCRYPT_ALG_HANDLE handle) { return BCryptCloseAlgorithmProvider(handle, 0); }
+
+// A CNG object for the calling code's scope, released with it; the derived
+// class makes it, and holds none when CNG refused.
+template <class Handle, NTSTATUS(WINAPI* Release)(Handle)>
+class CngObject {
+public:
+    CngObject(const CngObject&) = delete;
+    CngObject& operator=(const CngObject&) = delete;
+    Handle get() const { return handle_; }
+
+protected:
+    CngObject() = default;
+    ~CngObject() {
+        if (handle_) Release(handle_);
+    }
+    Handle handle_ = nullptr;
+};
+
+class Algorithm : public CngObject<BCRYPT_ALG_HANDLE, CloseAlgorithm> {
 public:
     Algorithm(LPCWSTR name, ULONG flags) {
         if (!BCRYPT_SUCCESS(BCryptOpenAlgorithmProvider(&handle_, name, nullptr, flags))) handle_ = nullptr;
     }
-    ~Algorithm() {
-        if (handle_) BCryptCloseAlgorithmProvider(handle_, 0);
-    }
-    Algorithm(const Algorithm&) = delete;
-    Algorithm& operator=(const Algorithm&) = delete;
-    BCRYPT_ALG_HANDLE get() const { return handle_; }
-
-private:
-    BCRYPT_ALG_HANDLE handle_ = nullptr;
 };
 
-class Hash {
+class Hash : public CngObject<BCRYPT_HASH_HANDLE, BCryptDestroyHash> {
 public:
     // An HMAC on `algorithm` (opened with BCRYPT_ALG_HANDLE_HMAC_FLAG) keyed
     // with `key`; CNG keeps the hash object itself (no buffer passed).
@@ -44,18 +54,9 @@ public:
                                              static_cast<ULONG>(key.size()), 0)))
             handle_ = nullptr;
     }
-    ~Hash() {
-        if (handle_) BCryptDestroyHash(handle_);
-    }
-    Hash(const Hash&) = delete;
-    Hash& operator=(const Hash&) = delete;
-    BCRYPT_HASH_HANDLE get() const { return handle_; }
-
-private:
-    BCRYPT_HASH_HANDLE handle_ = nullptr;
 };
 
-class Key {
+class Key : public CngObject<BCRYPT_KEY_HANDLE, BCryptDestroyKey> {
 public:
     // An AES-256-GCM key; CNG keeps the key object itself (no buffer passed).
     Key(const Algorithm& algorithm, std::span<const std::uint8_t> secret) {
@@ -64,15 +65,6 @@ public:
                                                        static_cast<ULONG>(secret.size()), 0)))
             handle_ = nullptr;
     }
-    ~Key() {
-        if (handle_) BCryptDestroyKey(handle_);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    BCRYPT_KEY_HANDLE get() const { return handle_; }
-
-private:
-    BCRYPT_KEY_HANDLE handle_ = nullptr;
 };
 
 // AES in GCM mode: the chaining mode is a property of the provider, which the

@@ -146,7 +146,7 @@ TEST(PasswordRules, EncryptionNeedsAPasswordAndAKeyOfItsOwnOncePerPassword) {
     // Nothing to encrypt with.
     EXPECT_EQ(change(password, protection, "", "", true), StaysOpen(&kEnterPasswordToEncrypt, IDC_NEW_PASSWORD));
     EXPECT_FALSE(protection.encrypted);
-    // The spec'd checks come first and change nothing.
+    // The password's own checks come first and change nothing.
     EXPECT_EQ(ChangePasswordAndProtection(password, protection, "", "a", "b", true, kRounds),
               StaysOpen(&kPasswordsDoNotMatch, IDC_NEW_PASSWORD));
 

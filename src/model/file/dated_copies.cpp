@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <ctime>
 
+#include "model/dates.h"
 #include "platform/platform_folder.h"
 
 namespace {
@@ -69,13 +69,7 @@ std::optional<DatedCopy> ParseAfterStem(std::string_view text) {
 }  // namespace
 
 CopyTime LocalTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalClockNow();
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
