@@ -10,6 +10,7 @@
 #include "app/toolbar.h"
 #include "model/file/encrypted_file.h"
 #include "resources/resource.h"
+#include "shell/list_view.h"
 #include "shell/program.h"
 #include "views/transaction_list.h"
 
@@ -50,6 +51,15 @@ LRESULT OnNotify(NMHDR& header) {
     return 0;
 }
 
+// The frame has moved to a screen of another DPI: the list's columns keep
+// their 96-DPI widths, and the frame takes the rectangle the system suggests.
+void OnDpiChanged(int dpi, const RECT& suggested) {
+    if (App.transactionList != nullptr) RescaleListColumns(App.transactionList, App.frameDpi, dpi);
+    App.frameDpi = dpi;
+    SetWindowPos(App.frame, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 void LayoutMainWindow(int clientWidth, int clientHeight) {
@@ -88,6 +98,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_SIZE:
         LayoutMainWindow(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && App.transactionList != nullptr) SetFocus(App.transactionList);

@@ -14,8 +14,10 @@
 #include <span>
 #include <string>
 
+#include "model/tables/dpi_scaling.h"
 #include "model/tables/screen_placement.h"
 #include "shell/program.h"
+#include "shell/window_dpi.h"
 #include "model/tables/transaction_rows.h"
 
 namespace {
@@ -171,9 +173,11 @@ bool LoadSettings() {
     std::uint8_t showStats = 0;
     if (ReadBytes(key.Get(), "ShowStats", REG_BINARY, {&showStats, 1}) == 1u) Program.ShowStats = showStats != 0 ? 1 : 0;
 
+    // Widths are stored in 96-DPI units, so they read the same at any DPI.
+    const int listDpi = WindowDpi(App.transactionList);
     for (int column = 0; column < kTransactionListColumnCount; ++column) {
         if (const std::optional<DWORD> width = ReadDword(key.Get(), ColumnWidthName(column).c_str()))
-            ListView_SetColumnWidth(App.transactionList, column, LOWORD(*width));
+            ListView_SetColumnWidth(App.transactionList, column, ScaledForDpi(LOWORD(*width), listDpi));
     }
 
     // A hand-edited order the list does not know shows it unsorted.
@@ -205,9 +209,10 @@ bool SaveSettings() {
 
     // Without the list every width would read 0 and hide its column next time.
     if (IsWindow(App.transactionList)) {
+        const int listDpi = WindowDpi(App.transactionList);
         for (int column = 0; column < kTransactionListColumnCount; ++column)
             WriteDword(key.Get(), ColumnWidthName(column).c_str(),
-                       static_cast<DWORD>(ListView_GetColumnWidth(App.transactionList, column)));
+                       static_cast<DWORD>(UnitsAt96(ListView_GetColumnWidth(App.transactionList, column), listDpi)));
     }
 
     WriteDword(key.Get(), "SortDate", static_cast<DWORD>(Program.SortDate));

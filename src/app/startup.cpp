@@ -11,12 +11,18 @@
 #include "app/settings.h"
 #include "app/toolbar.h"
 #include "model/case_folding.h"
+#include "model/tables/dpi_scaling.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "shell/window_dpi.h"
 #include "views/stats_panel.h"
 #include "views/transaction_list.h"
 
 namespace {
+
+// The frame's first size, at 96 DPI.
+constexpr int kFrameWidth = 640;
+constexpr int kFrameHeight = 480;
 
 bool CreateFrame() {
     WNDCLASSA windowClass{};
@@ -29,11 +35,15 @@ bool CreateFrame() {
     windowClass.lpszClassName = kMainWindowClass;
     if (RegisterClassA(&windowClass) == 0) return false;
     App.frame = CreateWindowExA(0, kMainWindowClass, kProgramName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                640, 480, nullptr, nullptr, App.instance, nullptr);
+                                kFrameWidth, kFrameHeight, nullptr, nullptr, App.instance, nullptr);
     if (App.frame == nullptr) {
         UnregisterClassA(kMainWindowClass, App.instance);
         return false;
     }
+    // The DPI is the frame's monitor's, known only once the frame exists.
+    App.frameDpi = WindowDpi(App.frame);
+    SetWindowPos(App.frame, nullptr, 0, 0, ScaledForDpi(kFrameWidth, App.frameDpi),
+                 ScaledForDpi(kFrameHeight, App.frameDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 

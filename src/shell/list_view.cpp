@@ -3,16 +3,26 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/tables/dpi_scaling.h"
+#include "shell/window_dpi.h"
+
 bool AddListColumns(HWND list, std::span<const ListColumn> columns) {
+    const int dpi = WindowDpi(list);
     for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
         LVCOLUMNA info{};
         info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         info.pszText = const_cast<char*>(columns[column].title);
-        info.cx = columns[column].width;
+        info.cx = ScaledForDpi(columns[column].width, dpi);
         info.iSubItem = column;
         if (SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info)) != column) return false;
     }
     return true;
+}
+
+void RescaleListColumns(HWND list, int fromDpi, int toDpi) {
+    const int count = Header_GetItemCount(ListView_GetHeader(list));
+    for (int column = 0; column < count; ++column)
+        ListView_SetColumnWidth(list, column, RescaledForDpi(ListView_GetColumnWidth(list, column), fromDpi, toDpi));
 }
 
 void AnswerCellText(LVITEMA& item, const std::string& text) {

@@ -11,9 +11,13 @@
 
 #include "model/tables/list_columns.h"
 
-// Appends the columns, left-aligned, in their order; false when the list
-// refuses one.
+// Appends the columns, left-aligned, in their order, each as wide as its
+// 96-DPI width at the list's DPI; false when the list refuses one.
 bool AddListColumns(HWND list, std::span<const ListColumn> columns);
+
+// Keeps each column's width as the user left it when the list moves from
+// `fromDpi` to `toDpi`.
+void RescaleListColumns(HWND list, int fromDpi, int toDpi);
 
 // Answers a virtual list's request for a cell: `text`, cut to what the list's
 // buffer holds. A request for something else than text is left alone.

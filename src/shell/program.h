@@ -9,6 +9,7 @@
 
 #include "model/messages.h"
 #include "model/program_values.h"
+#include "model/tables/dpi_scaling.h"
 #include "shell/win32_handles.h"
 
 // The program-wide values (document, file path, selections, settings).
@@ -21,6 +22,7 @@ struct MainWindowHandles {
     HWND toolbar = nullptr;
     HWND transactionList = nullptr;
     HWND statsPanel = nullptr;
+    int frameDpi = kBaseDpi;  // the DPI the frame's sizes are scaled for
     UniqueAccelerators accelerators;
     UniqueBitmap toolbarImages;
     UniqueBitmap sortDescendingImage;  // on the Date header when SortDate is 1

@@ -1,0 +1,161 @@
+// The program at the DPI given on the command line (96, 144 or 192): its
+// 96-DPI sizes are scaled by DPI / 96 and stored back in 96-DPI units.
+//
+// The system reads its DPI ("LogPixels") once, as a process starts, so this
+// process sets the value, runs the tests in a process of its own started from
+// the same file, then sets 96 again, the DPI the other UI tests run at,
+// whatever the tests' outcome.
+
+#include <cstdio>
+#include <span>
+#include <string>
+
+#include "app/settings.h"
+#include "model/tables/accounts_list.h"
+#include "model/tables/summary_rows.h"
+#include "model/tables/transaction_rows.h"
+#include "resources/resource.h"
+#include "sample_files.h"
+#include "shell/window_dpi.h"
+
+namespace {
+
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr DWORD kUsualDpi = 96;
+
+int testedDpi = kUsualDpi;
+
+// A 96-DPI size at `dpi`, as the system rounds.
+int AtDpi(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
+int AtTestedDpi(int pixelsAt96) { return AtDpi(pixelsAt96, testedDpi); }
+
+SIZE WindowSize(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void ExpectColumnWidths(HWND list, std::span<const ListColumn> columns, int dpi) {
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column)
+        EXPECT_EQ(ListView_GetColumnWidth(list, column), AtDpi(columns[column].width, dpi)) << column;
+}
+
+DWORD StoredDword(const char* name) {
+    DWORD value = 0, size = sizeof value;
+    EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size),
+              ERROR_SUCCESS)
+        << name;
+    return value;
+}
+
+// Starts this program's file again to run the tests at `dpi`; its exit code.
+int RunAtDpi(const char* dpi) {
+    char path[MAX_PATH];
+    if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0) return 1;
+    std::string commandLine = std::string("\"") + path + "\" " + dpi + " run";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+        return 1;
+    using OwnedHandle = UniqueHandle<HANDLE, CloseHandle>;
+    const OwnedHandle processHandle(process.hProcess), threadHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    return static_cast<int>(exitCode);
+}
+
+// The DPI processes started while it lives read; 96 again after.
+class StartingDpi {
+public:
+    explicit StartingDpi(DWORD dpi) : set_(Store(dpi)) {}
+    ~StartingDpi() { Store(kUsualDpi); }
+    StartingDpi(const StartingDpi&) = delete;
+    StartingDpi& operator=(const StartingDpi&) = delete;
+    explicit operator bool() const { return set_; }
+
+private:
+    static bool Store(DWORD dpi) {
+        return RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi) ==
+               ERROR_SUCCESS;
+    }
+    bool set_;
+};
+
+}  // namespace
+
+TEST(Dpi, TheSystemTellsTheDpiTheProcessStartedAt) {
+    Driver driver;
+    EXPECT_EQ(WindowDpi(App.frame), testedDpi);
+    EXPECT_EQ(WindowDpi(App.transactionList), testedDpi);
+}
+
+TEST(Dpi, TheFrameOpensAt640By480At96Dpi) {
+    Driver driver;
+    const SIZE size = WindowSize(App.frame);
+    EXPECT_EQ(size.cx, AtTestedDpi(640));
+    EXPECT_EQ(size.cy, AtTestedDpi(480));
+}
+
+using DpiWithSampleFile = SampleFileOpen;
+
+TEST_F(DpiWithSampleFile, ListColumnsAreTheir96DpiWidthsScaled) {
+    ExpectColumnWidths(App.transactionList, kTransactionListColumns, testedDpi);
+    driver.Command(IDM_ACCOUNTS, {[](ModalWindow& accounts) {
+                       ExpectColumnWidths(GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST), kAccountListColumns,
+                                          testedDpi);
+                       accounts.Click(IDCANCEL);
+                   }});
+    driver.Command(IDM_SUMMARY_BY_MONTH, {[](ModalWindow& summary) {
+                       ExpectColumnWidths(GetDlgItem(summary.Handle(), IDC_SUMMARY_TABLE), kMonthSummaryColumns,
+                                          testedDpi);
+                       summary.Click(IDCANCEL);
+                   }});
+}
+
+TEST(Dpi, ColumnWidthsAreStoredIn96DpiUnits) {
+    Driver driver;
+    ListView_SetColumnWidth(App.transactionList, 1, AtTestedDpi(150));
+    ASSERT_TRUE(SaveSettings());
+    EXPECT_EQ(StoredDword("Column2Width"), 150u);
+    EXPECT_EQ(StoredDword("Column1Width"), DWORD(kTransactionListColumns[0].width));
+
+    const DWORD stored = 100;
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, "Column3Width", REG_DWORD, &stored, sizeof stored),
+              ERROR_SUCCESS);
+    EXPECT_TRUE(LoadSettings());
+    EXPECT_EQ(ListView_GetColumnWidth(App.transactionList, 2), AtTestedDpi(100));
+    EXPECT_EQ(ListView_GetColumnWidth(App.transactionList, 1), AtTestedDpi(150));
+}
+
+TEST(Dpi, MovingToAScreenOfAnotherDpiTakesTheSuggestedPlaceAndRescalesTheColumns) {
+    Driver driver;
+    const auto moveTo = [](int dpi, RECT suggested) {
+        SendMessageA(App.frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT frame;
+        GetWindowRect(App.frame, &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
+        ExpectColumnWidths(App.transactionList, kTransactionListColumns, dpi);
+    };
+    moveTo(2 * testedDpi, {30, 20, 30 + 900, 20 + 700});
+    moveTo(testedDpi, {10, 10, 10 + AtTestedDpi(640), 10 + AtTestedDpi(480)});
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: dpi_test DPI\n");
+        return 2;
+    }
+    if (argc == 2) {
+        const StartingDpi dpi(std::stoul(argv[1]));
+        return dpi ? RunAtDpi(argv[1]) : 1;
+    }
+    testedDpi = std::stoi(argv[1]);
+    return RUN_ALL_TESTS();
+}
