@@ -133,44 +133,45 @@ bool HmacSha256(std::span<const std::uint8_t> key, std::span<const std::uint8_t>
     return BCRYPT_SUCCESS(BCryptFinishHash(hash.get(), mac.data(), static_cast<ULONG>(mac.size()), 0));
 }
 
-bool EncryptAesGcm(std::span<const std::uint8_t> key, std::span<const std::uint8_t> nonce,
-                   std::span<const std::uint8_t> associated, std::span<std::uint8_t> data,
-                   std::span<std::uint8_t, kGcmTagSize> tag) {
+namespace {
+
+// AES-256-GCM in place, one way or the other: BCryptEncrypt and
+// BCryptDecrypt take the same arguments, and CNG allows the output to be the
+// input buffer.
+bool RunAesGcm(bool decrypt, std::span<const std::uint8_t> key, std::span<const std::uint8_t> nonce,
+               std::span<const std::uint8_t> associated, std::span<std::uint8_t> data, const std::uint8_t* tag) {
     BCRYPT_AUTHENTICATED_CIPHER_MODE_INFO info;
-    if (!GcmInfo(nonce, associated, data, tag.data(), info)) return false;
+    if (!GcmInfo(nonce, associated, data, tag, info)) return false;
     const Algorithm aes(BCRYPT_AES_ALGORITHM, 0);
     if (!OpenAesGcm(aes)) return false;
     const Key aesKey(aes, key);
     if (!aesKey.get()) return false;
-    // In place: CNG allows the output to be the input buffer.
     UCHAR none = 0;
     const PUCHAR bytes = Buffer(data, none);
     ULONG written = 0;
-    return BCRYPT_SUCCESS(BCryptEncrypt(aesKey.get(), bytes, static_cast<ULONG>(data.size()), &info, nullptr, 0, bytes,
-                                        static_cast<ULONG>(data.size()), &written, 0)) &&
-           written == data.size();
+    const auto run = decrypt ? BCryptDecrypt : BCryptEncrypt;
+    if (BCRYPT_SUCCESS(run(aesKey.get(), bytes, static_cast<ULONG>(data.size()), &info, nullptr, 0, bytes,
+                           static_cast<ULONG>(data.size()), &written, 0)) &&
+        written == data.size())
+        return true;
+    // A refused tag may leave the unauthenticated plaintext behind: none of
+    // it is to reach a caller that reads `data` anyway.
+    if (decrypt) WipeBytes(data.data(), data.size());
+    return false;
+}
+
+}  // namespace
+
+bool EncryptAesGcm(std::span<const std::uint8_t> key, std::span<const std::uint8_t> nonce,
+                   std::span<const std::uint8_t> associated, std::span<std::uint8_t> data,
+                   std::span<std::uint8_t, kGcmTagSize> tag) {
+    return RunAesGcm(false, key, nonce, associated, data, tag.data());
 }
 
 bool DecryptAesGcm(std::span<const std::uint8_t> key, std::span<const std::uint8_t> nonce,
                    std::span<const std::uint8_t> associated, std::span<std::uint8_t> data,
                    std::span<const std::uint8_t, kGcmTagSize> tag) {
-    BCRYPT_AUTHENTICATED_CIPHER_MODE_INFO info;
-    if (!GcmInfo(nonce, associated, data, tag.data(), info)) return false;
-    const Algorithm aes(BCRYPT_AES_ALGORITHM, 0);
-    if (!OpenAesGcm(aes)) return false;
-    const Key aesKey(aes, key);
-    if (!aesKey.get()) return false;
-    UCHAR none = 0;
-    const PUCHAR bytes = Buffer(data, none);
-    ULONG written = 0;
-    if (BCRYPT_SUCCESS(BCryptDecrypt(aesKey.get(), bytes, static_cast<ULONG>(data.size()), &info, nullptr, 0, bytes,
-                                     static_cast<ULONG>(data.size()), &written, 0)) &&
-        written == data.size())
-        return true;
-    // A refused tag may leave the unauthenticated plaintext behind: none of
-    // it is to reach a caller that reads `data` anyway.
-    WipeBytes(data.data(), data.size());
-    return false;
+    return RunAesGcm(true, key, nonce, associated, data, tag.data());
 }
 
 void WipeBytes(void* bytes, std::size_t count) { SecureZeroMemory(bytes, count); }
