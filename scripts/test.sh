@@ -10,7 +10,7 @@ cmake --preset windows >/dev/null && cmake --build --preset windows || exit 1
 
 status=0
 echo "== Unit tests and fuzzing (native) =="
-ctest --preset native || status=1
+ctest --preset native -j2 || status=1
 echo "== UI tests (Windows build under Wine) =="
 PENNYWHIST_XVFB=1 scripts/with-wine.sh ctest --preset windows || status=1
 exit $status

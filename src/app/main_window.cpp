@@ -10,8 +10,8 @@
 #include "app/toolbar.h"
 #include "model/file/encrypted_file.h"
 #include "resources/resource.h"
-#include "shell/list_view.h"
 #include "shell/program.h"
+#include "views/stats_panel.h"
 #include "views/transaction_list.h"
 
 namespace {
@@ -52,12 +52,22 @@ LRESULT OnNotify(NMHDR& header) {
 }
 
 // The frame has moved to a screen of another DPI: the list's columns keep
-// their 96-DPI widths, and the frame takes the rectangle the system suggests.
+// their 96-DPI widths, the toolbar, list and stats panel are drawn for the
+// new DPI, and the frame takes the rectangle the system suggests.
 void OnDpiChanged(int dpi, const RECT& suggested) {
-    if (App.transactionList != nullptr) RescaleListColumns(App.transactionList, App.frameDpi, dpi);
+    if (App.transactionList != nullptr) RescaleTransactionList(App.frameDpi, dpi);
     App.frameDpi = dpi;
+    if (!RescaleMainToolbar()) ShowMessage(kErrorCreatingToolbar);
+    if (RescaleStatsPanel())
+        RefreshStats(Program.document, Program.CurrentAccountIndex);
+    else
+        ShowMessage(kErrorCreatingStats);
     SetWindowPos(App.frame, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame may keep its size, and then has no WM_SIZE to lay out the new toolbar and panel.
+    RECT client;
+    GetClientRect(App.frame, &client);
+    LayoutMainWindow(client.right, client.bottom);
 }
 
 }  // namespace

@@ -47,11 +47,6 @@ bool CreateFrame() {
     return true;
 }
 
-HBITMAP LoadSortImage(int id) {
-    return static_cast<HBITMAP>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
-                                           LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS));
-}
-
 HMENU CreateListPopup() {
     HMENU menu = CreatePopupMenu();
     if (menu == nullptr) return nullptr;
@@ -143,8 +138,6 @@ bool StartPennywhist(HINSTANCE instance, const char* commandLine) {
         return false;
     }
 
-    App.sortDescendingImage.Reset(LoadSortImage(IDB_SORT_DESCENDING));
-    App.sortAscendingImage.Reset(LoadSortImage(IDB_SORT_ASCENDING));
     Program.SortDate = kSortUnsorted;
 
     FollowAccount(Program.document, Program.CurrentAccountIndex);

@@ -7,6 +7,7 @@
 
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "shell/scaled_pictures.h"
 
 namespace {
 
@@ -28,19 +29,19 @@ constexpr ToolbarButton kButtons[] = {
 };
 constexpr int kImageCount = 6;
 
-// The strip for palette screens when the display reports a colour count,
-// the richer one otherwise.
-int ToolbarImagesId() {
+// At 100 %, the strip for palette screens when the display reports a colour
+// count, the richer one otherwise; the larger drawings have the richer
+// colours only, as no palette screen has such a DPI.
+ScaledBitmap ToolbarImages() {
     ScreenDC screen;
-    return GetDeviceCaps(screen.Get(), NUMCOLORS) != -1 ? IDB_TOOLBAR_PALETTE : IDB_TOOLBAR;
+    const int at100 = GetDeviceCaps(screen.Get(), NUMCOLORS) != -1 ? IDB_TOOLBAR_PALETTE : IDB_TOOLBAR;
+    return {at100, IDB_TOOLBAR_24, IDB_TOOLBAR_32};
 }
 
 }  // namespace
 
 bool CreateMainToolbar() {
-    App.toolbarImages.Reset(static_cast<HBITMAP>(LoadImageA(App.instance, MAKEINTRESOURCEA(ToolbarImagesId()),
-                                                            IMAGE_BITMAP, 0, 0,
-                                                            LR_LOADMAP3DCOLORS | LR_LOADTRANSPARENT)));
+    App.toolbarImages = LoadScaledBitmap(ToolbarImages(), App.frameDpi, LR_LOADMAP3DCOLORS | LR_LOADTRANSPARENT);
     if (!App.toolbarImages) return false;
     App.toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                                   WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS, 0, 0, 0,
@@ -50,7 +51,8 @@ bool CreateMainToolbar() {
         return false;
     }
     SendMessageA(App.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(App.toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+    const int imageSize = ScaledForDpi(16, PictureDpi(App.frameDpi));
+    SendMessageA(App.toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageSize, imageSize));
     TBADDBITMAP images{nullptr, reinterpret_cast<UINT_PTR>(App.toolbarImages.Get())};
     SendMessageA(App.toolbar, TB_ADDBITMAP, kImageCount, reinterpret_cast<LPARAM>(&images));
 
@@ -69,6 +71,20 @@ bool CreateMainToolbar() {
     }
     SendMessageA(App.toolbar, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
     SendMessageA(App.toolbar, TB_AUTOSIZE, 0, 0);
+    return true;
+}
+
+bool RescaleMainToolbar() {
+    bool enabled[std::size(kButtons)] = {};
+    for (std::size_t i = 0; i < std::size(kButtons); ++i)
+        enabled[i] = App.toolbar != nullptr && kButtons[i].text != nullptr &&
+                     SendMessageA(App.toolbar, TB_ISBUTTONENABLED, kButtons[i].command, 0);
+    // A toolbar's image size is fixed once it has images: a new one takes the new size.
+    if (App.toolbar != nullptr) DestroyWindow(App.toolbar);
+    App.toolbar = nullptr;
+    if (!CreateMainToolbar()) return false;
+    for (std::size_t i = 0; i < std::size(kButtons); ++i)
+        if (kButtons[i].text != nullptr) SendMessageA(App.toolbar, TB_ENABLEBUTTON, kButtons[i].command, enabled[i]);
     return true;
 }
 

@@ -4,7 +4,9 @@
 
 #include "resources/resource.h"
 #include "shell/help.h"
+#include "shell/list_view.h"
 #include "shell/program.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
@@ -13,9 +15,23 @@ struct RunningDialog {
     const DialogHandlers& handlers;
     void* context;
     POINT smallest{};  // with a size handler: the window's size as its template made it
+    int dpi = kBaseDpi;  // the DPI its lists' columns are scaled for
 };
 
 RunningDialog* Running(HWND dialog) { return reinterpret_cast<RunningDialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+
+// The dialog has moved to a screen of another DPI. The system scales the
+// template's controls and font; the lists' columns keep their widths here.
+void OnDpiChanged(HWND dialog, RunningDialog& running, int dpi) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, WC_LISTVIEWA) == 0) RescaleListColumns(child, running.dpi, dpi);
+    }
+    running.smallest = {RescaledForDpi(running.smallest.x, running.dpi, dpi),
+                        RescaledForDpi(running.smallest.y, running.dpi, dpi)};
+    running.dpi = dpi;
+}
 
 void OnCommand(HWND dialog, const DialogHandlers& handlers, int control) {
     if (control == IDOK) {
@@ -33,6 +49,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         RunningDialog& running = *reinterpret_cast<RunningDialog*>(lParam);
+        running.dpi = WindowDpi(dialog);
         if (running.handlers.size != nullptr) {
             RECT window;
             GetWindowRect(dialog, &window);
@@ -41,9 +58,13 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return running.handlers.init == nullptr || running.handlers.init(dialog);
     }
     // A few messages come before WM_INITDIALOG.
-    const RunningDialog* running = Running(dialog);
+    RunningDialog* running = Running(dialog);
     if (running == nullptr) return FALSE;
     const DialogHandlers& handlers = running->handlers;
+    if (message == WM_DPICHANGED) {
+        OnDpiChanged(dialog, *running, LOWORD(wParam));
+        return FALSE;  // and the system moves and scales the dialog
+    }
     if (message == WM_SIZE && handlers.size != nullptr) {
         if (wParam != SIZE_MINIMIZED) handlers.size(dialog, LOWORD(lParam), HIWORD(lParam));
         return TRUE;

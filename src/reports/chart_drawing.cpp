@@ -5,6 +5,7 @@
 
 #include "model/tables/report_layout.h"
 #include "reports/report_printer.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
@@ -26,12 +27,9 @@ int GdiChartMeasure::TextWidth(std::string_view text) const {
 
 int GdiChartMeasure::LineHeight() const { return lineHeight_; }
 
-UniqueFont MakeChartFont(HDC device) {
+UniqueFont MakeChartFont(int devicePixelsPerInch, int windowDpi) {
     constexpr int kPoints = 8;
-    ScreenDC screen;
-    const int screenPixelsPerInch = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    const int height =
-        PrinterFontHeight(MulDiv(kPoints, screenPixelsPerInch, 72), GetDeviceCaps(device, LOGPIXELSY), screenPixelsPerInch);
+    const int height = PrinterFontHeight(MulDiv(kPoints, windowDpi, 72), devicePixelsPerInch, windowDpi);
     // Negative: the height of the characters, which is what a size in points gives.
     return UniqueFont(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial"));
@@ -116,15 +114,15 @@ void DrawOnPage(HDC device, HFONT font, const ChartFigures& figures) {
 
 }  // namespace
 
-int DrawChartPage(HDC device, const ChartFigures& figures) {
-    const UniqueFont font = MakeChartFont(device);
+int DrawChartPage(HDC device, const ChartFigures& figures, int windowDpi) {
+    const UniqueFont font = MakeChartFont(GetDeviceCaps(device, LOGPIXELSY), windowDpi);
     if (!font) return -1;
     DrawOnPage(device, font.Get(), figures);
     return 1;
 }
 
-bool PrintChartPage(HDC printer, const ChartFigures& figures) {
-    const UniqueFont font = MakeChartFont(printer);
+bool PrintChartPage(HDC printer, const ChartFigures& figures, int windowDpi) {
+    const UniqueFont font = MakeChartFont(GetDeviceCaps(printer, LOGPIXELSY), windowDpi);
     if (!font) return false;
     DOCINFOA job{};
     job.cbSize = sizeof job;
@@ -146,7 +144,7 @@ void PrintChart(HWND owner, const ChartFigures& figures) {
     const UniqueDC printer(ShowPrintDialog(owner, PageOrientation::Landscape));
     if (!printer) return;
     WaitCursor wait;
-    PrintChartPage(printer.Get(), figures);
+    PrintChartPage(printer.Get(), figures, WindowDpi(owner));
 }
 
 namespace {
@@ -188,9 +186,10 @@ bool PutOnClipboard(HWND owner, UniqueEnhMetaFile& metafile, UniqueBitmap& bitma
 
 bool CopyChart(HWND owner, const ChartFigures& figures, int width, int height) {
     if (width <= 0 || height <= 0) return false;
-    ScreenDC screen;
-    const UniqueFont font = MakeChartFont(screen.Get());
+    const int dpi = WindowDpi(owner);
+    const UniqueFont font = MakeChartFont(dpi, dpi);
     if (!font) return false;
+    ScreenDC screen;
     UniqueEnhMetaFile metafile = DrawMetafile(screen.Get(), font.Get(), figures, width, height);
     UniqueBitmap bitmap = DrawBitmap(screen.Get(), font.Get(), figures, width, height);
     return metafile && bitmap && PutOnClipboard(owner, metafile, bitmap);

@@ -27,9 +27,10 @@ private:
     int lineHeight_;
 };
 
-// Arial of 8 points for `device`: sized from the screen as the printouts'
-// fonts are, so that a chart's labels have the same size on paper.
-UniqueFont MakeChartFont(HDC device);
+// Arial of 8 points on a device of `devicePixelsPerInch` (a window's own DPI
+// for the screen), sized from the screen of a window at `windowDpi` as the
+// printouts' fonts are, so that a chart's labels have the same size on paper.
+UniqueFont MakeChartFont(int devicePixelsPerInch, int windowDpi);
 
 // The shapes of `picture` on `dc` in order, its top-left corner at `origin`.
 void DrawChartPicture(HDC dc, HFONT font, const ChartPicture& picture, POINT origin);
@@ -40,14 +41,14 @@ void DrawChart(HDC dc, HFONT font, const ChartFigures& figures, const RECT& area
 
 // The page PrintChart prints, drawn on a device context without a print job
 // (a device that keeps the drawing, such as a metafile): the chart over the
-// whole printable area. The number of pages (1), or -1 when the font cannot
-// be made.
-int DrawChartPage(HDC device, const ChartFigures& figures);
+// whole printable area, its labels sized for a window at `windowDpi`. The
+// number of pages (1), or -1 when the font cannot be made.
+int DrawChartPage(HDC device, const ChartFigures& figures, int windowDpi);
 
 // The chart on one page of one job named after its title. False when the
 // font cannot be made or the printer refuses the job or the page (the job is
 // then cancelled, so that nothing half is printed).
-bool PrintChartPage(HDC printer, const ChartFigures& figures);
+bool PrintChartPage(HDC printer, const ChartFigures& figures, int windowDpi);
 
 // What the Print button does: the print dialog over `owner`, landscape where
 // the printer allows, then the chart printed.

@@ -3,15 +3,18 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "model/tables/dpi_scaling.h"
 #include "reports/gdi_canvas.h"
 #include "reports/list_view_table.h"
 #include "shell/win32_handles.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
-int PrinterHeight(HDC printer, int size) {
-    ScreenDC screen;
-    return PrinterFontHeight(size, GetDeviceCaps(printer, LOGPIXELSY), GetDeviceCaps(screen.Get(), LOGPIXELSY));
+// A font `size` pixels high at 96 DPI on the printer, as large on paper as it
+// is on the screen of a window at `windowDpi`.
+int PrinterHeight(HDC printer, int size, int windowDpi) {
+    return PrinterFontHeight(ScaledForDpi(size, windowDpi), GetDeviceCaps(printer, LOGPIXELSY), windowDpi);
 }
 
 // A positive height is the font's cell height, the line height the layout counts with
@@ -56,13 +59,14 @@ HDC ShowPrintDialog(HWND owner, PageOrientation orientation) {
 
 namespace {
 
-// Every font of a printout is Arial at this size, a height in screen pixels.
+// Every font of a printout is Arial at this size, a height in screen pixels at 96 DPI.
 constexpr int kFontSize = 12;
 
-// The fonts for the device; false without a list and its header, or when one cannot be made.
+// The fonts for the device, sized from the list's screen; false without a
+// list and its header, or when one cannot be made.
 bool MakeFonts(HWND list, HDC device, ReportFonts& fonts) {
     if (device == nullptr || list == nullptr || ListView_GetHeader(list) == nullptr) return false;
-    const int height = PrinterHeight(device, kFontSize);
+    const int height = PrinterHeight(device, kFontSize, WindowDpi(list));
     fonts.title.Reset(MakeFont(height));
     fonts.doubleTitle.Reset(MakeFont(2 * height));
     fonts.body.Reset(MakeFont(height));

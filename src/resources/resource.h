@@ -12,6 +12,15 @@
 #define IDB_SORT_ASCENDING 124   // triangle pointing up
 #define IDI_TICK 131
 #define IDB_ABOUT_BANNER 133
+// The same pictures drawn for 150 % and 200 %
+#define IDB_TOOLBAR_24 145
+#define IDB_TOOLBAR_32 146
+#define IDB_SORT_DESCENDING_14 147
+#define IDB_SORT_ASCENDING_14 148
+#define IDB_SORT_DESCENDING_18 149
+#define IDB_SORT_ASCENDING_18 150
+#define IDB_ABOUT_BANNER_150 151
+#define IDB_ABOUT_BANNER_200 152
 
 // Menus and accelerators
 #define IDM_MAIN_MENU 104
@@ -271,6 +280,7 @@
 #define IDC_DATED_COPY_NOTE 1187
 // Password dialog: encryption
 #define IDC_ENCRYPT_FILE 1188
+#define IDC_ABOUT_BANNER 1189
 
 // Password dialog
 #define IDC_NEW_PASSWORD 1019

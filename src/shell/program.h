@@ -27,6 +27,7 @@ struct MainWindowHandles {
     UniqueBitmap toolbarImages;
     UniqueBitmap sortDescendingImage;  // on the Date header when SortDate is 1
     UniqueBitmap sortAscendingImage;   // on the Date header when SortDate is 0
+    UniqueIcon statsPanelIcons[2];     // the stats panel's headings', at the frame's DPI
     UniqueMenu listPopup;
     ComApartment com;  // the GUI thread's, entered first and left last
 };

@@ -47,6 +47,7 @@ using UniqueEnhMetaFile = UniqueHandle<HENHMETAFILE, DeleteEnhMetaFile>;
 using UniqueDC = UniqueHandle<HDC, DeleteDC>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
 using UniqueAccelerators = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 
 // A screen device context for the calling code's scope.
 class ScreenDC {

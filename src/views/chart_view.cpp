@@ -5,19 +5,25 @@
 #include "reports/chart_drawing.h"
 #include "shell/program.h"
 #include "shell/win32_handles.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
 // What an area keeps, in its GWLP_USERDATA from WM_NCCREATE to WM_NCDESTROY.
 struct ChartView {
     const ChartFigures* figures = nullptr;
-    UniqueFont font;  // made once, for the screen
+    UniqueFont font;  // for the area's DPI, made again when it moves to a screen of another
+    int fontDpi = 0;
 };
 
 ChartView* ViewOf(HWND view) { return reinterpret_cast<ChartView*>(GetWindowLongPtrA(view, GWLP_USERDATA)); }
 
 // The chart at the area's size on `dc`, or the background alone without figures.
-void Draw(HDC dc, HWND window, const ChartView& view) {
+void Draw(HDC dc, HWND window, ChartView& view) {
+    if (const int dpi = WindowDpi(window); !view.font || dpi != view.fontDpi) {
+        view.font = MakeChartFont(dpi, dpi);
+        view.fontDpi = dpi;
+    }
     RECT client;
     GetClientRect(window, &client);
     if (view.figures != nullptr)
@@ -27,7 +33,7 @@ void Draw(HDC dc, HWND window, const ChartView& view) {
 }
 
 // Drawn on a bitmap first, then copied at once.
-void Paint(HWND window, const ChartView& view) {
+void Paint(HWND window, ChartView& view) {
     const PaintDC paint(window);
     RECT client;
     GetClientRect(window, &client);
@@ -43,8 +49,6 @@ LRESULT CALLBACK ChartViewProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     switch (message) {
     case WM_NCCREATE: {
         auto view = std::make_unique<ChartView>();
-        ScreenDC screen;
-        view->font = MakeChartFont(screen.Get());
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view.release()));
         break;
     }

@@ -3,6 +3,7 @@
 #include "model/tables/stats_figures.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "shell/scaled_pictures.h"
 
 namespace {
 
@@ -10,16 +11,15 @@ constexpr int kLabels[4] = {IDC_STAT_LABEL1, IDC_STAT_LABEL2, IDC_STAT_LABEL3, I
 constexpr int kValues[4] = {IDC_STAT_VALUE1, IDC_STAT_VALUE2, IDC_STAT_VALUE3, IDC_STAT_VALUE4};
 constexpr int kColons[4] = {IDC_STAT_COLON1, IDC_STAT_COLON2, IDC_STAT_COLON3, IDC_STAT_COLON4};
 
-void SetHeadingIcon(HWND panel, int control, int icon) {
-    // Shared icons are owned by the module and need no release.
-    HANDLE image = LoadImageA(App.instance, MAKEINTRESOURCEA(icon), IMAGE_ICON, 16, 16, LR_SHARED);
-    SendDlgItemMessageA(panel, control, STM_SETICON, reinterpret_cast<WPARAM>(image), 0);
+void SetHeadingIcon(HWND panel, int control, UniqueIcon& kept, int icon) {
+    kept = LoadSmallIcon(icon, App.frameDpi);
+    SendDlgItemMessageA(panel, control, STM_SETICON, reinterpret_cast<WPARAM>(kept.Get()), 0);
 }
 
 INT_PTR CALLBACK StatsPanelProc(HWND panel, UINT message, WPARAM, LPARAM) {
     if (message == WM_INITDIALOG) {
-        SetHeadingIcon(panel, IDC_ACCOUNT_STATS_ICON, IDI_ACCOUNT_STATS);
-        SetHeadingIcon(panel, IDC_BILLS_DEPOSITS_ICON, IDI_BILLS_DEPOSITS);
+        SetHeadingIcon(panel, IDC_ACCOUNT_STATS_ICON, App.statsPanelIcons[0], IDI_ACCOUNT_STATS);
+        SetHeadingIcon(panel, IDC_BILLS_DEPOSITS_ICON, App.statsPanelIcons[1], IDI_BILLS_DEPOSITS);
         return TRUE;
     }
     return FALSE;
@@ -30,6 +30,15 @@ INT_PTR CALLBACK StatsPanelProc(HWND panel, UINT message, WPARAM, LPARAM) {
 bool CreateStatsPanel() {
     App.statsPanel = CreateDialogA(App.instance, MAKEINTRESOURCEA(IDD_STATS_PANEL), App.frame, StatsPanelProc);
     return App.statsPanel != nullptr;
+}
+
+bool RescaleStatsPanel() {
+    const bool shown = App.statsPanel != nullptr && IsWindowVisible(App.statsPanel);
+    if (App.statsPanel != nullptr) DestroyWindow(App.statsPanel);
+    App.statsPanel = nullptr;
+    if (!CreateStatsPanel()) return false;
+    if (shown) ShowWindow(App.statsPanel, SW_SHOW);
+    return true;
 }
 
 void RefreshStats(const Document& document, std::int32_t account) {

@@ -5,8 +5,13 @@
 
 #include "model/document.h"
 
-// Creates the panel hidden; false when it cannot be made.
+// Creates the panel hidden, at the frame's DPI; false when it cannot be made.
 bool CreateStatsPanel();
+
+// The panel made again at the frame's new DPI, its font, sizes and icons
+// with it, shown if it was; its texts are to be refreshed. False when it
+// cannot be made.
+bool RescaleStatsPanel();
 
 // Rebuilds every text of the panel from `document`, the account at
 // `account` (-1 for none) and today's date.

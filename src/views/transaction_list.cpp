@@ -14,6 +14,8 @@
 #include "resources/resource.h"
 #include "shell/list_view.h"
 #include "shell/program.h"
+#include "shell/scaled_pictures.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
@@ -75,27 +77,41 @@ void OnDateHeaderClick() {
     if (!FillTransactionList()) ShowMessage(kErrorUpdatingTransactionList);
 }
 
-// The marks' pictures at the start of the "#" column: none, a light tick
-// (cleared), a tick (reconciled). The list destroys them with itself.
-HIMAGELIST MarkImages() {
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
+// The marks' pictures at the start of the "#" column, 16 pixels at 96 DPI:
+// none, a light tick (cleared), a tick (reconciled). The list destroys them
+// with itself.
+HIMAGELIST MarkImages(int dpi) {
+    const int size = ScaledForDpi(16, dpi);
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 3, 0);
     if (images == nullptr) return nullptr;
     ScreenDC screen;
     UniqueDC dc(CreateCompatibleDC(screen.Get()));
-    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), 48, 16));
+    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), 3 * size, size));
     {
         SelectedObject drawn(dc.Get(), strip.Get());
-        const RECT all{0, 0, 48, 16};
+        const RECT all{0, 0, 3 * size, size};
         FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         for (int image : {1, 2}) {
-            UniquePen pen(CreatePen(PS_SOLID, image, image == 1 ? RGB(160, 160, 160) : RGB(0, 0, 0)));
+            UniquePen pen(CreatePen(PS_SOLID, ScaledForDpi(image, dpi), image == 1 ? RGB(160, 160, 160) : RGB(0, 0, 0)));
             SelectedObject drawing(dc.Get(), pen.Get());
-            const POINT tick[] = {{16 * image + 3, 8}, {16 * image + 6, 11}, {16 * image + 12, 4}};
+            const auto at = [dpi](int pixelsAt96) { return ScaledForDpi(pixelsAt96, dpi); };
+            const POINT tick[] = {{size * image + at(3), at(8)}, {size * image + at(6), at(11)},
+                                  {size * image + at(12), at(4)}};
             Polyline(dc.Get(), tick, 3);
         }
     }
     ImageList_AddMasked(images, strip.Get(), RGB(255, 255, 255));
     return images;
+}
+
+// The Date header's sort pictures for `dpi`, shown at once.
+void LoadDateSortImages(int dpi) {
+    constexpr UINT kFlags = LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS;
+    App.sortDescendingImage =
+        LoadScaledBitmap({IDB_SORT_DESCENDING, IDB_SORT_DESCENDING_14, IDB_SORT_DESCENDING_18}, dpi, kFlags);
+    App.sortAscendingImage =
+        LoadScaledBitmap({IDB_SORT_ASCENDING, IDB_SORT_ASCENDING_14, IDB_SORT_ASCENDING_18}, dpi, kFlags);
+    ShowDateSortImage();
 }
 
 }  // namespace
@@ -109,12 +125,23 @@ bool CreateTransactionList() {
         nullptr, App.instance, nullptr);
     if (App.transactionList == nullptr) return false;
     ListView_SetExtendedListViewStyle(App.transactionList, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    ListView_SetImageList(App.transactionList, MarkImages(), LVSIL_STATE);
+    const int dpi = WindowDpi(App.transactionList);
+    ListView_SetImageList(App.transactionList, MarkImages(dpi), LVSIL_STATE);
     ListView_SetCallbackMask(App.transactionList, LVIS_STATEIMAGEMASK);
-    if (AddListColumns(App.transactionList, kTransactionListColumns)) return true;
+    if (AddListColumns(App.transactionList, kTransactionListColumns)) {
+        LoadDateSortImages(dpi);
+        return true;
+    }
     DestroyWindow(App.transactionList);
     App.transactionList = nullptr;
     return false;
+}
+
+void RescaleTransactionList(int fromDpi, int toDpi) {
+    RescaleListColumns(App.transactionList, fromDpi, toDpi);
+    if (HIMAGELIST old = ListView_SetImageList(App.transactionList, MarkImages(toDpi), LVSIL_STATE); old != nullptr)
+        ImageList_Destroy(old);
+    LoadDateSortImages(toDpi);
 }
 
 void ShowDateSortImage() {

@@ -10,8 +10,13 @@
 #include "model/document.h"
 #include "model/tables/transaction_rows.h"
 
-// Creates the list (hidden) with its eight columns; false when it cannot be made.
+// Creates the list (hidden) with its eight columns and its pictures at the
+// list's DPI; false when it cannot be made.
 bool CreateTransactionList();
+
+// The list moved from a screen at `fromDpi` to one at `toDpi`: its columns
+// keep their widths as the user left them, and its pictures are drawn anew.
+void RescaleTransactionList(int fromDpi, int toDpi);
 
 // Puts the indicator for Program.SortDate on the Date header: up for
 // ascending, down for descending, none when unsorted.

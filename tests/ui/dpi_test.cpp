@@ -17,6 +17,7 @@
 #include "resources/resource.h"
 #include "sample_files.h"
 #include "shell/window_dpi.h"
+#include "views/transaction_list.h"
 
 namespace {
 
@@ -38,6 +39,66 @@ SIZE WindowSize(HWND window) {
 void ExpectColumnWidths(HWND list, std::span<const ListColumn> columns, int dpi) {
     for (int column = 0; column < static_cast<int>(columns.size()); ++column)
         EXPECT_EQ(ListView_GetColumnWidth(list, column), AtDpi(columns[column].width, dpi)) << column;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    EXPECT_NE(GetObjectA(bitmap, sizeof info, &info), 0);
+    return {info.bmWidth, info.bmHeight};
+}
+
+SIZE IconSize(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return {};
+    const UniqueBitmap mask(info.hbmMask), colour(info.hbmColor);
+    return BitmapSize(colour.Get());
+}
+
+SIZE ImageListSize(HIMAGELIST images) {
+    int width = 0, height = 0;
+    ImageList_GetIconSize(images, &width, &height);
+    return {width, height};
+}
+
+SIZE ToolbarImageSize() {
+    return ImageListSize(reinterpret_cast<HIMAGELIST>(SendMessageA(App.toolbar, TB_GETIMAGELIST, 0, 0)));
+}
+
+SIZE DateSortImageSize() {
+    HDITEMA item{};
+    item.mask = HDI_BITMAP;
+    SendMessageA(ListView_GetHeader(App.transactionList), HDM_GETITEMA, ColumnDate, reinterpret_cast<LPARAM>(&item));
+    return BitmapSize(item.hbm);
+}
+
+SIZE StatsIconSize(int control) {
+    return IconSize(reinterpret_cast<HICON>(SendDlgItemMessageA(App.statsPanel, control, STM_GETICON, 0, 0)));
+}
+
+void ExpectSquare(SIZE size, int side, const char* what) {
+    EXPECT_EQ(size.cx, side) << what;
+    EXPECT_EQ(size.cy, side) << what;
+}
+
+// The pictures of the frame, each drawn for the DPI of the frame's screen.
+void ExpectFramePicturesFor(int dpi) {
+    const int pictureDpi = PictureDpi(dpi);
+    ExpectSquare(ToolbarImageSize(), AtDpi(16, pictureDpi), "toolbar");
+    ExpectSquare(DateSortImageSize(), AtDpi(9, pictureDpi), "sort arrow");
+    ExpectSquare(StatsIconSize(IDC_ACCOUNT_STATS_ICON), AtDpi(16, pictureDpi), "account stats");
+    ExpectSquare(StatsIconSize(IDC_BILLS_DEPOSITS_ICON), AtDpi(16, pictureDpi), "bills and deposits");
+    // The marks are drawn, not loaded: at any size.
+    ExpectSquare(ImageListSize(ListView_GetImageList(App.transactionList, LVSIL_STATE)), AtDpi(16, dpi), "marks");
+}
+
+// The Date header shows an arrow.
+void ShowDateSortedAscending() {
+    Program.SortDate = kSortAscending;
+    ShowDateSortImage();
+}
+
+void MoveFrameTo(int dpi, RECT suggested) {
+    SendMessageA(App.frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 DWORD StoredDword(const char* name) {
@@ -136,7 +197,7 @@ TEST(Dpi, ColumnWidthsAreStoredIn96DpiUnits) {
 TEST(Dpi, MovingToAScreenOfAnotherDpiTakesTheSuggestedPlaceAndRescalesTheColumns) {
     Driver driver;
     const auto moveTo = [](int dpi, RECT suggested) {
-        SendMessageA(App.frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        MoveFrameTo(dpi, suggested);
         RECT frame;
         GetWindowRect(App.frame, &frame);
         EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
@@ -144,6 +205,50 @@ TEST(Dpi, MovingToAScreenOfAnotherDpiTakesTheSuggestedPlaceAndRescalesTheColumns
     };
     moveTo(2 * testedDpi, {30, 20, 30 + 900, 20 + 700});
     moveTo(testedDpi, {10, 10, 10 + AtTestedDpi(640), 10 + AtTestedDpi(480)});
+}
+
+TEST_F(DpiWithSampleFile, PicturesAreDrawnForTheDpi) {
+    ShowDateSortedAscending();
+    ExpectFramePicturesFor(testedDpi);
+    EXPECT_EQ(ToolbarImageSize().cx, AtTestedDpi(16));  // 16, 24 and 32 pixels
+
+    driver.Command(IDM_ABOUT, {[](ModalWindow& about) {
+                       const SIZE banner = BitmapSize(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
+                           about.Handle(), IDC_ABOUT_BANNER, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+                       EXPECT_EQ(banner.cx, AtTestedDpi(115));
+                       EXPECT_EQ(banner.cy, AtTestedDpi(19));
+                       about.Click(IDCANCEL);
+                   }});
+}
+
+TEST_F(DpiWithSampleFile, MovingToAScreenOfAnotherDpiDrawsThePicturesAgain) {
+    ShowDateSortedAscending();
+    const bool newEnabled = SendMessageA(App.toolbar, TB_ISBUTTONENABLED, IDM_NEW_TRANSACTION, 0);
+    ASSERT_TRUE(newEnabled);
+    const bool statsShown = IsWindowVisible(App.statsPanel);
+    const std::string clearedBalance = TextOf(GetDlgItem(App.statsPanel, IDC_CLEARED_BALANCE));
+
+    MoveFrameTo(2 * testedDpi, {0, 0, AtDpi(640, 2 * testedDpi), AtDpi(480, 2 * testedDpi)});
+    ExpectFramePicturesFor(2 * testedDpi);
+    EXPECT_TRUE(SendMessageA(App.toolbar, TB_ISBUTTONENABLED, IDM_NEW_TRANSACTION, 0));
+    EXPECT_EQ(IsWindowVisible(App.statsPanel), statsShown);
+    EXPECT_EQ(TextOf(GetDlgItem(App.statsPanel, IDC_CLEARED_BALANCE)), clearedBalance);
+
+    MoveFrameTo(testedDpi, {0, 0, AtTestedDpi(640), AtTestedDpi(480)});
+    ExpectFramePicturesFor(testedDpi);
+}
+
+TEST_F(DpiWithSampleFile, ADialogMovedToAScreenOfAnotherDpiKeepsItsColumnWidths) {
+    driver.Command(IDM_ACCOUNTS, {[](ModalWindow& accounts) {
+                       HWND list = GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST);
+                       RECT place;
+                       GetWindowRect(accounts.Handle(), &place);
+                       const int dpi = 2 * testedDpi;
+                       SendMessageA(accounts.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                                    reinterpret_cast<LPARAM>(&place));
+                       ExpectColumnWidths(list, kAccountListColumns, dpi);
+                       accounts.Click(IDCANCEL);
+                   }});
 }
 
 int main(int argc, char** argv) {

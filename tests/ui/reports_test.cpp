@@ -380,7 +380,7 @@ TEST_F(Reports, ChartsDrawTheChosenChartAndPrintAndCopyIt) {
     const ChartFigures figures = ComputeChartFigures(Program.document, ChartKind::Spending,
                                                      ChartAccountChoices(Program.document)[0], period, Today(), 0);
     HDC metafile = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(DrawChartPage(metafile, figures), 1);
+    EXPECT_EQ(DrawChartPage(metafile, figures, kBaseDpi), 1);
     HENHMETAFILE page = CloseEnhMetaFile(metafile);
     const DrawnChart printed = ReadChart(page);
     DeleteEnhMetaFile(page);

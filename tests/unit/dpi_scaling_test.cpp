@@ -32,6 +32,14 @@ constexpr Storing kStorings[] = {
     {1, 192, 1},      {0, 144, 0},      {-200, 192, -100}, {-201, 192, -101}, {100, 0, 100}, {100, -96, 100},
 };
 
+constexpr struct {
+    int dpi;
+    int pictureDpi;
+} kPictureDpis[] = {
+    {0, 96},    {-1, 96},   {72, 96},   {96, 96},   {120, 96},  {143, 96},  {144, 144},
+    {168, 144}, {191, 144}, {192, 192}, {240, 192}, {288, 192}, {480, 192},
+};
+
 }  // namespace
 
 TEST(DpiScaling, ScalesFrom96ToTheWindowsDpi) {
@@ -69,4 +77,10 @@ TEST(DpiScaling, RescalesThrough96DpiUnits) {
         const int at144 = ScaledForDpi(at96, 144);
         EXPECT_EQ(RescaledForDpi(RescaledForDpi(at144, 144, 192), 192, 144), at144) << at96;
     }
+}
+
+TEST(DpiScaling, PicturesAreTheLargestDrawingNotAboveTheDpi) {
+    for (const auto& p : kPictureDpis) EXPECT_EQ(PictureDpi(p.dpi), p.pictureDpi) << p.dpi;
+    EXPECT_EQ(ScaledForDpi(16, PictureDpi(144)), 24);  // the toolbar's images
+    EXPECT_EQ(ScaledForDpi(16, PictureDpi(192)), 32);
 }

@@ -7,6 +7,8 @@
 #include "dialogs/file/password_dialog.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "shell/scaled_pictures.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ struct NewFile {
     MainWindowRefresh views;
     // The set-up is where the file's history starts: its own steps are not kept.
     History setUp;
+    UniqueIcon tick;  // shown by each step once done, at the wizard's DPI
 };
 
 NewFile& Subject(HWND wizard) { return DialogContext<NewFile>(wizard); }
@@ -41,11 +44,11 @@ void MoveDefaultTo(HWND wizard, int button) {
 
 // The focus goes to step 1, the template's default button.
 bool OnInit(HWND wizard) {
-    // Shared icons are owned by the module and need no release.
-    HANDLE tick = LoadImageA(App.instance, MAKEINTRESOURCEA(IDI_TICK), IMAGE_ICON, 16, 16, LR_SHARED);
+    UniqueIcon& tick = Subject(wizard).tick;
+    tick = LoadSmallIcon(IDI_TICK, WindowDpi(wizard));
     for (int control : {IDC_TICK_ACCOUNTS, IDC_TICK_CATEGORIES, IDC_TICK_BILLS_DEPOSITS, IDC_TICK_PASSWORD,
                         IDC_TICK_DONE})
-        SendDlgItemMessageA(wizard, control, STM_SETICON, reinterpret_cast<WPARAM>(tick), 0);
+        SendDlgItemMessageA(wizard, control, STM_SETICON, reinterpret_cast<WPARAM>(tick.Get()), 0);
     return true;
 }
 
@@ -85,6 +88,6 @@ bool OnCommand(HWND wizard, int control) {
 }  // namespace
 
 INT_PTR ShowNewFileWizard(HWND owner, Document& document, const MainWindowRefresh& views) {
-    NewFile newFile{document, views, {}};
+    NewFile newFile{document, views, {}, {}};
     return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand}, &newFile);
 }

@@ -21,3 +21,9 @@ int ScaledForDpi(int pixelsAt96, int dpi) { return MultiplyDivide(pixelsAt96, Kn
 int UnitsAt96(int pixels, int dpi) { return MultiplyDivide(pixels, kBaseDpi, KnownDpi(dpi)); }
 
 int RescaledForDpi(int pixels, int fromDpi, int toDpi) { return ScaledForDpi(UnitsAt96(pixels, fromDpi), toDpi); }
+
+int PictureDpi(int dpi) {
+    if (dpi >= 192) return 192;
+    if (dpi >= 144) return 144;
+    return kBaseDpi;
+}

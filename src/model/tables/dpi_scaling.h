@@ -17,3 +17,9 @@ int UnitsAt96(int pixels, int dpi);
 // A size shown at `fromDpi` as the same size at `toDpi`: through its 96-DPI
 // units, so moving a window back and forth between screens keeps its sizes.
 int RescaledForDpi(int pixels, int fromDpi, int toDpi);
+
+// The program's pictures (toolbar, header arrows, icons, the About banner)
+// are drawn for 96, 144 and 192 DPI (100 %, 150 % and 200 %). The DPI of the
+// drawing a window at `dpi` shows: the largest not above it, so a picture is
+// never larger than the text around it, and never blurred by stretching.
+int PictureDpi(int dpi);
