@@ -238,6 +238,17 @@ TEST_F(DpiWithSampleFile, MovingToAScreenOfAnotherDpiDrawsThePicturesAgain) {
     ExpectFramePicturesFor(testedDpi);
 }
 
+TEST_F(DpiWithSampleFile, ABudgetAccountsDetailsAre150PixelsHighAt96Dpi) {
+    driver.Command(IDM_ACCOUNTS, {[&](ModalWindow& accounts) {
+                       SelectListRow(GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST), 1);  // "Food"
+                       driver.Click(accounts, IDC_ACCOUNT_DETAILS, {[](ModalWindow& details) {
+                                        EXPECT_EQ(WindowSize(details.Handle()).cy, AtTestedDpi(150));
+                                        details.Click(IDCANCEL);
+                                    }});
+                       accounts.Click(IDCANCEL);
+                   }});
+}
+
 TEST_F(DpiWithSampleFile, ADialogMovedToAScreenOfAnotherDpiKeepsItsColumnWidths) {
     driver.Command(IDM_ACCOUNTS, {[](ModalWindow& accounts) {
                        HWND list = GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST);

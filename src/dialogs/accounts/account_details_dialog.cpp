@@ -6,8 +6,10 @@
 #include "model/rules/account_rules.h"
 #include "model/account_types.h"
 #include "model/amounts.h"
+#include "model/tables/dpi_scaling.h"
 #include "resources/resource.h"
 #include "shell/help.h"
+#include "shell/window_dpi.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ void ArrangeForType(HWND dialog, std::int32_t type) {
     if (info.detailsHeight == 0) return;
     RECT window;
     GetWindowRect(dialog, &window);
-    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, info.detailsHeight,
+    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, ScaledForDpi(info.detailsHeight, WindowDpi(dialog)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
 }
 
