@@ -223,16 +223,17 @@ TEST_F(DpiWithSampleFile, PicturesAreDrawnForTheDpi) {
 
 TEST_F(DpiWithSampleFile, MovingToAScreenOfAnotherDpiDrawsThePicturesAgain) {
     ShowDateSortedAscending();
-    const bool newEnabled = SendMessageA(App.toolbar, TB_ISBUTTONENABLED, IDM_NEW_TRANSACTION, 0);
-    ASSERT_TRUE(newEnabled);
-    const bool statsShown = IsWindowVisible(App.statsPanel);
-    const std::string clearedBalance = TextOf(GetDlgItem(App.statsPanel, IDC_CLEARED_BALANCE));
+    ASSERT_TRUE(ButtonEnabled(IDM_NEW_TRANSACTION));
+    const bool editEnabled = ButtonEnabled(IDM_EDIT_TRANSACTION);
+    const bool statsShown = IsWindowVisible(App.statsPanel) != FALSE;
+    const std::string clearedBalance = Stat(IDC_CLEARED_BALANCE);
 
     MoveFrameTo(2 * testedDpi, {0, 0, AtDpi(640, 2 * testedDpi), AtDpi(480, 2 * testedDpi)});
     ExpectFramePicturesFor(2 * testedDpi);
-    EXPECT_TRUE(SendMessageA(App.toolbar, TB_ISBUTTONENABLED, IDM_NEW_TRANSACTION, 0));
-    EXPECT_EQ(IsWindowVisible(App.statsPanel), statsShown);
-    EXPECT_EQ(TextOf(GetDlgItem(App.statsPanel, IDC_CLEARED_BALANCE)), clearedBalance);
+    EXPECT_TRUE(ButtonEnabled(IDM_NEW_TRANSACTION));
+    EXPECT_EQ(ButtonEnabled(IDM_EDIT_TRANSACTION), editEnabled);
+    EXPECT_EQ(IsWindowVisible(App.statsPanel) != FALSE, statsShown);
+    EXPECT_EQ(Stat(IDC_CLEARED_BALANCE), clearedBalance);
 
     MoveFrameTo(testedDpi, {0, 0, AtTestedDpi(640), AtTestedDpi(480)});
     ExpectFramePicturesFor(testedDpi);
