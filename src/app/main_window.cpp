@@ -11,6 +11,7 @@
 #include "model/file/encrypted_file.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "shell/window_dpi.h"
 #include "views/stats_panel.h"
 #include "views/transaction_list.h"
 
@@ -53,11 +54,17 @@ LRESULT OnNotify(NMHDR& header) {
 
 // The frame has moved to a screen of another DPI: the list's columns keep
 // their 96-DPI widths, the toolbar, list and stats panel are drawn for the
-// new DPI, and the frame takes the rectangle the system suggests.
+// new DPI with fonts of that DPI, and the frame takes the rectangle the
+// system suggests.
 void OnDpiChanged(int dpi, const RECT& suggested) {
     if (App.transactionList != nullptr) RescaleTransactionList(App.frameDpi, dpi);
     App.frameDpi = dpi;
     if (!RescaleMainToolbar()) ShowMessage(kErrorCreatingToolbar);
+    if (UniqueFont font = MakeIconTitleFont(dpi)) {
+        for (HWND control : {App.transactionList, App.toolbar})
+            if (control != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+        App.frameFont = std::move(font);  // the one they had until now is no longer used
+    }
     if (RescaleStatsPanel())
         RefreshStats(Program.document, Program.CurrentAccountIndex);
     else

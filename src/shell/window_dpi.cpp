@@ -25,3 +25,13 @@ int WindowDpi(HWND window) {
     const ScreenDC screen;
     return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : kBaseDpi;
 }
+
+UniqueFont MakeIconTitleFont(int dpi) {
+    LOGFONTA font{};
+    if (!SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof font, &font, 0)) return UniqueFont();
+    // The system gives its metrics at its own DPI, the screen's at sign-in.
+    const ScreenDC screen;
+    const int systemDpi = screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kBaseDpi;
+    font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
+    return UniqueFont(CreateFontIndirectA(&font));
+}

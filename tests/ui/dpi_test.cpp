@@ -97,6 +97,12 @@ void ShowDateSortedAscending() {
     ShowDateSortImage();
 }
 
+LONG FontHeight(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
 void MoveFrameTo(int dpi, RECT suggested) {
     SendMessageA(App.frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
@@ -227,9 +233,13 @@ TEST_F(DpiWithSampleFile, MovingToAScreenOfAnotherDpiDrawsThePicturesAgain) {
     const bool editEnabled = ButtonEnabled(IDM_EDIT_TRANSACTION);
     const bool statsShown = IsWindowVisible(App.statsPanel) != FALSE;
     const std::string clearedBalance = Stat(IDC_CLEARED_BALANCE);
+    const LONG listFont = FontHeight(App.transactionList);
+    ASSERT_NE(listFont, 0);
 
     MoveFrameTo(2 * testedDpi, {0, 0, AtDpi(640, 2 * testedDpi), AtDpi(480, 2 * testedDpi)});
     ExpectFramePicturesFor(2 * testedDpi);
+    EXPECT_EQ(FontHeight(App.transactionList), 2 * listFont);
+    EXPECT_EQ(FontHeight(App.toolbar), 2 * listFont);
     EXPECT_TRUE(ButtonEnabled(IDM_NEW_TRANSACTION));
     EXPECT_EQ(ButtonEnabled(IDM_EDIT_TRANSACTION), editEnabled);
     EXPECT_EQ(IsWindowVisible(App.statsPanel) != FALSE, statsShown);
@@ -237,6 +247,7 @@ TEST_F(DpiWithSampleFile, MovingToAScreenOfAnotherDpiDrawsThePicturesAgain) {
 
     MoveFrameTo(testedDpi, {0, 0, AtTestedDpi(640), AtTestedDpi(480)});
     ExpectFramePicturesFor(testedDpi);
+    EXPECT_EQ(FontHeight(App.transactionList), listFont);
 }
 
 TEST_F(DpiWithSampleFile, ABudgetAccountsDetailsAre150PixelsHighAt96Dpi) {
