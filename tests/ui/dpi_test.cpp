@@ -6,14 +6,17 @@
 // the same file, then sets 96 again, the DPI the other UI tests run at,
 // whatever the tests' outcome.
 
+#include <algorithm>
 #include <cstdio>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/settings.h"
 #include "model/tables/accounts_list.h"
 #include "model/tables/summary_rows.h"
 #include "model/tables/transaction_rows.h"
+#include "reports/report_printer.h"
 #include "resources/resource.h"
 #include "sample_files.h"
 #include "shell/window_dpi.h"
@@ -101,6 +104,13 @@ LONG FontHeight(HWND control) {
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font.lfHeight;
+}
+
+int CALLBACK CollectFontHeight(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM heights) {
+    if (record->iType == EMR_EXTCREATEFONTINDIRECTW)
+        reinterpret_cast<std::vector<LONG>*>(heights)->push_back(
+            reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont.lfHeight);
+    return 1;
 }
 
 void MoveFrameTo(int dpi, RECT suggested) {
@@ -248,6 +258,20 @@ TEST_F(DpiWithSampleFile, MovingToAScreenOfAnotherDpiDrawsThePicturesAgain) {
     MoveFrameTo(testedDpi, {0, 0, AtTestedDpi(640), AtTestedDpi(480)});
     ExpectFramePicturesFor(testedDpi);
     EXPECT_EQ(FontHeight(App.transactionList), listFont);
+}
+
+// The printer here is a metafile of the screen's resolution: a font as large
+// on paper as at 96 DPI is as many more pixels as the screen has.
+TEST_F(DpiWithSampleFile, PrintoutFontsAreAsLargeOnPaperAtEveryDpi) {
+    HDC metafile = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(DrawListPages(App.transactionList, metafile, "Checking"), 1);
+    HENHMETAFILE drawing = CloseEnhMetaFile(metafile);
+    std::vector<LONG> heights;
+    EnumEnhMetaFile(nullptr, drawing, CollectFontHeight, &heights, nullptr);
+    DeleteEnhMetaFile(drawing);
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    EXPECT_EQ(heights, (std::vector<LONG>{AtTestedDpi(12), 2 * AtTestedDpi(12)}));
 }
 
 TEST_F(DpiWithSampleFile, ABudgetAccountsDetailsAre150PixelsHighAt96Dpi) {
