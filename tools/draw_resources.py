@@ -499,26 +499,30 @@ def write_toolbar16(path):
     write_indexed_bmp(path, 96, 16, 4, VGA, rows)
 
 
-def write_toolbar256(path):
-    strip = toolbar_strip()
-    # Background first, then the other colours in the order they are met,
-    # so the table is stable and index 0 is the transparent face colour.
+def write_toolbar_strip(path, rgb_rows):
+    """An 8-bit toolbar strip from rows of RGB tuples.  Background first,
+    then the other colours in the order they are met, so the table is stable
+    and index 0 is the transparent face colour."""
     palette = [FACE]
     index = {FACE: 0}
     rows = []
-    for row in strip:
+    for row in rgb_rows:
         out = []
-        for ch in row:
-            rgb = ROLES[ch][1]
+        for rgb in row:
             if rgb not in index:
                 index[rgb] = len(palette)
                 palette.append(rgb)
             out.append(index[rgb])
         rows.append(out)
     # silver only as the background; no stray 3-D greys in the table
-    assert palette.count(FACE) == 1
+    assert palette.count(FACE) == 1 and len(palette) <= 256
     assert SHADOW not in palette and LIGHT not in palette
-    write_indexed_bmp(path, 96, 16, 8, palette, rows)
+    write_indexed_bmp(path, len(rows[0]), len(rows), 8, palette, rows)
+
+
+def write_toolbar256(path):
+    write_toolbar_strip(path, [[ROLES[ch][1] for ch in row]
+                               for row in toolbar_strip()])
 
 
 # ---------------------------------------------------------------------------
@@ -872,21 +876,8 @@ def write_toolbar_big(path, n):
     for row in strip:
         used.extend(c for c in row if c is not None)
     to_rgb = quantise(sorted(set(used)))
-    palette = [FACE]
-    index = {FACE: 0}
-    rows = []
-    for row in strip:
-        out = []
-        for c in row:
-            rgb = FACE if c is None else to_rgb[c]
-            if rgb not in index:
-                index[rgb] = len(palette)
-                palette.append(rgb)
-            out.append(index[rgb])
-        rows.append(out)
-    assert palette.count(FACE) == 1 and len(palette) <= 256
-    assert SHADOW not in palette and LIGHT not in palette
-    write_indexed_bmp(path, 6 * n, n, 8, palette, rows)
+    write_toolbar_strip(path, [[FACE if c is None else to_rgb[c] for c in row]
+                               for row in strip])
 
 
 # ---------------------------------------------------------------------------
