@@ -1,8 +1,8 @@
 #pragma once
 // Fixed-width, zero-terminated, zero-padded text as it is held in the data file.
 
+#include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 
 // A text of at most N - 1 bytes in an N-byte array. Every write is a bounded
@@ -20,12 +20,11 @@ struct TextField {
     TextField(const char* text) { Set(text); }       // NOLINT
 
     void Set(std::string_view text) {
-        std::size_t length = text.size() < kCapacity ? text.size() : kCapacity;
         // Stop at an embedded zero, as a C string copy would.
-        const void* zero = std::memchr(text.data(), '\0', length);
-        if (zero != nullptr) length = static_cast<std::size_t>(static_cast<const char*>(zero) - text.data());
-        std::memcpy(bytes, text.data(), length);
-        std::memset(bytes + length, 0, N - length);
+        text = text.substr(0, std::min(text.find('\0'), kCapacity));
+        // An empty view may have no storage, which memcpy must not be given.
+        std::copy_n(text.data(), text.size(), bytes);
+        std::fill(bytes + text.size(), bytes + N, '\0');
     }
 
     const char* c_str() const { return bytes; }

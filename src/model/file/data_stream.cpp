@@ -46,7 +46,8 @@ const unsigned char* DataReader::Refill(std::size_t count) {
 bool DataReader::Read(void* out, std::size_t count) {
     const unsigned char* bytes = Next(count);
     if (bytes == nullptr) return false;
-    std::memcpy(out, bytes, count);
+    // An empty block may have no storage (an empty vector's data() is null).
+    if (count > 0) std::memcpy(out, bytes, count);
     return true;
 }
 
@@ -55,6 +56,7 @@ DataWriter::DataWriter(std::FILE* file) : file_(file), buffer_(kWriteBlock) {}
 DataWriter::DataWriter() : file_(nullptr) {}
 
 void DataWriter::Write(const void* data, std::size_t count) {
+    if (count == 0) return;  // an empty block may have no storage
     if (file_ == nullptr) {
         const auto* bytes = static_cast<const unsigned char*>(data);
         buffer_.insert(buffer_.end(), bytes, bytes + count);
