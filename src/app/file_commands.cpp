@@ -101,8 +101,7 @@ int AdoptEncryptedFile(LoadedDocument& loaded) {
     WaitCursor wait;
     std::unique_ptr<Document> document(new (std::nothrow) Document);
     const bool opened =
-        document && OpenEnvelope(loaded.encrypted, unlocked->protection, unlocked->password, *document, &loaded.notes);
-    WipeBytes(unlocked->password.data(), unlocked->password.size());
+        document && OpenEnvelope(loaded.encrypted, unlocked->protection, unlocked->password.view(), *document, &loaded.notes);
     return opened ? Adopt(*document, loaded) : OpenUnreadable;
 }
 

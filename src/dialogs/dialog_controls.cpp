@@ -108,6 +108,14 @@ void* RunningDialogContext(HWND dialog) { return Running(dialog)->context; }
 
 std::string ControlText(HWND dialog, int control) { return TextOf(GetDlgItem(dialog, control)); }
 
+Text31 PasswordBoxText(HWND dialog, int control) {
+    char typed[Text31::kCapacity + 1] = {};
+    GetDlgItemTextA(dialog, control, typed, sizeof typed);
+    const Text31 text(typed);
+    WipeBytes(typed, sizeof typed);
+    return text;
+}
+
 void ApplyOutcome(HWND dialog, const RuleOutcome& outcome, INT_PTR changedResult) {
     if (outcome.message != nullptr) ShowMessage(*outcome.message, dialog);
     if (outcome.Closes()) {

@@ -14,6 +14,11 @@
 // The whole text of a control (the core's rules keep what counts of it).
 std::string ControlText(HWND dialog, int control);
 
+// A password box's text as far as a password holds (a longer text is cut
+// there by the rules too), read through a buffer that is then wiped, so that
+// a typed password never reaches the heap.
+Text31 PasswordBoxText(HWND dialog, int control);
+
 // Shows the outcome's message over the dialog, then ends the dialog (with
 // `changedResult` when it changed something, 2 otherwise) or gives the
 // refused box the focus.

@@ -35,7 +35,8 @@ public:
     void Wait();
 
 private:
-    std::intptr_t worker_ = 0;  // the worker thread's handle, 0 when none runs
+    // The worker thread's handle, 0 when none runs; the POSIX build starts none.
+    [[maybe_unused]] std::intptr_t worker_ = 0;
 };
 
 // An existing file read from front to back with plain reads. A mapped view

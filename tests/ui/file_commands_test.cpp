@@ -88,6 +88,8 @@ TEST_F(FileCommands, OpenKeepsTheOpenFileForABadFileOrACancelledPassword) {
 
 TEST_F(FileCommands, AnEncryptedFileAsksItsPasswordAndEncryptionTurnsOff) {
     const std::string path = TestFile("sample.pwf");
+    // The 30 characters a password holds; what is typed after them does not count.
+    const std::string password = "Open sesame, and open it wide!";
     // The box asks for a password to encrypt with, then takes one.
     driver.Command(IDM_PASSWORD, {[&](ModalWindow& dialog) {
         EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_ENCRYPT_FILE), UINT(BST_UNCHECKED));
@@ -95,8 +97,8 @@ TEST_F(FileCommands, AnEncryptedFileAsksItsPasswordAndEncryptionTurnsOff) {
         std::string message;
         driver.Click(dialog, IDOK, {AnswerMessage(message)});
         EXPECT_EQ(message, "Enter a password to encrypt the file.");
-        dialog.SetText(IDC_NEW_PASSWORD, "Open sesame");
-        dialog.SetText(IDC_VERIFY_PASSWORD, "Open sesame");
+        dialog.SetText(IDC_NEW_PASSWORD, (password + " now").c_str());
+        dialog.SetText(IDC_VERIFY_PASSWORD, password.c_str());
         dialog.Click(IDOK);
     }});
     ASSERT_TRUE(Program.document.protection.encrypted);
@@ -113,26 +115,26 @@ TEST_F(FileCommands, AnEncryptedFileAsksItsPasswordAndEncryptionTurnsOff) {
     driver.Command(IDM_OPEN, {ChooseFile(path), [&](ModalWindow& prompt) {
         prompt.SetText(IDC_OPENING_PASSWORD, "open sesame");
         ExpectRefusal(driver, prompt, IDOK, IDC_OPENING_PASSWORD);
-        prompt.SetText(IDC_OPENING_PASSWORD, "Open sesame");
+        prompt.SetText(IDC_OPENING_PASSWORD, (password + "!!").c_str());
         prompt.Click(IDOK);
     }, CloseAccounts()});
     EXPECT_EQ(Program.currentFile, path);
     EXPECT_TRUE(Program.document.protection.encrypted);
-    EXPECT_EQ(Program.document.password.view(), "Open sesame");
+    EXPECT_EQ(Program.document.password.view(), password);
     EXPECT_EQ(Program.document.GetAccount(0).name.view(), "Checking");
 
     // Unticked: the next save writes a plain file again, the password kept.
-    driver.Command(IDM_PASSWORD, {[](ModalWindow& dialog) {
+    driver.Command(IDM_PASSWORD, {[&](ModalWindow& dialog) {
         EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_ENCRYPT_FILE), UINT(BST_CHECKED));
-        dialog.SetText(IDC_CURRENT_PASSWORD, "Open sesame");
-        dialog.SetText(IDC_NEW_PASSWORD, "Open sesame");
-        dialog.SetText(IDC_VERIFY_PASSWORD, "Open sesame");
+        dialog.SetText(IDC_CURRENT_PASSWORD, password.c_str());
+        dialog.SetText(IDC_NEW_PASSWORD, password.c_str());
+        dialog.SetText(IDC_VERIFY_PASSWORD, password.c_str());
         dialog.Choose(IDC_ENCRYPT_FILE);
         dialog.Click(IDOK);
     }});
     driver.Command(IDM_SAVE);
     Document reopened = Loaded(path);
-    EXPECT_EQ(reopened.password.view(), "Open sesame");
+    EXPECT_EQ(reopened.password.view(), password);
     EXPECT_FALSE(reopened.protection.encrypted);
 }
 

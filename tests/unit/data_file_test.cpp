@@ -308,6 +308,19 @@ TEST(DataWriter, ABlockLargerThanItsBufferReachesTheFileWholeAndInOrder) {
     EXPECT_TRUE(ReadBytes(path) == bytes);  // not EXPECT_EQ: it would print 12 MiB
 }
 
+TEST(DataWriter, MemoryGrowsPastWhatWasReservedAndTakesEmptyBlocks) {
+    DataWriter writer;
+    writer.Memory().reserve(3);
+    ByteVector expected;
+    for (unsigned char i = 0; i < 100; ++i) {
+        const unsigned char block[7] = {i, 1, 2, 3, 4, 5, i};
+        writer.Write(block, sizeof block);
+        writer.Write(nullptr, 0);
+        expected.insert(expected.end(), block, block + sizeof block);
+    }
+    EXPECT_EQ(writer.Memory(), expected);
+}
+
 TEST(BackupPath, ALocationPassesOnlyWhenTheSavesTemporaryNameFitsAPath) {
     ASSERT_EQ(kMaxBackupLocationLength, 242u);  // 259 characters less "backup.pwf" and ".saving"
     const std::string longest = "C:\\" + std::string(kMaxBackupLocationLength - 4, 'd') + "\\";

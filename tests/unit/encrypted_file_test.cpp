@@ -159,7 +159,7 @@ TEST(EncryptedFile, ARestoreTriesTheOpenFilesPasswordThenAsks) {
             std::optional<UnlockedFile> unlocked;
             if (c.typed)
                 if (std::optional<FileProtection> protection = UnlockEnvelope(header, *c.typed))
-                    unlocked = UnlockedFile{*protection, *c.typed};
+                    unlocked = UnlockedFile{*protection, Text31(*c.typed)};
             return unlocked;
         });
         EXPECT_EQ(result, c.result) << c.openPassword;

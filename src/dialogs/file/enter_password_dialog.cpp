@@ -7,7 +7,7 @@
 
 namespace {
 
-using Opens = std::function<bool(const std::string&)>;
+using Opens = std::function<bool(std::string_view)>;
 
 // Any number of tries: a refusal only selects the text for the next one.
 void OnOk(HWND dialog) {
@@ -15,7 +15,7 @@ void OnOk(HWND dialog) {
     bool opened = false;
     {
         WaitCursor wait;
-        opened = opens(PasswordFieldText(ControlText(dialog, IDC_OPENING_PASSWORD)));
+        opened = opens(PasswordBoxText(dialog, IDC_OPENING_PASSWORD).view());
     }
     ApplyOutcome(dialog, CheckOpeningPassword(opened));
 }
@@ -23,7 +23,7 @@ void OnOk(HWND dialog) {
 }  // namespace
 
 INT_PTR ShowEnterPasswordDialog(HWND owner, const Text31& password) {
-    return ShowEnterPasswordDialog(owner, [&password](const std::string& typed) { return IsOpeningPassword(password, typed); });
+    return ShowEnterPasswordDialog(owner, [&password](std::string_view typed) { return IsOpeningPassword(password, typed); });
 }
 
 INT_PTR ShowEnterPasswordDialog(HWND owner, const Opens& opens) {
@@ -33,9 +33,9 @@ INT_PTR ShowEnterPasswordDialog(HWND owner, const Opens& opens) {
 
 std::optional<UnlockedFile> AskFilePassword(HWND owner, const EnvelopeHeader& header) {
     std::optional<UnlockedFile> unlocked;
-    const auto opens = [&](const std::string& typed) {
+    const auto opens = [&](std::string_view typed) {
         std::optional<FileProtection> protection = UnlockEnvelope(header, typed);
-        if (protection) unlocked = UnlockedFile{std::move(*protection), typed};
+        if (protection) unlocked = UnlockedFile{std::move(*protection), Text31(typed)};
         return unlocked.has_value();
     };
     if (ShowEnterPasswordDialog(owner, opens) != IDOK) return std::nullopt;

@@ -1,7 +1,5 @@
 #include "dialogs/file/password_dialog.h"
 
-#include <string>
-
 #include "dialogs/dialog_controls.h"
 #include "model/rules/password_rules.h"
 #include "resources/resource.h"
@@ -10,19 +8,19 @@
 namespace {
 
 // A disabled box gives no text.
-std::string BoxText(HWND dialog, int control) {
-    return IsWindowEnabled(GetDlgItem(dialog, control)) ? ControlText(dialog, control) : std::string();
+Text31 BoxText(HWND dialog, int control) {
+    return IsWindowEnabled(GetDlgItem(dialog, control)) ? PasswordBoxText(dialog, control) : Text31();
 }
 
 void OnOk(HWND dialog) {
     Document& document = DialogContext<Document>(dialog);
+    const Text31 current = BoxText(dialog, IDC_CURRENT_PASSWORD), typed = BoxText(dialog, IDC_NEW_PASSWORD),
+                 verify = BoxText(dialog, IDC_VERIFY_PASSWORD);
     RuleOutcome outcome;
     {
         WaitCursor wait;  // a new key takes the derivation's time
-        outcome = ChangePasswordAndProtection(document.password, document.protection,
-                                              BoxText(dialog, IDC_CURRENT_PASSWORD), BoxText(dialog, IDC_NEW_PASSWORD),
-                                              BoxText(dialog, IDC_VERIFY_PASSWORD),
-                                              IsDlgButtonChecked(dialog, IDC_ENCRYPT_FILE) == BST_CHECKED);
+        outcome = ChangePasswordAndProtection(document.password, document.protection, current.view(), typed.view(),
+                                              verify.view(), IsDlgButtonChecked(dialog, IDC_ENCRYPT_FILE) == BST_CHECKED);
     }
     ApplyOutcome(dialog, outcome);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/platform_crypto.h"
+
 namespace {
 // Large blocks keep the number of reads and writes small; the read block is
 // small enough to add little to a large load's memory.
@@ -58,6 +60,15 @@ DataWriter::DataWriter() : file_(nullptr) {}
 void DataWriter::Write(const void* data, std::size_t count) {
     if (count == 0) return;  // an empty block may have no storage
     if (file_ == nullptr) {
+        // The memory may hold an encrypted file's plain bytes: growing wipes
+        // the storage it leaves rather than handing it back as it is.
+        if (buffer_.capacity() - buffer_.size() < count) {
+            std::vector<unsigned char> larger;
+            larger.reserve(std::max(2 * buffer_.capacity(), buffer_.size() + count));
+            larger.assign(buffer_.begin(), buffer_.end());
+            WipeBytes(buffer_.data(), buffer_.size());
+            buffer_.swap(larger);
+        }
         const auto* bytes = static_cast<const unsigned char*>(data);
         buffer_.insert(buffer_.end(), bytes, bytes + count);
         return;

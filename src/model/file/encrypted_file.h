@@ -80,6 +80,7 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
 // protection and the password that open it, or none when the user gives up.
 struct UnlockedFile {
     FileProtection protection;
-    std::string password;
+    Text31 password;
+    ~UnlockedFile() { WipeBytes(password.bytes, sizeof password.bytes); }
 };
 using EnvelopeUnlocker = std::function<std::optional<UnlockedFile>(const EnvelopeHeader&)>;

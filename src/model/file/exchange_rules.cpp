@@ -36,13 +36,12 @@ RestoreResult RestoreBackup(Document& document, const std::string& path, LoadNot
         // A copy of the open file mostly has its password: the user is asked only otherwise.
         std::optional<UnlockedFile> unlocked;
         if (std::optional<FileProtection> own = UnlockEnvelope(*header, password.view()))
-            unlocked = UnlockedFile{*own, std::string(password.view())};
+            unlocked = UnlockedFile{*own, password};
         else
             unlocked = unlock(*header);
         if (!unlocked) return RestoreResult::Cancelled;
-        const bool opened = OpenEnvelope(*bytes, unlocked->protection, unlocked->password, document, &notes);
-        WipeBytes(unlocked->password.data(), unlocked->password.size());
-        if (!opened) return RestoreResult::Unreadable;
+        if (!OpenEnvelope(*bytes, unlocked->protection, unlocked->password.view(), document, &notes))
+            return RestoreResult::Unreadable;
     }
     // The restored data keeps the password of the data it replaces: the user is never asked for the backup's.
     document.password = password;

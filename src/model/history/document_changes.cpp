@@ -5,6 +5,8 @@
 #include <new>
 #include <utility>
 
+#include "platform/platform_crypto.h"
+
 namespace {
 
 void ApplyHeads(Document& document, const DocumentHeads& heads) {
@@ -30,6 +32,19 @@ std::size_t HeadsBytes(const DocumentHeads& heads) {
            heads.accounts.size() * sizeof(DocumentHeads::AccountHead);
 }
 
+// A heads step's two sides. The passwords they keep are wiped when the step
+// goes, as the keys are (FileProtection wipes itself).
+struct KeptHeads {
+    DocumentHeads before, after;
+    KeptHeads(DocumentHeads b, DocumentHeads a) : before(std::move(b)), after(std::move(a)) {}
+    KeptHeads(const KeptHeads&) = delete;
+    KeptHeads& operator=(const KeptHeads&) = delete;
+    ~KeptHeads() {
+        WipeBytes(before.password.bytes, sizeof before.password.bytes);
+        WipeBytes(after.password.bytes, sizeof after.password.bytes);
+    }
+};
+
 }  // namespace
 
 DocumentHeads HeadsOf(const Document& document) {
@@ -41,15 +56,15 @@ DocumentHeads HeadsOf(const Document& document) {
 }
 
 Step HeadsStep(std::string name, DocumentHeads before, const Document& document) {
-    auto shared = std::make_shared<const std::pair<DocumentHeads, DocumentHeads>>(std::move(before), HeadsOf(document));
-    const std::size_t bytes = HeadsBytes(shared->first) + HeadsBytes(shared->second);
+    auto shared = std::make_shared<const KeptHeads>(std::move(before), HeadsOf(document));
+    const std::size_t bytes = HeadsBytes(shared->before) + HeadsBytes(shared->after);
     return {std::move(name),
             [shared](Document& d) -> std::optional<ChangedPlace> {
-                ApplyHeads(d, shared->first);
+                ApplyHeads(d, shared->before);
                 return ChangedPlace{};
             },
             [shared](Document& d) -> std::optional<ChangedPlace> {
-                ApplyHeads(d, shared->second);
+                ApplyHeads(d, shared->after);
                 return ChangedPlace{};
             },
             bytes};

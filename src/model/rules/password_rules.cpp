@@ -2,21 +2,19 @@
 
 #include "resources/resource.h"
 
-std::string PasswordFieldText(std::string_view typed) {
-    return std::string(typed.substr(0, kPasswordFieldLength));
-}
+Text31 PasswordFieldText(std::string_view typed) { return Text31(typed.substr(0, kPasswordFieldLength)); }
 
 bool AsksForCurrentPassword(const Text31& password) { return !password.empty(); }
 
 RuleOutcome ChangePassword(Text31& password, std::string_view current, std::string_view newText,
                            std::string_view verify) {
-    const std::string currentText = PasswordFieldText(current);
-    if (currentText != password.view()) return Refused(kPasswordIncorrect, IDC_CURRENT_PASSWORD);
+    const Text31 currentText = PasswordFieldText(current);
+    if (currentText != password) return Refused(kPasswordIncorrect, IDC_CURRENT_PASSWORD);
 
-    const std::string newPassword = PasswordFieldText(newText);
+    const Text31 newPassword = PasswordFieldText(newText);
     if (newPassword != PasswordFieldText(verify)) return Refused(kPasswordsDoNotMatch, IDC_NEW_PASSWORD);
 
-    password.Set(newPassword);
+    password = newPassword;
     return Accepted(newPassword.empty() && !currentText.empty() ? &kPasswordCleared : nullptr);
 }
 
@@ -43,7 +41,7 @@ RuleOutcome ChangePasswordAndProtection(Text31& password, FileProtection& protec
 }
 
 bool IsOpeningPassword(const Text31& expected, std::string_view typed) {
-    return PasswordFieldText(typed) == expected.view();
+    return PasswordFieldText(typed) == expected;
 }
 
 RuleOutcome CheckOpeningPassword(bool opens) {

@@ -13,8 +13,9 @@
 // the box itself takes any length.
 inline constexpr std::size_t kPasswordFieldLength = Text31::kCapacity;
 
-// The text a password box gives: its first 30 characters.
-std::string PasswordFieldText(std::string_view typed);
+// The text a password box gives: its first 30 characters, held in a fixed
+// field rather than on the heap.
+Text31 PasswordFieldText(std::string_view typed);
 
 // The Password dialog asks for the current password only when there is one;
 // otherwise that box is disabled and the new password box comes first.
