@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+#include <utility>
+
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "app/settings.h"
@@ -11,6 +14,7 @@
 #include "model/file/encrypted_file.h"
 #include "resources/resource.h"
 #include "shell/program.h"
+#include "shell/scaled_pictures.h"
 #include "shell/window_dpi.h"
 #include "views/stats_panel.h"
 #include "views/transaction_list.h"
@@ -60,6 +64,7 @@ void OnDpiChanged(int dpi, const RECT& suggested) {
     if (App.transactionList != nullptr) RescaleTransactionList(App.frameDpi, dpi);
     App.frameDpi = dpi;
     if (!RescaleMainToolbar()) ShowMessage(kErrorCreatingToolbar);
+    SetFrameIcons();
     if (UniqueFont font = MakeIconTitleFont(dpi)) {
         for (HWND control : {App.transactionList, App.toolbar})
             if (control != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
@@ -78,6 +83,16 @@ void OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 }  // namespace
+
+void SetFrameIcons() {
+    const std::pair<WPARAM, int> slots[] = {{ICON_SMALL, 16}, {ICON_BIG, 32}};
+    for (std::size_t i = 0; i < std::size(slots); ++i) {
+        UniqueIcon icon = LoadIconScaled(IDI_PENNYWHIST, slots[i].second, App.frameDpi);
+        if (!icon) continue;
+        SendMessageA(App.frame, WM_SETICON, slots[i].first, reinterpret_cast<LPARAM>(icon.Get()));
+        App.frameIcons[i] = std::move(icon);  // the one shown until now is no longer used
+    }
+}
 
 void LayoutMainWindow(int clientWidth, int clientHeight) {
     int top = 0;

@@ -44,6 +44,7 @@ bool CreateFrame() {
     App.frameDpi = WindowDpi(App.frame);
     SetWindowPos(App.frame, nullptr, 0, 0, ScaledForDpi(kFrameWidth, App.frameDpi),
                  ScaledForDpi(kFrameHeight, App.frameDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetFrameIcons();
     return true;
 }
 

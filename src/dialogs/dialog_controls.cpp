@@ -63,6 +63,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     const DialogHandlers& handlers = running->handlers;
     if (message == WM_DPICHANGED) {
         OnDpiChanged(dialog, *running, LOWORD(wParam));
+        if (handlers.dpiChanged != nullptr) handlers.dpiChanged(dialog, LOWORD(wParam));
         return FALSE;  // and the system moves and scales the dialog
     }
     if (message == WM_SIZE && handlers.size != nullptr) {

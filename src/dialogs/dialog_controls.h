@@ -66,6 +66,9 @@ struct DialogHandlers {
     // height, for moving its controls; not called while it is minimised. A
     // dialog with this handler cannot be made smaller than its template.
     void (*size)(HWND dialog, int width, int height) = nullptr;
+    // WM_DPICHANGED, once the lists' columns are rescaled: the dialog's own
+    // pictures drawn again for the screen it has moved to.
+    void (*dpiChanged)(HWND dialog, int dpi) = nullptr;
     // The help topic F1 opens; 0 for none.
     unsigned helpTopic = 0;
 };

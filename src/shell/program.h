@@ -28,6 +28,7 @@ struct MainWindowHandles {
     UniqueBitmap sortDescendingImage;  // on the Date header when SortDate is 1
     UniqueBitmap sortAscendingImage;   // on the Date header when SortDate is 0
     UniqueIcon statsPanelIcons[2];     // the stats panel's headings', at the frame's DPI
+    UniqueIcon frameIcons[2];          // the title bar's and the task switcher's, at the frame's DPI
     UniqueFont frameFont;              // the list's and toolbar's once the frame has moved between DPIs
     UniqueMenu listPopup;
     ComApartment com;  // the GUI thread's, entered first and left last

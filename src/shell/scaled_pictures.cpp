@@ -9,7 +9,9 @@ UniqueBitmap LoadScaledBitmap(const ScaledBitmap& bitmap, int dpi, UINT flags) {
     return UniqueBitmap(static_cast<HBITMAP>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags)));
 }
 
-UniqueIcon LoadSmallIcon(int id, int dpi) {
-    const int size = ScaledForDpi(16, PictureDpi(dpi));
-    return UniqueIcon(static_cast<HICON>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
+UniqueIcon LoadSmallIcon(int id, int dpi) { return LoadIconScaled(id, 16, PictureDpi(dpi)); }
+
+UniqueIcon LoadIconScaled(int id, int size, int dpi) {
+    const int side = ScaledForDpi(size, dpi);
+    return UniqueIcon(static_cast<HICON>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_ICON, side, side, 0)));
 }

@@ -21,3 +21,7 @@ UniqueBitmap LoadScaledBitmap(const ScaledBitmap& bitmap, int dpi, UINT flags);
 // at `dpi`; empty when it cannot be loaded. Each window owns its own: a
 // shared icon would keep the size it was first loaded at.
 UniqueIcon LoadSmallIcon(int id, int dpi);
+
+// The icon resource `id` at `size` pixels at 100 %, scaled for `dpi`: for a
+// place the system draws at exactly that size, such as the title bar.
+UniqueIcon LoadIconScaled(int id, int size, int dpi);

@@ -92,6 +92,18 @@ void ExpectFramePicturesFor(int dpi) {
     ExpectSquare(StatsIconSize(IDC_BILLS_DEPOSITS_ICON), AtDpi(16, pictureDpi), "bills and deposits");
     // The marks are drawn, not loaded: at any size.
     ExpectSquare(ImageListSize(ListView_GetImageList(App.transactionList, LVSIL_STATE)), AtDpi(16, dpi), "marks");
+    // The title bar's and task switcher's icons fill their places exactly.
+    ExpectSquare(IconSize(reinterpret_cast<HICON>(SendMessageA(App.frame, WM_GETICON, ICON_SMALL, 0))), AtDpi(16, dpi),
+                 "small frame icon");
+    ExpectSquare(IconSize(reinterpret_cast<HICON>(SendMessageA(App.frame, WM_GETICON, ICON_BIG, 0))), AtDpi(32, dpi),
+                 "large frame icon");
+}
+
+// Sends a dialog the message of a move to a screen of `dpi`, in place.
+void MoveDialogTo(HWND dialog, int dpi) {
+    RECT place;
+    GetWindowRect(dialog, &place);
+    SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
 }
 
 // The Date header shows an arrow.
@@ -228,12 +240,31 @@ TEST_F(DpiWithSampleFile, PicturesAreDrawnForTheDpi) {
     ExpectFramePicturesFor(testedDpi);
     EXPECT_EQ(ToolbarImageSize().cx, AtTestedDpi(16));  // 16, 24 and 32 pixels
 
+    // The About banner, then after moves to twice the DPI and back.
     driver.Command(IDM_ABOUT, {[](ModalWindow& about) {
-                       const SIZE banner = BitmapSize(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
-                           about.Handle(), IDC_ABOUT_BANNER, STM_GETIMAGE, IMAGE_BITMAP, 0)));
-                       EXPECT_EQ(banner.cx, AtTestedDpi(115));
-                       EXPECT_EQ(banner.cy, AtTestedDpi(19));
+                       const auto banner = [&] {
+                           return BitmapSize(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
+                               about.Handle(), IDC_ABOUT_BANNER, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+                       };
+                       for (const int dpi : {testedDpi, 2 * testedDpi, testedDpi}) {
+                           MoveDialogTo(about.Handle(), dpi);
+                           EXPECT_EQ(banner().cx, AtDpi(115, PictureDpi(dpi))) << dpi;
+                           EXPECT_EQ(banner().cy, AtDpi(19, PictureDpi(dpi))) << dpi;
+                       }
                        about.Click(IDCANCEL);
+                   }});
+}
+
+TEST_F(DpiWithSampleFile, TheNewFileWizardsTicksAreDrawnForItsDpi) {
+    driver.Command(IDM_NEW_FILE, {ChooseFile(TestFile("new.pwf")), [](ModalWindow& wizard) {
+                       for (const int dpi : {testedDpi, 2 * testedDpi, testedDpi}) {
+                           MoveDialogTo(wizard.Handle(), dpi);
+                           for (const int tick : {IDC_TICK_ACCOUNTS, IDC_TICK_DONE})
+                               ExpectSquare(IconSize(reinterpret_cast<HICON>(
+                                                SendDlgItemMessageA(wizard.Handle(), tick, STM_GETICON, 0, 0))),
+                                            AtDpi(16, PictureDpi(dpi)), "tick");
+                       }
+                       wizard.Click(IDCANCEL);
                    }});
 }
 
@@ -287,13 +318,9 @@ TEST_F(DpiWithSampleFile, ABudgetAccountsDetailsAre150PixelsHighAt96Dpi) {
 
 TEST_F(DpiWithSampleFile, ADialogMovedToAScreenOfAnotherDpiKeepsItsColumnWidths) {
     driver.Command(IDM_ACCOUNTS, {[](ModalWindow& accounts) {
-                       HWND list = GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST);
-                       RECT place;
-                       GetWindowRect(accounts.Handle(), &place);
-                       const int dpi = 2 * testedDpi;
-                       SendMessageA(accounts.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                                    reinterpret_cast<LPARAM>(&place));
-                       ExpectColumnWidths(list, kAccountListColumns, dpi);
+                       MoveDialogTo(accounts.Handle(), 2 * testedDpi);
+                       ExpectColumnWidths(GetDlgItem(accounts.Handle(), IDC_ACCOUNT_LIST), kAccountListColumns,
+                                          2 * testedDpi);
                        accounts.Click(IDCANCEL);
                    }});
 }

@@ -1,5 +1,7 @@
 #include "dialogs/file/about_dialog.h"
 
+#include <utility>
+
 #include "dialogs/dialog_controls.h"
 #include "model/tables/dpi_scaling.h"
 #include "resources/resource.h"
@@ -8,18 +10,23 @@
 
 namespace {
 
-// The banner drawn for the dialog's DPI, in place of the template's 100 % one.
-bool OnInit(HWND about) {
+// The banner drawn for `dpi` in place of the one shown.
+void ShowBanner(HWND about, int dpi) {
     UniqueBitmap& banner = DialogContext<UniqueBitmap>(about);
-    const int dpi = WindowDpi(about);
-    if (PictureDpi(dpi) == kBaseDpi) return true;
-    banner = LoadScaledBitmap({IDB_ABOUT_BANNER, IDB_ABOUT_BANNER_150, IDB_ABOUT_BANNER_200}, dpi, 0);
-    if (!banner) return true;
-    // The static loaded the template's banner itself; the one it gives back is
-    // no longer shown.
+    UniqueBitmap drawn = LoadScaledBitmap({IDB_ABOUT_BANNER, IDB_ABOUT_BANNER_150, IDB_ABOUT_BANNER_200}, dpi, 0);
+    if (!drawn) return;
     const auto shown = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
-        about, IDC_ABOUT_BANNER, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner.Get())));
-    if (shown != nullptr) DeleteObject(shown);
+        about, IDC_ABOUT_BANNER, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(drawn.Get())));
+    // The first one shown is the template's: the static loaded it itself and
+    // leaves it to whoever replaces it.
+    if (shown != nullptr && shown != banner.Get()) DeleteObject(shown);
+    banner = std::move(drawn);
+}
+
+// The template shows the 100 % banner.
+bool OnInit(HWND about) {
+    const int dpi = WindowDpi(about);
+    if (PictureDpi(dpi) != kBaseDpi) ShowBanner(about, dpi);
     return true;
 }
 
@@ -31,5 +38,5 @@ void IgnoreEnter(HWND) {}
 
 void ShowAboutDialog(HWND owner) {
     UniqueBitmap banner;  // outlives the dialog that shows it
-    RunDialog(owner, IDD_ABOUT, {.init = OnInit, .ok = IgnoreEnter}, &banner);
+    RunDialog(owner, IDD_ABOUT, {.init = OnInit, .ok = IgnoreEnter, .dpiChanged = ShowBanner}, &banner);
 }

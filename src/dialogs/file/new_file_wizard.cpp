@@ -42,13 +42,18 @@ void MoveDefaultTo(HWND wizard, int button) {
     SendMessageA(wizard, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(wizard, button)), TRUE);
 }
 
-// The focus goes to step 1, the template's default button.
-bool OnInit(HWND wizard) {
-    UniqueIcon& tick = Subject(wizard).tick;
-    tick = LoadSmallIcon(IDI_TICK, WindowDpi(wizard));
+// The ticks drawn for `dpi`; the ones shown until now go once replaced.
+void ShowTicksFor(HWND wizard, int dpi) {
+    UniqueIcon tick = LoadSmallIcon(IDI_TICK, dpi);
     for (int control : {IDC_TICK_ACCOUNTS, IDC_TICK_CATEGORIES, IDC_TICK_BILLS_DEPOSITS, IDC_TICK_PASSWORD,
                         IDC_TICK_DONE})
         SendDlgItemMessageA(wizard, control, STM_SETICON, reinterpret_cast<WPARAM>(tick.Get()), 0);
+    Subject(wizard).tick = std::move(tick);
+}
+
+// The focus goes to step 1, the template's default button.
+bool OnInit(HWND wizard) {
+    ShowTicksFor(wizard, WindowDpi(wizard));
     return true;
 }
 
@@ -89,5 +94,5 @@ bool OnCommand(HWND wizard, int control) {
 
 INT_PTR ShowNewFileWizard(HWND owner, Document& document, const MainWindowRefresh& views) {
     NewFile newFile{document, views, {}, {}};
-    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand}, &newFile);
+    return RunDialog(owner, IDD_NEW_FILE_WIZARD, {.init = OnInit, .command = OnCommand, .dpiChanged = ShowTicksFor}, &newFile);
 }
