@@ -51,7 +51,7 @@ bool CreateMainToolbar() {
         return false;
     }
     SendMessageA(App.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    const int imageSize = ScaledForDpi(16, PictureDpi(App.frameDpi));
+    const int imageSize = SmallPictureSide(App.frameDpi);
     SendMessageA(App.toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageSize, imageSize));
     TBADDBITMAP images{nullptr, reinterpret_cast<UINT_PTR>(App.toolbarImages.Get())};
     SendMessageA(App.toolbar, TB_ADDBITMAP, kImageCount, reinterpret_cast<LPARAM>(&images));

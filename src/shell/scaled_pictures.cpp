@@ -9,9 +9,14 @@ UniqueBitmap LoadScaledBitmap(const ScaledBitmap& bitmap, int dpi, UINT flags) {
     return UniqueBitmap(static_cast<HBITMAP>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags)));
 }
 
-UniqueIcon LoadSmallIcon(int id, int dpi) { return LoadIconScaled(id, 16, PictureDpi(dpi)); }
+namespace {
 
-UniqueIcon LoadIconScaled(int id, int size, int dpi) {
-    const int side = ScaledForDpi(size, dpi);
+UniqueIcon LoadIconOfSide(int id, int side) {
     return UniqueIcon(static_cast<HICON>(LoadImageA(App.instance, MAKEINTRESOURCEA(id), IMAGE_ICON, side, side, 0)));
 }
+
+}  // namespace
+
+UniqueIcon LoadSmallIcon(int id, int dpi) { return LoadIconOfSide(id, SmallPictureSide(dpi)); }
+
+UniqueIcon LoadIconScaled(int id, int size, int dpi) { return LoadIconOfSide(id, ScaledForDpi(size, dpi)); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 struct Scaling {
@@ -81,6 +83,6 @@ TEST(DpiScaling, RescalesThrough96DpiUnits) {
 
 TEST(DpiScaling, PicturesAreTheLargestDrawingNotAboveTheDpi) {
     for (const auto& p : kPictureDpis) EXPECT_EQ(PictureDpi(p.dpi), p.pictureDpi) << p.dpi;
-    EXPECT_EQ(ScaledForDpi(16, PictureDpi(144)), 24);  // the toolbar's images
-    EXPECT_EQ(ScaledForDpi(16, PictureDpi(192)), 32);
+    for (const auto& [dpi, side] : {std::pair{120, 16}, std::pair{144, 24}, std::pair{191, 24}, std::pair{192, 32}})
+        EXPECT_EQ(SmallPictureSide(dpi), side) << dpi;
 }

@@ -131,7 +131,7 @@ bool WriteEnvelope(DataWriter& out, const Document& document) {
 }
 
 void ForgetFileSecrets(Document& document) {
-    WipeBytes(document.password.bytes, sizeof document.password.bytes);
+    WipePassword(document.password);
     document.protection = FileProtection();
 }
 

@@ -81,6 +81,6 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
 struct UnlockedFile {
     FileProtection protection;
     Text31 password;
-    ~UnlockedFile() { WipeBytes(password.bytes, sizeof password.bytes); }
+    ~UnlockedFile() { WipePassword(password); }
 };
 using EnvelopeUnlocker = std::function<std::optional<UnlockedFile>(const EnvelopeHeader&)>;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/text_field.h"
 #include "platform/platform_crypto.h"
 
 struct FileProtection {
@@ -21,3 +22,6 @@ struct FileProtection {
 
     friend bool operator==(const FileProtection&, const FileProtection&) = default;
 };
+
+// Overwrites a password kept in memory, as the key is when it goes.
+inline void WipePassword(Text31& password) { WipeBytes(password.bytes, sizeof password.bytes); }

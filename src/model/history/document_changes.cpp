@@ -5,8 +5,6 @@
 #include <new>
 #include <utility>
 
-#include "platform/platform_crypto.h"
-
 namespace {
 
 void ApplyHeads(Document& document, const DocumentHeads& heads) {
@@ -40,8 +38,8 @@ struct KeptHeads {
     KeptHeads(const KeptHeads&) = delete;
     KeptHeads& operator=(const KeptHeads&) = delete;
     ~KeptHeads() {
-        WipeBytes(before.password.bytes, sizeof before.password.bytes);
-        WipeBytes(after.password.bytes, sizeof after.password.bytes);
+        WipePassword(before.password);
+        WipePassword(after.password);
     }
 };
 

@@ -27,3 +27,5 @@ int PictureDpi(int dpi) {
     if (dpi >= 144) return 144;
     return kBaseDpi;
 }
+
+int SmallPictureSide(int dpi) { return ScaledForDpi(16, PictureDpi(dpi)); }

@@ -23,3 +23,7 @@ int RescaledForDpi(int pixels, int fromDpi, int toDpi);
 // drawing a window at `dpi` shows: the largest not above it, so a picture is
 // never larger than the text around it, and never blurred by stretching.
 int PictureDpi(int dpi);
+
+// The side of a small picture (a toolbar image, a small icon) in the drawing
+// a window at `dpi` shows: 16, 24 or 32 pixels.
+int SmallPictureSide(int dpi);
